@@ -1,0 +1,113 @@
+#include "Windows1252.h"
+
+#include <cerrno>
+#include <iconv.h>
+#include <memory>
+#include <stdexcept>
+
+namespace zelv {
+
+namespace {
+
+struct IconvCloser {
+    void operator()(iconv_t cd) const { iconv_close(cd); }
+};
+using IconvHandle = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
+
+IconvHandle openConverter(const char* to, const char* from)
+{
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
+    return IconvHandle(cd);
+}
+
+// Length of the UTF-8 sequence at p and its code point; 0 for an invalid one.
+std::size_t decodeUtf8(std::string_view s, std::size_t p, char32_t& code)
+{
+    const auto b0 = static_cast<unsigned char>(s[p]);
+    std::size_t len = b0 < 0x80 ? 1 : (b0 & 0xE0) == 0xC0 ? 2 : (b0 & 0xF0) == 0xE0 ? 3 : (b0 & 0xF8) == 0xF0 ? 4 : 0;
+    if (len == 0 || p + len > s.size())
+        return 0;
+    code = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
+    for (std::size_t i = 1; i < len; ++i) {
+        const auto b = static_cast<unsigned char>(s[p + i]);
+        if ((b & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (b & 0x3F);
+    }
+    return len;
+}
+
+// Runs iconv over the whole input; at each character it cannot take, asks
+// `replace` what to write instead and how many input bytes to skip.
+template <class Replace>
+std::string convert(iconv_t cd, std::string_view input, Replace replace)
+{
+    std::string out;
+    out.reserve(input.size() * 2);
+    std::size_t pos = 0;
+    char buffer[1024];
+    while (pos < input.size()) {
+        char* in = const_cast<char*>(input.data() + pos);
+        std::size_t inLeft = input.size() - pos;
+        char* o = buffer;
+        std::size_t oLeft = sizeof buffer;
+        const std::size_t r = iconv(cd, &in, &inLeft, &o, &oLeft);
+        const int err = errno;
+        out.append(buffer, static_cast<std::size_t>(o - buffer));
+        pos = input.size() - inLeft;
+        if (r != static_cast<std::size_t>(-1))
+            continue;
+        if (err == E2BIG)
+            continue;
+        // EILSEQ or EINVAL: a character the target lacks, or broken input.
+        pos += replace(input, pos, out);
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    return out;
+}
+
+} // namespace
+
+std::string toWindows1252(std::string_view utf8)
+{
+    static thread_local IconvHandle cd = openConverter("WINDOWS-1252", "UTF-8");
+    return convert(cd.get(), utf8, [](std::string_view s, std::size_t p, std::string& out) -> std::size_t {
+        char32_t code = 0;
+        const std::size_t len = decodeUtf8(s, p, code);
+        if (len == 0) {
+            out += unrepresentableChar;
+            return 1;
+        }
+        switch (code) {
+        case U'\u2032': // prime: minutes
+        case U'\u02BC': // modifier letter apostrophe
+            out += '\'';
+            break;
+        case U'\u2033': // double prime: seconds
+            out += "''";
+            break;
+        case U'\u02DA': // ring above, used for the degree sign
+            out += '\xB0';
+            break;
+        default:
+            out += unrepresentableChar;
+        }
+        return len;
+    });
+}
+
+std::string fromWindows1252(std::string_view windows1252)
+{
+    static thread_local IconvHandle cd = openConverter("UTF-8", "WINDOWS-1252");
+    return convert(cd.get(), windows1252, [](std::string_view s, std::size_t p, std::string& out) -> std::size_t {
+        // One of the undefined codes 0x81..0x9D: the C1 control of that number.
+        const auto b = static_cast<unsigned char>(s[p]);
+        out += static_cast<char>(0xC0 | (b >> 6));
+        out += static_cast<char>(0x80 | (b & 0x3F));
+        return 1;
+    });
+}
+
+} // namespace zelv

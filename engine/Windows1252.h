@@ -1,0 +1,27 @@
+#pragma once
+// Conversion between UTF-8 (what the window and the clipboard deliver) and the
+// Windows-1252 texts of the engine, through glibc's iconv.
+
+#include <string>
+#include <string_view>
+
+namespace zelv {
+
+// The character that stands for one that Windows-1252 lacks.  It matches no
+// literal of the clipboard reader and is no digit, blank or sign, so a
+// replaced character can never make a text look like a coordinate.
+inline constexpr char unrepresentableChar = '?';
+
+// UTF-8 to Windows-1252, one character for each character, except for the
+// typographic marks that web pages use for minutes and degrees: the prime
+// U+2032 and the modifier apostrophe U+02BC become "'", the double prime
+// U+2033 becomes "''", the ring above U+02DA becomes the degree sign 0xB0.
+// Every other character that Windows-1252 lacks, and every byte that is no
+// valid UTF-8, becomes unrepresentableChar.  Control characters pass as they are.
+std::string toWindows1252(std::string_view utf8);
+
+// Windows-1252 to UTF-8.  The five codes that Windows-1252 leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters of the same number.
+std::string fromWindows1252(std::string_view windows1252);
+
+} // namespace zelv

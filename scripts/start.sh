@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds a release build and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+cmake --build build/release
+exec build/release/app/ZELV_Derarar

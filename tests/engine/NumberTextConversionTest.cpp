@@ -1,0 +1,67 @@
+#include "Exception.h"
+#include "NumberText.h"
+
+#include <gtest/gtest.h>
+
+namespace zelv {
+namespace {
+
+struct ConversionCase {
+    const char* text;
+    Separators separators;
+    bool converts;
+    Extended value;
+};
+
+TEST(TextToFloat, TableOfTexts)
+{
+    const ConversionCase cases[] = {
+        {"10,769430", germanSeparators, true, 10.76943L},
+        {"10.769430", pointSeparators, true, 10.76943L},
+        {"  -12,5  ", germanSeparators, true, -12.5L},
+        {"+5", germanSeparators, true, 5},
+        {",", germanSeparators, true, 0},           // a lone separator is zero
+        {"1e", germanSeparators, true, 1},          // an exponent needs no digits
+        {"1,5E+2", germanSeparators, true, 150},
+        {"1,5e-1", germanSeparators, true, 0.15L},
+        {"-0", germanSeparators, true, 0},
+        {"", germanSeparators, false, 0},
+        {"+", germanSeparators, false, 0},
+        {"-", germanSeparators, false, 0},
+        {"e5", germanSeparators, false, 0},
+        {"1.5", germanSeparators, false, 0},        // the group separator is not taken
+        {"1,5", pointSeparators, false, 0},
+        {"1,,5", germanSeparators, false, 0},
+        {"1 5", germanSeparators, false, 0},
+        {"\t1", germanSeparators, false, 0},        // only 0x20 counts as a blank
+        {"1e5000", germanSeparators, false, 0},     // beyond the extended range
+        {"abc", germanSeparators, false, 0},
+    };
+    for (const auto& c : cases) {
+        Extended value = -99;
+        EXPECT_EQ(tryTextToFloat(c.text, c.separators, value), c.converts) << c.text;
+        if (c.converts)
+            EXPECT_EQ(value, c.value) << c.text;
+    }
+}
+
+TEST(TextToFloat, KeepsExtendedDigits)
+{
+    // 18 significant digits survive: no detour through double.
+    const Extended v = textToFloat("0,123456789012345678", germanSeparators);
+    EXPECT_EQ(v, 0.123456789012345678L);
+    EXPECT_NE(static_cast<Extended>(static_cast<double>(v)), v);
+}
+
+TEST(TextToFloat, ErrorNamesTheTextAsGiven)
+{
+    try {
+        textToFloat(" 13,405\xB0", germanSeparators);
+        FAIL() << "no error";
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.message(), "' 13,405\xB0' ist kein g\xFCltiger Gleitkommawert");
+    }
+}
+
+} // namespace
+} // namespace zelv
