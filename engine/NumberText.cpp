@@ -4,7 +4,9 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <vector>
 #include <locale.h>
 
 namespace zelv {
@@ -84,6 +86,72 @@ bool tryTextToFloat(std::string_view text, Separators separators, Extended& valu
 void throwConvertError(std::string_view text)
 {
     throw EConvertError("'" + std::string(text) + "' ist kein g\xFCltiger Gleitkommawert");
+}
+
+std::string formatFixed(Extended value, int decimals, Separators separators)
+{
+    char buffer[128];
+    const int n = std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, value);
+    std::string text;
+    if (n < 0 || n >= static_cast<int>(sizeof buffer)) {
+        std::vector<char> large(static_cast<std::size_t>(n > 0 ? n : 0) + 1);
+        std::snprintf(large.data(), large.size(), "%.*Lf", decimals, value);
+        text = large.data();
+    } else {
+        text = buffer;
+    }
+    // snprintf follows the process locale; take whichever point it wrote.
+    for (char& c : text)
+        if (c == '.' || c == ',')
+            c = separators.decimal;
+    return text;
+}
+
+std::string formatGeneral(Extended value, int significantDigits, Separators separators)
+{
+    if (!std::isfinite(value))
+        return std::isnan(value) ? "NAN" : value < 0 ? "-INF" : "INF";
+    if (value == 0)
+        return "0";
+    // Round once to the significant digits, then lay the digits out.
+    char buffer[64];
+    const int n = std::snprintf(buffer, sizeof buffer, "%.*Le", significantDigits - 1, value);
+    std::string text(buffer, static_cast<std::size_t>(n));
+    const bool negative = text.front() == '-';
+    if (negative)
+        text.erase(0, 1);
+    const std::size_t ePos = text.find_first_of("eE");
+    const int exponent = std::atoi(text.c_str() + ePos + 1);
+    std::string digits;
+    for (std::size_t i = 0; i < ePos; ++i)
+        if (text[i] >= '0' && text[i] <= '9')
+            digits += text[i];
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string out;
+    if (exponent < -5 || exponent >= significantDigits) {
+        out = digits.substr(0, 1);
+        if (digits.size() > 1)
+            out += separators.decimal + digits.substr(1);
+        char e[16];
+        std::snprintf(e, sizeof e, "E%c%02d", exponent < 0 ? '-' : '+', exponent < 0 ? -exponent : exponent);
+        out += e;
+    } else if (exponent < 0) {
+        out = "0";
+        out += separators.decimal;
+        out += std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else {
+        const auto intDigits = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= intDigits) {
+            out = digits + std::string(intDigits - digits.size(), '0');
+        } else {
+            out = digits.substr(0, intDigits);
+            out += separators.decimal;
+            out += digits.substr(intDigits);
+        }
+    }
+    return negative ? "-" + out : out;
 }
 
 Extended textToFloat(std::string_view text, Separators separators)

@@ -34,4 +34,14 @@ bool tryTextToFloat(std::string_view text, Separators separators, Extended& valu
 // The conversion error for a text, as textToFloat raises it.
 [[noreturn]] void throwConvertError(std::string_view text);
 
+// printf's "%.*f": exactly `decimals` decimals with the given decimal
+// separator, no group separators, "-" for a negative value.
+std::string formatFixed(Extended value, int decimals, Separators separators);
+
+// The general number form: at most `significantDigits` significant digits,
+// no trailing zeros, no trailing separator, no group separators.  Plain
+// decimal notation unless the decimal exponent is below -5 or at least
+// `significantDigits`; then scientific ("1,5E+20").
+std::string formatGeneral(Extended value, int significantDigits, Separators separators);
+
 } // namespace zelv

@@ -40,8 +40,9 @@ TEST(TextToFloat, TableOfTexts)
     for (const auto& c : cases) {
         Extended value = -99;
         EXPECT_EQ(tryTextToFloat(c.text, c.separators, value), c.converts) << c.text;
-        if (c.converts)
+        if (c.converts) {
             EXPECT_EQ(value, c.value) << c.text;
+        }
     }
 }
 
@@ -61,6 +62,46 @@ TEST(TextToFloat, ErrorNamesTheTextAsGiven)
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.message(), "' 13,405\xB0' ist kein g\xFCltiger Gleitkommawert");
     }
+}
+
+} // namespace
+} // namespace zelv
+
+namespace zelv {
+namespace {
+
+TEST(FormatNumbers, FixedAndGeneralUnderBothLocales)
+{
+    struct Case {
+        Extended value;
+        const char* fixed5;       // "%.5f"
+        const char* general18;    // 18 significant digits
+    };
+    const Case cases[] = {
+        {50.41484L, "50.41484", "50.41484"},
+        {-0.5L, "-0.50000", "-0.5"},
+        {6525000, "6525000.00000", "6525000"},
+        {9, "9.00000", "9"},
+        {0.1L, "0.10000", "0.1"},
+        {0.00001L, "0.00001", "0.00001"},
+        {0.000001L, "0.00000", "1E-06"},
+        {1e18L, "1000000000000000000.00000", "1E+18"},
+        {123456789012345678.0L, "123456789012345678.00000", "123456789012345678"},
+    };
+    for (const auto& c : cases) {
+        for (const Separators seps : {germanSeparators, pointSeparators}) {
+            auto local = [&](std::string s) {
+                for (char& ch : s)
+                    if (ch == '.')
+                        ch = seps.decimal;
+                return s;
+            };
+            EXPECT_EQ(formatFixed(c.value, 5, seps), local(c.fixed5));
+            EXPECT_EQ(formatGeneral(c.value, 18, seps), local(c.general18));
+        }
+    }
+    EXPECT_EQ(formatGeneral(6.525L, 15, germanSeparators), "6,525");
+    EXPECT_EQ(formatGeneral(1.0L / 3, 7, pointSeparators), "0.3333333");
 }
 
 } // namespace
