@@ -9,7 +9,7 @@ packages=(
   libproj-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-dejavu-core xvfb xauth
+  fonts-dejavu-core xvfb xauth libx11-dev
   dpkg-dev file lintian
 )
 
