@@ -1,11 +1,34 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test; exits non-zero on any failure.
+#   1. the test suite (CTest)
+#   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   3. the clipboard reader's fuzz harness, for a bounded time
+#   4. the Debian package: lintian, then the unpacked program started and closed
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
 
+echo "== Test suite"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/test
-ctest --test-dir build/test --output-on-failure
+ctest --test-dir build/test --output-on-failure -j "$jobs"
+
+echo "== Test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZELV_SANITIZE=ON
+cmake --build build/asan
+ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0 \
+LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0 \
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  ctest --test-dir build/asan --output-on-failure -j "$jobs"
+echo "AddressSanitizer and UndefinedBehaviorSanitizer: no reports"
+
+if [ -x tests/fuzz/run-fuzz.sh ]; then
+  echo "== Fuzzing the clipboard reader"
+  bash tests/fuzz/run-fuzz.sh 60
+fi
+
+echo "== Debian package"
+bash tests/package/test-package.sh
