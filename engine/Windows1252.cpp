@@ -23,6 +23,8 @@ IconvHandle openConverter(const char* to, const char* from)
 }
 
 // Length of the UTF-8 sequence at p and its code point; 0 for an invalid one.
+// Overlong forms, surrogates and codes beyond U+10FFFF are invalid: an
+// overlong prime must not turn into a minute sign.
 std::size_t decodeUtf8(std::string_view s, std::size_t p, char32_t& code)
 {
     const auto b0 = static_cast<unsigned char>(s[p]);
@@ -36,7 +38,17 @@ std::size_t decodeUtf8(std::string_view s, std::size_t p, char32_t& code)
             return 0;
         code = (code << 6) | (b & 0x3F);
     }
+    static constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < smallest[len] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
     return len;
+}
+
+// The five codes that Windows-1252 leaves undefined; fromWindows1252 hands
+// them out as the C1 controls of the same number, so they come back.
+bool isUndefinedInWindows1252(char32_t code)
+{
+    return code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 || code == 0x9D;
 }
 
 // Runs iconv over the whole input; at each character it cannot take, asks
@@ -92,7 +104,7 @@ std::string toWindows1252(std::string_view utf8)
             out += '\xB0';
             break;
         default:
-            out += unrepresentableChar;
+            out += isUndefinedInWindows1252(code) ? static_cast<char>(code) : unrepresentableChar;
         }
         return len;
     });

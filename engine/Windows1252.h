@@ -17,7 +17,9 @@ inline constexpr char unrepresentableChar = '?';
 // U+2032 and the modifier apostrophe U+02BC become "'", the double prime
 // U+2033 becomes "''", the ring above U+02DA becomes the degree sign 0xB0.
 // Every other character that Windows-1252 lacks, and every byte that is no
-// valid UTF-8, becomes unrepresentableChar.  Control characters pass as they are.
+// valid UTF-8, becomes unrepresentableChar.  Control characters pass as they
+// are; the C1 controls U+0081, U+008D, U+008F, U+0090 and U+009D become the
+// byte of the same number, so that fromWindows1252 is undone exactly.
 std::string toWindows1252(std::string_view utf8);
 
 // Windows-1252 to UTF-8.  The five codes that Windows-1252 leaves undefined
