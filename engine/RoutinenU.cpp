@@ -1,0 +1,290 @@
+#include "RoutinenU.h"
+
+#include "Exception.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace zelv {
+
+namespace {
+
+// Text operations with positions from 1, as the notations are defined.  All
+// of them stay inside their text: a part beyond the end is empty, and a part
+// that runs past the end is cut there.
+using Position = std::ptrdiff_t;
+
+Position length(std::string_view s) { return static_cast<Position>(s.size()); }
+
+// Position of the first occurrence of `what`, 0 when there is none.
+Position pos(std::string_view what, std::string_view s)
+{
+    const std::size_t p = s.find(what);
+    return p == std::string_view::npos ? 0 : static_cast<Position>(p) + 1;
+}
+
+bool contains(std::string_view s, std::string_view what) { return pos(what, s) != 0; }
+
+// `count` characters from position `from`.
+std::string_view copy(std::string_view s, Position from, Position count)
+{
+    if (from < 1)
+        from = 1;
+    if (count <= 0 || from > length(s))
+        return {};
+    const Position available = length(s) - from + 1;
+    return s.substr(static_cast<std::size_t>(from - 1),
+                    static_cast<std::size_t>(count < available ? count : available));
+}
+
+// Everything from position `from` on.
+std::string_view copyFrom(std::string_view s, Position from) { return copy(s, from, length(s)); }
+
+bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+
+std::string_view trim(std::string_view s)
+{
+    while (!s.empty() && isBlankOrControl(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlankOrControl(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr std::string_view degreeSign = "\xB0";
+constexpr std::string_view sued = "S\xFC" "d";
+
+// A number written with the decimal point, converted under the locale's
+// separators.  The point becomes the locale's decimal separator rather than
+// always a comma, so that the same clipboard text reads under every locale.
+double decimalNumber(std::string_view text, Separators separators)
+{
+    std::string number(text);
+    for (char& c : number)
+        if (c == '.')
+            c = separators.decimal;
+    return static_cast<double>(textToFloat(number, separators));
+}
+
+// Degrees and whole minutes, both digit runs already checked.
+double degreesAndMinutes(std::string_view degrees, std::string_view minutes, Separators separators)
+{
+    return static_cast<double>(textToFloat(degrees, separators) + textToFloat(minutes, separators) / 60);
+}
+
+std::optional<TZwischenablageKoordinaten> germanCompassWords(std::string_view text, Separators separators)
+{
+    if (!(contains(text, "Ost") || contains(text, "West")) || !(contains(text, "Nord") || contains(text, sued)))
+        return std::nullopt;
+
+    TZwischenablageKoordinaten result;
+    const bool east = contains(text, "Ost");
+    const Position p = east ? pos("Ost", text) : pos("West", text);
+    // The one character before the word is dropped, whatever it is.
+    const double longitude = decimalNumber(copy(text, 1, p - 2), separators);
+    result.Laenge = east ? longitude : -longitude;
+
+    const std::string_view h = copyFrom(text, pos(",", text) + 1);
+    const bool north = contains(h, "Nord");
+    const Position q = north ? pos("Nord", h) : pos(sued, h);
+    const double latitude = decimalNumber(copy(h, 1, q - 2), separators);
+    result.Breite = north ? latitude : -latitude;
+    result.Format = 1;
+    return result;
+}
+
+struct DegreesMinutes {
+    std::string_view degrees;
+    std::string_view minutes;
+};
+
+// The longitude of notation 2: from position 6 up to its minute sign, the
+// first character after the degree sign that is no digit.  A blank, a
+// control character, "." or "," there is no minute sign (decimal minutes are
+// not read, rather than cut to whole ones).  Wherever a fixed six-character
+// field ending in a minute sign read the minutes, this reads the same; it
+// also reads three-digit degrees with two-digit minutes, where such a field
+// loses the last minute digit, and one-digit degrees with one-digit minutes,
+// which overrun it.
+DegreesMinutes englishLongitude(std::string_view text)
+{
+    const std::string_view rest = copyFrom(text, 6);
+    const Position d = pos(degreeSign, rest);
+    if (d == 0)
+        return {};
+    Position sign = d + 1;
+    while (sign <= length(rest) && isDigit(rest[static_cast<std::size_t>(sign - 1)]))
+        ++sign;
+    if (sign > length(rest))
+        return {};
+    const char minuteSign = rest[static_cast<std::size_t>(sign - 1)];
+    if (isBlankOrControl(minuteSign) || minuteSign == '.' || minuteSign == ',')
+        return {};
+    const std::string_view field = trim(copy(rest, 1, sign));
+    const Position degreeInField = pos(degreeSign, field);
+    return {copy(field, 1, degreeInField - 1), copy(field, degreeInField + 1, length(field) - 1 - degreeInField)};
+}
+
+std::optional<TZwischenablageKoordinaten> englishCompassWords(std::string_view text, Separators separators)
+{
+    if (!(contains(text, "East") || contains(text, "West")) || !(contains(text, "North") || contains(text, "South")))
+        return std::nullopt;
+
+    const DegreesMinutes longitude = englishLongitude(text);
+
+    const Position p = contains(text, "North") ? pos("North", text) : pos("South", text);
+    const std::string_view r = copyFrom(text, p);
+    // After the five-letter word and one more character; the minutes end one
+    // character before the end of the text, at the minute sign.
+    const std::string_view field = copyFrom(r, 7);
+    const Position d = pos(degreeSign, field);
+    const DegreesMinutes latitude{copy(field, 1, d - 1), copy(field, d + 1, length(field) - 1 - d)};
+
+    if (!NurZiffern(longitude.degrees) || !NurZiffern(longitude.minutes) || !NurZiffern(latitude.degrees)
+        || !NurZiffern(latitude.minutes))
+        return std::nullopt;
+
+    TZwischenablageKoordinaten result;
+    result.Laenge = degreesAndMinutes(longitude.degrees, longitude.minutes, separators);
+    if (contains(text, "West"))
+        result.Laenge = -result.Laenge;
+    result.Breite = degreesAndMinutes(latitude.degrees, latitude.minutes, separators);
+    if (contains(r, "South"))
+        result.Breite = -result.Breite;
+    result.Format = 2;
+    return result;
+}
+
+// Index of a capital letter from 'A' up to `last`, or -1.
+int letterIndex(char c, char last) { return c >= 'A' && c <= last ? c - 'A' : -1; }
+
+std::optional<TZwischenablageKoordinaten> gridLocator(std::string_view text)
+{
+    if (text.size() != 6)
+        return std::nullopt;
+    const int field1 = letterIndex(text[0], 'R');
+    const int field2 = letterIndex(text[1], 'R');
+    const int sub1 = letterIndex(text[4], 'X');
+    const int sub2 = letterIndex(text[5], 'X');
+    if (field1 < 0 || field2 < 0 || !isDigit(text[2]) || !isDigit(text[3]) || sub1 < 0 || sub2 < 0)
+        return std::nullopt;
+
+    // The south-west corner of the sub-square.
+    TZwischenablageKoordinaten result;
+    result.Laenge = 20.0 * field1 - 180 + 2.0 * (text[2] - '0') + sub1 / 12.0;
+    result.Breite = 10.0 * field2 - 90 + (text[3] - '0') + sub2 / 24.0;
+    result.Format = 3;
+    return result;
+}
+
+std::optional<TZwischenablageKoordinaten> labelledDecimals(std::string_view text, Separators separators)
+{
+    if (!contains(text, "Lat:") || !contains(text, "Lon:") || !contains(text, "("))
+        return std::nullopt;
+
+    // Only the bracketed numbers count, the first one being the latitude.
+    TZwischenablageKoordinaten result;
+    const Position b = pos("(", text);
+    const Position e = pos(")", text);
+    result.Breite = decimalNumber(copy(text, b + 1, e - b - 1), separators);
+    const std::string_view r = copyFrom(text, e + 2);
+    const Position b2 = pos("(", r);
+    const Position e2 = pos(")", r);
+    result.Laenge = decimalNumber(copy(r, b2 + 1, e2 - b2 - 1), separators);
+    result.Format = 4;
+    return result;
+}
+
+// The trimmed part of t before the first `sign`; t becomes what follows the
+// sign.  Without the sign the part is empty and t stays.
+std::string_view takeUntil(std::string_view& t, std::string_view sign)
+{
+    const Position p = pos(sign, t);
+    if (p == 0)
+        return {};
+    const std::string_view part = trim(copy(t, 1, p - 1));
+    t = copyFrom(t, p + 1);
+    return part;
+}
+
+// The first character of t (0 for an empty t, which no letter matches); t
+// becomes the rest.
+char takeLetter(std::string_view& t)
+{
+    if (t.empty())
+        return 0;
+    const char letter = t.front();
+    t = copyFrom(t, 2);
+    return letter;
+}
+
+// Returns nullopt for "no fit": the caller shows the message.
+std::optional<TZwischenablageKoordinaten> lettersAndMinutes(std::string_view text, Separators separators)
+{
+    std::string_view t = trim(text);
+    const std::string_view latitudeDegrees = takeUntil(t, degreeSign);
+    const std::string_view latitudeMinutes = takeUntil(t, "'");
+    const char latitudeLetter = takeLetter(t);
+    const std::string_view longitudeDegrees = takeUntil(t, degreeSign);
+    const std::string_view longitudeMinutes = takeUntil(t, "'");
+    const char longitudeLetter = takeLetter(t);
+
+    if (!NurZiffern(latitudeDegrees) || !NurZiffern(latitudeMinutes) || !NurZiffern(longitudeDegrees)
+        || !NurZiffern(longitudeMinutes))
+        return std::nullopt;
+    if ((latitudeLetter != 'N' && latitudeLetter != 'S') || (longitudeLetter != 'O' && longitudeLetter != 'W'))
+        return std::nullopt;
+
+    TZwischenablageKoordinaten result;
+    result.Breite = degreesAndMinutes(latitudeDegrees, latitudeMinutes, separators);
+    if (latitudeLetter == 'S')
+        result.Breite = -result.Breite;
+    result.Laenge = degreesAndMinutes(longitudeDegrees, longitudeMinutes, separators);
+    if (longitudeLetter == 'W')
+        result.Laenge = -result.Laenge;
+    result.Format = 5;
+    return result;
+}
+
+ClipboardReading found(const TZwischenablageKoordinaten& coordinates)
+{
+    return {ClipboardOutcome::Coordinates, coordinates};
+}
+
+} // namespace
+
+bool NurZiffern(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    for (const char c : text)
+        if (!isDigit(c))
+            return false;
+    return true;
+}
+
+ClipboardReading readCoordinates(std::string_view text, Separators separators)
+{
+    if (text.empty())
+        return {};
+
+    // Notations 1 and 4 are final once entered (a number that does not fit
+    // throws); 2 and 3 hand on to the next notation; 5 is the last resort.
+    if (const auto result = germanCompassWords(text, separators))
+        return found(*result);
+    if (const auto result = englishCompassWords(text, separators))
+        return found(*result);
+    if (const auto result = gridLocator(text))
+        return found(*result);
+    if (const auto result = labelledDecimals(text, separators))
+        return found(*result);
+    if (contains(text, degreeSign))
+        if (const auto result = lettersAndMinutes(text, separators))
+            return found(*result);
+    return {ClipboardOutcome::NoCoordinates, {}};
+}
+
+} // namespace zelv

@@ -1,0 +1,66 @@
+#pragma once
+// The clipboard coordinate reader: recognises a coordinate pair in a text in
+// one of five fixed notations and returns it in decimal degrees.  Stateless,
+// no Qt: the window fetches the clipboard text, converts it to Windows-1252
+// and shows the message; everything between is here.
+//
+// The notations, tried in this order on the whole text:
+//   1  German compass words, decimal:   13.405 Ost, 52.52 Nord
+//   2  English compass words, deg/min:  East 12°34' North 51°23'
+//   3  Maidenhead grid locator:         JO62QM
+//   4  labelled decimals in brackets:   Lat: 51:15:00N (51.25) Lon: 1:30:00W (-1.5)
+//   5  deg/min with hemisphere letters: 52°31'N 13°24'O
+// Positions count Windows-1252 characters from 1; searches are exact,
+// case-sensitive and find the first occurrence; line breaks and other
+// control characters are ordinary characters.  No range limits apply:
+// 75 minutes or 200 degrees give the plain arithmetic result.
+
+#include "NumberText.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace zelv {
+
+// The reader's result.  Laenge (longitude) is east positive, Breite
+// (latitude) north positive, both in decimal degrees.  Format is 0 when
+// nothing was read, else the number (1..5) of the recognised notation; the
+// two values mean something only then.
+struct TZwischenablageKoordinaten {
+    double Laenge = 0;
+    double Breite = 0;
+    std::int32_t Format = 0;
+};
+
+// How a text turned out.  An empty text is no error and gets no message;
+// a text in which no notation fits gets noCoordinatesMessage.
+enum class ClipboardOutcome {
+    EmptyText,
+    NoCoordinates,
+    Coordinates,
+};
+
+struct ClipboardReading {
+    ClipboardOutcome outcome = ClipboardOutcome::EmptyText;
+    TZwischenablageKoordinaten coordinates;  // Format 0 unless outcome is Coordinates
+};
+
+// The error box for ClipboardOutcome::NoCoordinates (Windows-1252 texts).
+inline constexpr std::string_view noCoordinatesTitle = "Fehler";
+inline constexpr std::string_view noCoordinatesMessage =
+    "Es befinden sich keine g\xFC" "ltigen Koordinaten in der Zwischenablage!";
+
+// True when the text is not empty and holds only the digits 0 to 9.
+bool NurZiffern(std::string_view text);
+
+// Reads a coordinate pair out of a Windows-1252 text.  Decimal numbers
+// (notations 1 and 4) are written with the decimal point whatever the
+// locale; it becomes separators.decimal before the general number
+// conversion, whose error text then names the number.  Throws
+// EConvertError "'%s' ist kein gültiger Gleitkommawert" when notation 1 or 4
+// is entered and a number of it does not convert (later notations are then
+// not tried), and when a digit run of notation 2 or 5 is too long for any
+// floating-point value.
+ClipboardReading readCoordinates(std::string_view text, Separators separators);
+
+} // namespace zelv

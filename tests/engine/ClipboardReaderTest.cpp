@@ -1,0 +1,200 @@
+#include "Exception.h"
+#include "RoutinenU.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace zelv {
+namespace {
+
+using namespace std::string_literals;
+
+enum class Kind { Read, Message, Silent, ConvertError };
+
+struct Expected {
+    Kind kind;
+    std::int32_t format = 0;
+    double laenge = 0;
+    double breite = 0;
+    std::string error;
+};
+
+Expected reads(std::int32_t format, double laenge, double breite) { return {Kind::Read, format, laenge, breite, {}}; }
+Expected message() { return {Kind::Message, 0, 0, 0, {}}; }
+Expected silent() { return {Kind::Silent, 0, 0, 0, {}}; }
+// The exact conversion error for a number text.
+Expected notAFloat(const std::string& number)
+{
+    return {Kind::ConvertError, 0, 0, 0, "'" + number + "' ist kein g\xFC" "ltiger Gleitkommawert"};
+}
+
+constexpr Separators de = germanSeparators;
+constexpr Separators pt = pointSeparators;
+
+struct Row {
+    Separators separators;
+    std::string text;
+    Expected expected;
+    const char* note = "";
+};
+
+void check(const Row& row)
+{
+    SCOPED_TRACE("text [" + row.text + "] decimal '" + row.separators.decimal + "' " + row.note);
+    const Expected& e = row.expected;
+    try {
+        const ClipboardReading r = readCoordinates(row.text, row.separators);
+        ASSERT_NE(e.kind, Kind::ConvertError) << "no conversion error; read format " << r.coordinates.Format;
+        switch (e.kind) {
+        case Kind::Read:
+            EXPECT_EQ(r.outcome, ClipboardOutcome::Coordinates);
+            EXPECT_EQ(r.coordinates.Format, e.format);
+            EXPECT_NEAR(r.coordinates.Laenge, e.laenge, 1e-12);
+            EXPECT_NEAR(r.coordinates.Breite, e.breite, 1e-12);
+            break;
+        case Kind::Message:
+        case Kind::Silent:
+            EXPECT_EQ(r.outcome, e.kind == Kind::Message ? ClipboardOutcome::NoCoordinates : ClipboardOutcome::EmptyText);
+            EXPECT_EQ(r.coordinates.Format, 0);
+            EXPECT_EQ(r.coordinates.Laenge, 0);
+            EXPECT_EQ(r.coordinates.Breite, 0);
+            break;
+        case Kind::ConvertError:
+            break;
+        }
+    } catch (const EConvertError& error) {
+        ASSERT_EQ(e.kind, Kind::ConvertError) << "unexpected conversion error " << error.what();
+        EXPECT_EQ(error.message(), e.error);
+    }
+}
+
+constexpr double min34 = 34.0 / 60;
+constexpr double min31 = 31.0 / 60;
+constexpr double min23 = 23.0 / 60;
+
+TEST(ClipboardReader, TableOfTexts)
+{
+    const Row rows[] = {
+        // German compass words, decimal degrees (format 1).
+        {de, "13.405 Ost, 52.52 Nord", reads(1, 13.405, 52.52)},
+        {de, "8.5 West, 50.25 S\xFC" "d", reads(1, -8.5, -50.25)},
+        {de, "13.405\xB0Ost, 52.52\xB0Nord", reads(1, 13.405, 52.52), "the degree sign is the dropped character"},
+        {de, "13.405\xB0 Ost, 52.52\xB0 Nord", notAFloat("13,405\xB0"), "the blank is dropped, the degree sign stays"},
+        {de, "13,405 Ost, 52,52 Nord", notAFloat("405 Ost, 52,52"), "the comma divides the halves"},
+        {de, "  13.405 Ost, 52.52 Nord", reads(1, 13.405, 52.52)},
+        {de, "13.405 Ost,\r\n52.52 Nord", notAFloat("\r\n52,52"), "a line break is no blank"},
+        {de, "13.405 Ost 52.52 Nord", notAFloat("13,405 Ost 52,52"), "without a comma the second half is the whole text"},
+        {de, "OstNord", notAFloat("")},
+        {de, "13\xB0" "24'O Ost, 52\xB0" "31'N Nord", notAFloat("13\xB0" "24'O"), "once entered, later formats are not tried"},
+
+        // English compass words, degrees and minutes (format 2).
+        {de, "East 12\xB0" "34' North 51\xB0" "23'", reads(2, 12 + min34, 51 + min23)},
+        {de, "West 12\xB0" "34' South 51\xB0" "23'", reads(2, -12 - min34, -51 - min23)},
+        {de, "East 112\xB0" "34' North 51\xB0" "23'", reads(2, 112 + min34, 51 + min23),
+         "mended: all minute digits are read (a fixed field gave 112.05)"},
+        {de, "East 1\xB0" "34' North 51\xB0" "23'", reads(2, 1 + min34, 51 + min23)},
+        {de, "East 12\xB0" "3' North 51\xB0" "23'", reads(2, 12.05, 51 + min23)},
+        {de, "East 1\xB0" "3' North 51\xB0" "3'", reads(2, 1.05, 51.05),
+         "mended: one-digit degrees and minutes (a fixed field overran them and fell through)"},
+        {de, "West  1\xB0" "34' North 5\xB0" "2'", reads(2, -1 - min34, 5 + 2.0 / 60), "blank before the degrees"},
+        {de, "East 12\xB0" "34\x92 North 51\xB0" "23\x92", reads(2, 12 + min34, 51 + min23), "typographic apostrophe"},
+        {de, "East 12\xB0" "34.5' North 51\xB0" "23'", message(),
+         "mended: decimal minutes are refused (a fixed field cut them to 34)"},
+        {de, "East 12\xB0" "34 North 51\xB0" "23'", message(), "mended: no minute sign (a fixed field read 12.05)"},
+        {de, "East 12\xB0" "34' North 51\xB0" "23", reads(2, 12 + min34, 51 + 2.0 / 60),
+         "the latitude minutes end one character before the end"},
+        {de, "East 12\xB0" "34' North 51\xB0", message(), "ends right after the degree sign"},
+        {de, "North West 12\xB0" "34", message(), "longitude minutes run to the end"},
+        {de, "East 12\xB0" "34' North 51\xB0" "23'\r\n", message(), "a line break after the latitude"},
+        {de, "Lat: 51.25 North (51.25) Lon: 1.5 West (-1.5)", reads(4, -1.5, 51.25), "format 2 does not fit: on to 4"},
+        {de, "52\xB0" "31'N 13\xB0" "24'O West North", reads(5, 13.4, 52 + min31), "format 2 does not fit: on to 5"},
+
+        // Grid locator (format 3).
+        {de, "JO62QM", reads(3, 13 + 1.0 / 3, 52.5)},
+        {de, "AA00AA", reads(3, -180, -90)},
+        {de, "RR99XX", reads(3, 179 + 11.0 / 12, 89 + 23.0 / 24)},
+        {de, "jo62qm", message()},
+        {de, "JO62QM\r\n", message()},
+        {de, "JO62QM\n", message()},
+        {de, "JO62Q", message()},
+        {de, "SO62QM", message()},
+        {de, "JO62QY", message()},
+        {de, "JOX2QM", message()},
+
+        // Labelled decimals in brackets, latitude first (format 4).
+        {de, "Lat: 51:15:00N (51.25) Lon: 1:30:00W (-1.5)", reads(4, -1.5, 51.25)},
+        {de, "Lon: (13.4) Lat: (52.5)", reads(4, 52.5, 13.4), "the first bracket is the latitude"},
+        {de, "Lat: (51,25) Lon: (1)", reads(4, 1, 51.25), "the locale's own decimal comma converts as well"},
+        {pt, "Lat: (51,25) Lon: (1)", notAFloat("51,25")},
+        {de, "Lat: (51.25) Lon: (x)", notAFloat("x")},
+        {de, "Lat: (51.25 Lon: 1", notAFloat(""), "no closing bracket"},
+        {de, "Lat:Lon:(", notAFloat("")},
+        {de, "Lat: (1) Lon: (2", notAFloat(""), "ends inside the second bracket"},
+
+        // Degrees, minutes and hemisphere letters (format 5).
+        {de, "52\xB0" "31'N 13\xB0" "24'O", reads(5, 13.4, 52 + min31)},
+        {de, "52\xB0 31'S 13\xB0 24'W", reads(5, -13.4, -52 - min31)},
+        {de, "\t52\xB0" "31'N\r\n13\xB0" "24'O\r\n", reads(5, 13.4, 52 + min31), "line breaks around the numbers"},
+        {de, "52\xB0" "31'N 13\xB0" "24'O und mehr", reads(5, 13.4, 52 + min31)},
+        {de, "52\xB0" "75'N 200\xB0" "0'W", reads(5, -200, 53.25), "no range limits"},
+        {de, "52\xB0" "31'N 13\xB0" "24'E", message()},
+        {de, "52\xB0" "31.5'N 13\xB0" "24'O", message()},
+        {de, "52\xB0" "31'N 13\xB0" "24'", message(), "ends right after the second minute sign"},
+        {de, "52\xB0" "31'", message(), "ends right after the first minute sign"},
+        {de, "52\xB0" "31' N 13\xB0" "24'O", message(), "the letter must follow the minute sign"},
+        {de, "52\xB0" "31'N 13\xB0" "24'o", message()},
+        {de, "52\xB0" "31N 13\xB0" "24'O", message()},
+
+        // Nothing to read.
+        {de, "", silent()},
+        {de, "Koordinaten", message()},
+        {de, " ", message(), "a blank is no empty text"},
+        {de, "\xB0", message()},
+        {de, "'", message()},
+        {de, "(", message()},
+        {de, "West North", message()},
+        {de, "\0"s, message()},
+
+        // Under a locale with the decimal point.
+        {pt, "13.405 Ost, 52.52 Nord", reads(1, 13.405, 52.52),
+         "mended: the point stays the decimal separator (was a conversion error for 13,405)"},
+        {pt, "Lat: 51:15:00N (51.25) Lon: 1:30:00W (-1.5)", reads(4, -1.5, 51.25), "mended likewise"},
+        {pt, "13.405\xB0 Ost, 52.52\xB0 Nord", notAFloat("13.405\xB0"), "mended: the error names the number as written"},
+        {pt, "13,405 Ost, 52,52 Nord", notAFloat("13,405")},
+        {pt, "East 12\xB0" "34' North 51\xB0" "23'", reads(2, 12 + min34, 51 + min23)},
+        {pt, "JO62QM", reads(3, 13 + 1.0 / 3, 52.5)},
+        {pt, "52\xB0" "31'N 13\xB0" "24'O", reads(5, 13.4, 52 + min31)},
+        {pt, "", silent()},
+        {pt, "jo62qm", message()},
+    };
+    for (const auto& row : rows)
+        check(row);
+}
+
+TEST(ClipboardReader, OnlyDigitsAreDigits)
+{
+    const std::pair<std::string, bool> rows[] = {
+        {"0", true},       {"0123456789", true}, {"", false},      {" 1", false},
+        {"1 ", false},     {"-1", false},        {"+1", false},    {"1.5", false},
+        {"12a", false},    {"\xB9", false},      {"\xB2", false},  {"1\0"s, false},
+        {"/", false},      {":", false},
+    };
+    for (const auto& [text, digits] : rows)
+        EXPECT_EQ(NurZiffern(text), digits) << "[" << text << "]";
+}
+
+TEST(ClipboardReader, ReadsOnlyInsideItsText)
+{
+    // Texts cut out of a longer buffer: the reader must stop at the cut.
+    const std::string buffer = "52\xB0" "31'N 13\xB0" "24'O";
+    const std::string_view cut(buffer.data(), buffer.size() - 1);
+    EXPECT_EQ(readCoordinates(cut, germanSeparators).outcome, ClipboardOutcome::NoCoordinates);
+
+    const std::string east = "East 12\xB0" "34' North 51\xB0" "23'";
+    const std::string_view cutEast(east.data(), east.find("North"));
+    EXPECT_EQ(readCoordinates(cutEast, germanSeparators).outcome, ClipboardOutcome::NoCoordinates);
+}
+
+} // namespace
+} // namespace zelv
