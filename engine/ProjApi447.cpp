@@ -1,0 +1,248 @@
+#include "ProjApi447.h"
+
+#include <proj.h>
+
+#include <array>
+#include <cmath>
+#include <fstream>
+#include <memory>
+#include <new>
+#include <sstream>
+#include <vector>
+
+namespace zelv::proj447 {
+
+namespace {
+
+struct ContextDeleter {
+    void operator()(PJ_CONTEXT* context) const { proj_context_destroy(context); }
+};
+
+struct ObjectDeleter {
+    void operator()(PJ* object) const { proj_destroy(object); }
+};
+
+// The library logs through its context; this one swallows every message.
+// The level alone is not enough: PROJ 9.1 still reports a missing proj.db
+// on every proj_create.
+void dropLogMessage(void*, int, const char*) {}
+
+constexpr std::array<std::string_view, 9> shapeKeys = {
+    "ellps", "datum", "a", "b", "R", "rf", "f", "es", "e"};
+
+bool isShapeKey(std::string_view key)
+{
+    for (const auto shapeKey : shapeKeys)
+        if (key == shapeKey)
+            return true;
+    return false;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+std::vector<std::string_view> words(std::string_view text)
+{
+    std::vector<std::string_view> result;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && isBlank(text[i]))
+            ++i;
+        const std::size_t start = i;
+        while (i < text.size() && !isBlank(text[i]))
+            ++i;
+        if (i > start)
+            result.push_back(text.substr(start, i - start));
+    }
+    return result;
+}
+
+// "+key=value", "key=value", "+flag" -> the parameter without its "+".
+std::string_view parameterOf(std::string_view word)
+{
+    if (!word.empty() && word.front() == '+')
+        word.remove_prefix(1);
+    return word;
+}
+
+std::string_view keyOf(std::string_view parameter)
+{
+    return parameter.substr(0, parameter.find('='));
+}
+
+struct DefinitionKeys {
+    std::vector<std::string> keys;
+    std::string projection;
+    bool noDefaults = false;
+    bool shapeGiven = false;
+};
+
+DefinitionKeys keysOf(std::string_view definition)
+{
+    DefinitionKeys result;
+    for (const auto word : words(definition)) {
+        const auto parameter = parameterOf(word);
+        const auto key = keyOf(parameter);
+        if (key.empty())
+            continue;
+        if (key == "no_defs")
+            result.noDefaults = true;
+        if (key == "proj" && result.projection.empty() && key.size() < parameter.size())
+            result.projection = parameter.substr(key.size() + 1);
+        result.shapeGiven = result.shapeGiven || isShapeKey(key);
+        result.keys.emplace_back(key);
+    }
+    return result;
+}
+
+// The parameters of the sections `projection` and "general", in that order.
+std::vector<std::string_view> defaultParameters(std::string_view defaultsText,
+                                                std::string_view projection)
+{
+    std::vector<std::string_view> own;
+    std::vector<std::string_view> general;
+    std::vector<std::string_view>* section = nullptr;
+
+    auto takeWord = [&](std::string_view word) {
+        if (word.front() == '<') {
+            const auto close = word.find('>');
+            section = nullptr;
+            if (close == std::string_view::npos)
+                return;
+            const auto name = word.substr(1, close - 1);
+            if (!projection.empty() && name == projection)
+                section = &own;
+            else if (name == "general")
+                section = &general;
+            word.remove_prefix(close + 1);
+            if (word.empty())
+                return;
+        }
+        if (section && !keyOf(parameterOf(word)).empty())
+            section->push_back(parameterOf(word));
+    };
+
+    std::size_t lineStart = 0;
+    while (lineStart < defaultsText.size()) {
+        auto lineEnd = defaultsText.find('\n', lineStart);
+        if (lineEnd == std::string_view::npos)
+            lineEnd = defaultsText.size();
+        auto line = defaultsText.substr(lineStart, lineEnd - lineStart);
+        line = line.substr(0, line.find('#'));
+        for (const auto word : words(line))
+            takeWord(word);
+        lineStart = lineEnd + 1;
+    }
+    own.insert(own.end(), general.begin(), general.end());
+    return own;
+}
+
+// The whole file, or nothing when it can't be read: the classic library went
+// on without defaults in that case, and so does this layer.
+std::string readDefaultsFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return {};
+    std::ostringstream content;
+    content << file.rdbuf();
+    return file.bad() ? std::string() : content.str();
+}
+
+constexpr XY errorXY{HUGE_VAL, HUGE_VAL};
+constexpr LP errorLP{HUGE_VAL, HUGE_VAL};
+
+} // namespace
+
+struct Projection {
+    // Declared first, so destroyed last: the object lives in the context.
+    std::unique_ptr<PJ_CONTEXT, ContextDeleter> context;
+    std::unique_ptr<PJ, ObjectDeleter> object;
+};
+
+std::string defaultsFilePath(std::string_view directory)
+{
+    std::string path(directory);
+    path += '/';
+    path += defaultsFileName;
+    return path;
+}
+
+std::string withDefaults(std::string_view definition, std::string_view defaultsText)
+{
+    DefinitionKeys given = keysOf(definition);
+    std::string result(definition);
+    if (given.noDefaults)
+        return result;
+    for (const auto parameter : defaultParameters(defaultsText, given.projection)) {
+        const std::string key(keyOf(parameter));
+        bool present = false;
+        for (const auto& k : given.keys)
+            present = present || k == key;
+        if (present || (isShapeKey(key) && given.shapeGiven))
+            continue;
+        given.keys.push_back(key);
+        given.shapeGiven = given.shapeGiven || isShapeKey(key);
+        result += " +";
+        result += parameter;
+    }
+    return result;
+}
+
+ProjectionHandle pj_init_plus_path(const char* definition, const char* searchDirectory)
+{
+    if (definition == nullptr || searchDirectory == nullptr)
+        return nullptr;
+    try {
+        auto projection = std::make_unique<Projection>();
+        projection->context.reset(proj_context_create());
+        if (!projection->context)
+            return nullptr;
+        PJ_CONTEXT* context = projection->context.get();
+        // Silence first: setting the search path may already log.
+        proj_log_func(context, nullptr, &dropLogMessage);
+        proj_log_level(context, PJ_LOG_NONE);
+        proj_context_set_enable_network(context, 0);
+        const char* const paths[] = {searchDirectory};
+        proj_context_set_search_paths(context, 1, paths);
+
+        std::string full(definition);
+        if (!keysOf(full).noDefaults)
+            full = withDefaults(full, readDefaultsFile(defaultsFilePath(searchDirectory)));
+        projection->object.reset(proj_create(context, full.c_str()));
+        if (!projection->object)
+            return nullptr;
+        return projection.release();
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+XY pj_fwd(LP lp, ProjectionHandle projection)
+{
+    if (projection == nullptr)
+        return errorXY;
+    // A projection made from a "+proj=" text takes radians, as the classic
+    // call did; proj_trans hands back HUGE_VAL for a point it can't project.
+    const PJ_COORD out = proj_trans(projection->object.get(), PJ_FWD,
+                                    proj_coord(lp.lam, lp.phi, 0, 0));
+    return {out.xy.x, out.xy.y};
+}
+
+LP pj_inv(XY xy, ProjectionHandle projection)
+{
+    if (projection == nullptr)
+        return errorLP;
+    const PJ_COORD out = proj_trans(projection->object.get(), PJ_INV,
+                                    proj_coord(xy.x, xy.y, 0, 0));
+    return {out.lp.lam, out.lp.phi};
+}
+
+void pj_free(ProjectionHandle projection)
+{
+    delete projection;
+}
+
+} // namespace zelv::proj447

@@ -1,0 +1,77 @@
+#pragma once
+// The four classic projection calls (initialise from a definition text and a
+// search directory, forward, inverse, release) on top of the current PROJ
+// API, which no longer offers them.
+//
+// Each handle owns a PROJ context of its own, so its search path is exactly
+// the directory it was initialised with, and nothing the library logs reaches
+// stderr: a rejected definition shows only as a null handle, an unprojectable
+// point only as the library's error value.
+//
+// Paths are byte strings in the file system's own encoding (UTF-8 here), as
+// PROJ takes them; definitions are plain ASCII PROJ strings.
+
+#include <string>
+#include <string_view>
+
+namespace zelv::proj447 {
+
+// A geographic position in radians: lam the longitude, phi the latitude.
+struct LP {
+    double lam = 0;
+    double phi = 0;
+};
+
+// A projected position in the projection's linear unit (metres here).
+struct XY {
+    double x = 0;
+    double y = 0;
+};
+
+// Opaque: one PROJ context with one projection object created in it.
+struct Projection;
+using ProjectionHandle = Projection*;
+
+// The defaults file that the classic library read from its search directory.
+inline constexpr std::string_view defaultsFileName = "proj_def.dat";
+
+// directory + "/" + "proj_def.dat", without adding or removing anything else
+// (a trailing separator gives a doubled one, which the file system ignores).
+std::string defaultsFilePath(std::string_view directory);
+
+// Creates the projection of `definition`, looking for every file the library
+// needs in `searchDirectory` only.  Unless the definition says +no_defs, the
+// parameters of proj_def.dat in that directory that the definition lacks are
+// added first (see withDefaults); a defaults file that is missing or
+// unreadable adds nothing, so the definition must then stand on its own.
+// Returns null when either text is null or the library rejects the result.
+ProjectionHandle pj_init_plus_path(const char* definition, const char* searchDirectory);
+
+// Forward projection, radians in, linear unit out, exactly as the library
+// computes it.  A point it cannot project gives its error value HUGE_VAL in
+// both coordinates; so does a null handle.
+XY pj_fwd(LP lp, ProjectionHandle projection);
+
+// Inverse projection, linear unit in, radians out; error value as pj_fwd.
+LP pj_inv(XY xy, ProjectionHandle projection);
+
+// Releases the projection and its context; null is allowed.
+void pj_free(ProjectionHandle projection);
+
+// The definition with the defaults of a proj_def.dat text appended, as
+// " +key=value" tokens in the file's order, the projection's own section
+// (<lcc> for +proj=lcc) before <general>, so that its value wins:
+// - a default whose key the definition (or an earlier default) gives is
+//   skipped;
+// - the keys that fix the earth's shape (ellps, datum, a, b, R, rf, f, es, e)
+//   count as one: once any of them is given, no other is added, so
+//   "+proj=utm +a=6378137" never gets "+ellps=WGS84" beside it;
+// - a definition that says +no_defs comes back unchanged.
+// File format: "#" starts a comment to the end of the line; "<name>" starts
+// a section; every other blank-separated word is a key=value pair or a bare
+// flag, with or without a leading "+".  Words before the first section, and
+// after a header without its closing ">", belong to no section and are
+// ignored.
+std::string withDefaults(std::string_view definition, std::string_view defaultsText);
+
+} // namespace zelv::proj447
