@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <algorithm>
 #include <vector>
 #include <locale.h>
 
@@ -152,6 +154,330 @@ std::string formatGeneral(Extended value, int significantDigits, Separators sepa
         }
     }
     return negative ? "-" + out : out;
+}
+
+namespace {
+
+// One section of a pattern, read once.
+struct PatternSection {
+    std::string prefix;
+    std::string suffix;
+    int minIntegerDigits = 0;   // placeholders from the first integer "0" on
+    int decimals = 0;           // placeholders after the "."
+    int minDecimals = 0;        // decimals up to the last "0" after the "."
+    bool grouping = false;
+    bool hasZero = false;
+};
+
+PatternSection readSection(std::string_view section)
+{
+    PatternSection result;
+    bool inNumber = false;      // a placeholder or the "." has been seen
+    bool afterPoint = false;
+    bool integerZeroSeen = false;
+    for (std::size_t i = 0; i < section.size(); ++i) {
+        const char c = section[i];
+        std::string literal;
+        if (c == '\'' || c == '"') {
+            const std::size_t close = section.find(c, i + 1);
+            const std::size_t end = close == std::string_view::npos ? section.size() : close;
+            literal = std::string(section.substr(i + 1, end - i - 1));
+            i = end;
+        } else if (c == '0' || c == '#') {
+            inNumber = true;
+            if (c == '0')
+                result.hasZero = true;
+            if (afterPoint) {
+                ++result.decimals;
+                if (c == '0')
+                    result.minDecimals = result.decimals;
+            } else {
+                if (c == '0')
+                    integerZeroSeen = true;
+                if (integerZeroSeen)
+                    ++result.minIntegerDigits;
+            }
+            continue;
+        } else if (c == '.') {
+            inNumber = true;
+            afterPoint = true;
+            continue;
+        } else if (c == ',') {
+            result.grouping = true;
+            continue;
+        } else {
+            literal = std::string(1, c);
+        }
+        (inNumber ? result.suffix : result.prefix) += literal;
+    }
+    return result;
+}
+
+// The sections of a pattern, split at ";" outside quotes.
+std::vector<std::string_view> splitSections(std::string_view pattern)
+{
+    std::vector<std::string_view> sections;
+    std::size_t start = 0;
+    char quote = 0;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '\'' || c == '"') {
+            quote = c;
+        } else if (c == ';') {
+            sections.push_back(pattern.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    sections.push_back(pattern.substr(start));
+    return sections;
+}
+
+// |value| rounded to `decimals` decimals, halves away from zero, as digit
+// strings: the integer digits without leading zeros and exactly `decimals`
+// decimal digits.  The rounding works on the 18 significant digits that
+// "%.17Le" gives, so a long double is never squeezed through a double and a
+// value such as 1.005 rounds the way its decimal form reads.
+struct RoundedDigits {
+    std::string integer;
+    std::string fraction;
+    bool isZero() const
+    {
+        return integer.empty() && fraction.find_first_not_of('0') == std::string::npos;
+    }
+};
+
+RoundedDigits roundDecimal(Extended magnitude, int decimals)
+{
+    RoundedDigits result;
+    if (magnitude == 0) {
+        result.fraction.assign(static_cast<std::size_t>(decimals), '0');
+        return result;
+    }
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
+    const char* e = std::strchr(buffer, 'e');
+    std::string digits;
+    for (const char* p = buffer; p != e; ++p)
+        if (isDigit(*p))
+            digits += *p;
+    int pointPos = std::atoi(e + 1) + 1;   // digits in front of the decimal point
+    const long keep = static_cast<long>(pointPos) + decimals;
+    if (keep < 0) {
+        digits.clear();
+    } else if (keep < static_cast<long>(digits.size())) {
+        const bool up = digits[static_cast<std::size_t>(keep)] >= '5';
+        digits.resize(static_cast<std::size_t>(keep));
+        if (up) {
+            std::size_t i = digits.size();
+            while (i > 0 && digits[i - 1] == '9')
+                digits[--i] = '0';
+            if (i > 0) {
+                ++digits[i - 1];
+            } else {
+                digits.insert(digits.begin(), '1');
+                ++pointPos;
+            }
+        }
+    } else {
+        digits.append(static_cast<std::size_t>(keep) - digits.size(), '0');
+    }
+    if (digits.empty()) {
+        result.fraction.assign(static_cast<std::size_t>(decimals), '0');
+        return result;
+    }
+    if (pointPos <= 0) {
+        result.fraction = std::string(static_cast<std::size_t>(-pointPos), '0') + digits;
+    } else {
+        result.integer = digits.substr(0, static_cast<std::size_t>(pointPos));
+        result.fraction = digits.substr(static_cast<std::size_t>(pointPos));
+    }
+    const std::size_t firstNonZero = result.integer.find_first_not_of('0');
+    result.integer.erase(0, firstNonZero == std::string::npos ? result.integer.size() : firstNonZero);
+    result.fraction.resize(static_cast<std::size_t>(decimals), '0');
+    return result;
+}
+
+std::string insertGroupSeparators(const std::string& integer, char group)
+{
+    std::string out;
+    for (std::size_t i = 0; i < integer.size(); ++i) {
+        if (i > 0 && (integer.size() - i) % 3 == 0)
+            out += group;
+        out += integer[i];
+    }
+    return out;
+}
+
+std::string writeSection(const PatternSection& section, const RoundedDigits& rounded,
+                         Separators separators)
+{
+    if (!section.hasZero && rounded.isZero())
+        return {};
+    std::string integer = rounded.integer;
+    if (static_cast<int>(integer.size()) < section.minIntegerDigits)
+        integer.insert(0, static_cast<std::size_t>(section.minIntegerDigits) - integer.size(), '0');
+    if (section.grouping)
+        integer = insertGroupSeparators(integer, separators.group);
+    std::string fraction = rounded.fraction;
+    while (static_cast<int>(fraction.size()) > section.minDecimals && fraction.back() == '0')
+        fraction.pop_back();
+    std::string out = section.prefix + integer;
+    if (!fraction.empty())
+        out += separators.decimal + fraction;
+    return out + section.suffix;
+}
+
+} // namespace
+
+std::string formatPattern(Extended value, std::string_view pattern, Separators separators)
+{
+    if (!std::isfinite(value))
+        return formatGeneral(value, 15, separators);
+    const auto sections = splitSections(pattern);
+    const PatternSection positive = readSection(sections[0]);
+    const Extended magnitude = std::fabs(value);
+    const RoundedDigits rounded = roundDecimal(magnitude, positive.decimals);
+    const bool negative = std::signbit(value) && (value == 0 || !rounded.isZero());
+    if (!negative)
+        return writeSection(positive, rounded, separators);
+    if (sections.size() > 1 && !sections[1].empty()) {
+        const PatternSection negativeSection = readSection(sections[1]);
+        return writeSection(negativeSection, roundDecimal(magnitude, negativeSection.decimals),
+                            separators);
+    }
+    const std::string text = writeSection(positive, rounded, separators);
+    return text.empty() ? text : "-" + text;
+}
+
+std::string formatDisplay(Extended value, std::string_view pattern, Separators separators)
+{
+    if (!pattern.empty())
+        return formatPattern(value, pattern, separators);
+    if (value == 0 && std::signbit(value))
+        return "-0";
+    return formatGeneral(value, 15, separators);
+}
+
+std::string editPattern(unsigned decimalPlaces)
+{
+    std::string pattern = "0";
+    if (decimalPlaces > 0)
+        pattern += "." + std::string(decimalPlaces, '#');
+    return pattern;
+}
+
+std::string currencyPattern(std::string_view symbol, unsigned decimals, int placement)
+{
+    std::string quoted;
+    for (const char c : symbol) {
+        if (c == ',' || c == '.')
+            quoted += std::string("'") + c + "'";
+        else
+            quoted += c;
+    }
+    const std::string number = ",0." + std::string(decimals, '0');
+    std::string p;
+    switch (placement) {
+    case 0: p = quoted + number; break;
+    case 1: p = number + quoted; break;
+    case 2: p = quoted + " " + number; break;
+    default: p = number + " " + quoted; break;
+    }
+    return p + ";-" + p;
+}
+
+std::string normalizeNumberText(std::string_view text, Separators separators)
+{
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && text[begin] == ' ')
+        ++begin;
+    while (end > begin && text[end - 1] == ' ')
+        --end;
+    std::string out;
+    for (const char c : text.substr(begin, end - begin)) {
+        if (separators.decimal != separators.group && c == separators.group)
+            continue;
+        if ((c == '.' || c == ',') && c != separators.decimal && c != separators.group)
+            out += separators.decimal;
+        else
+            out += c;
+    }
+    if (out.empty())
+        return "0";
+    if (out == "-")
+        return "-0";
+    return out;
+}
+
+std::string groupDigits(std::string_view text, bool grouping, Separators separators)
+{
+    if (!grouping)
+        return std::string(text);
+    std::string sign;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        sign = text[0];
+        text.remove_prefix(1);
+    }
+    std::size_t integerEnd = text.find(separators.decimal);
+    integerEnd = std::min(integerEnd, text.find_first_of("Ee"));
+    if (integerEnd == std::string_view::npos)
+        integerEnd = text.size();
+    return sign + insertGroupSeparators(std::string(text.substr(0, integerEnd)), separators.group)
+        + std::string(text.substr(integerEnd));
+}
+
+Extended applyBounds(Extended value, Extended minValue, Extended maxValue)
+{
+    if (minValue == maxValue)
+        return value;
+    if (minValue < maxValue) {
+        if (value < minValue)
+            return minValue;
+        if (value > maxValue)
+            return maxValue;
+        return value;
+    }
+    if (maxValue == 0)
+        return value < minValue ? minValue : value;
+    if (minValue == 0)
+        return value > maxValue ? maxValue : value;
+    return value;
+}
+
+Extended requireWithinBounds(Extended value, Extended minValue, Extended maxValue,
+                             unsigned decimals, Separators separators)
+{
+    if (applyBounds(value, minValue, maxValue) != value) {
+        const int d = static_cast<int>(decimals);
+        throw ERangeError("Wert mu\xDF zwischen " + formatFixed(minValue, d, separators) + " und "
+                          + formatFixed(maxValue, d, separators) + " liegen");
+    }
+    return value;
+}
+
+bool isAcceptableTyping(std::string_view candidate, unsigned decimals, Extended minValue,
+                        Extended maxValue, Separators separators)
+{
+    const std::string text = normalizeNumberText(candidate, separators);
+    const std::size_t point = text.find(separators.decimal);
+    if (point != std::string::npos) {
+        std::size_t end = text.find_first_of("Ee", point + 1);
+        if (end == std::string::npos)
+            end = text.size();
+        if (end - point - 1 > decimals)
+            return false;
+    }
+    for (const char c : text)
+        if (!(c == separators.decimal || c == '+' || c == '-' || isDigit(c) || c == 'E' || c == 'e'))
+            return false;
+    Extended value = 0;
+    if (!tryTextToFloat(std::string_view(text).substr(0, 63), separators, value))
+        return false;
+    return !(minValue >= 0 && maxValue > 0 && value < 0);
 }
 
 Extended textToFloat(std::string_view text, Separators separators)

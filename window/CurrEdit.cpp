@@ -1,0 +1,667 @@
+#include "CurrEdit.h"
+
+#include "EngineText.h"
+#include "ErrorPresenter.h"
+#include "Exception.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QWindow>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace zelv {
+
+namespace {
+
+// A single-line box takes a pasted text up to its first line break.
+QString firstLine(const QString& text)
+{
+    const auto end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    return end < 0 ? text : text.left(end);
+}
+
+bool isDeactivation(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
+        || reason == Qt::MenuBarFocusReason;
+}
+
+} // namespace
+
+// Watches the application's input while the field has the focus, to run the
+// exit check before a mouse press or wheel turn moves the focus elsewhere.
+// It looks at the press on the field's window (QWindow), where it arrives
+// before Qt gives any widget the focus; swallowing it there means no widget
+// ever sees it.  Presses that reach a widget directly (synthesised ones)
+// find the focus already moved; the field's focus-out then runs the check and
+// marks the press to be swallowed here.
+class TCustomNumEdit::ExitGuard : public QObject {
+public:
+    explicit ExitGuard(TCustomNumEdit& field) : QObject(&field), field_(field) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
+            && type != QEvent::Wheel) {
+            if (type == QEvent::KeyPress || type == QEvent::MouseButtonRelease)
+                field_.swallowPress_ = false;
+            return false;
+        }
+        if (field_.swallowPress_ && watched->isWidgetType()) {
+            field_.swallowPress_ = false;
+            return true;
+        }
+        auto* window = qobject_cast<QWindow*>(watched);
+        if (!window || window != field_.window()->windowHandle() || QApplication::activePopupWidget())
+            return false;
+        const QPoint pos = static_cast<QSinglePointEvent*>(event)->position().toPoint();
+        QWidget* top = field_.window();
+        QWidget* receiver = top->childAt(pos);
+        if (!field_.wouldTakeFocusFrom(receiver ? receiver : top, type == QEvent::Wheel))
+            return false;
+        return !field_.runExitCheck();
+    }
+
+private:
+    TCustomNumEdit& field_;
+};
+
+TCustomNumEdit::TCustomNumEdit(Separators separators, QWidget* parent)
+    : QLineEdit(parent), separators_(separators)
+{
+    displayFormat_ = TCustomNumEdit::defaultDisplayFormat();
+    QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(this, &QLineEdit::textChanged, this, &TCustomNumEdit::onTextChanged);
+}
+
+TCustomNumEdit::~TCustomNumEdit()
+{
+    // QWidget's destructor may still move the focus; nothing of this class
+    // may be reached from there.
+    if (exitGuard_)
+        qApp->removeEventFilter(exitGuard_);
+    disconnect(qApp, &QApplication::focusChanged, this, &TCustomNumEdit::onApplicationFocusChanged);
+    disconnect(this, &QLineEdit::textChanged, this, &TCustomNumEdit::onTextChanged);
+}
+
+// ---- Value and texts --------------------------------------------------------
+
+long double TCustomNumEdit::Value()
+{
+    try {
+        readEditText();
+    } catch (const Exception&) {
+        value_ = minValue_;
+    }
+    return value_;
+}
+
+void TCustomNumEdit::setValue(long double value)
+{
+    if (!std::isfinite(value))
+        return;
+    value_ = applyBounds(value, minValue_, maxValue_);
+    reRenderEditText();
+    update();
+}
+
+QString TCustomNumEdit::Text() const
+{
+    return text();
+}
+
+void TCustomNumEdit::SetText(const QString& text)
+{
+    const std::string normalised = normalizeNumberText(engineText(text), separators_);
+    value_ = applyBounds(textToFloat(normalised, separators_), minValue_, maxValue_);
+    reRenderEditText();
+    update();
+}
+
+void TCustomNumEdit::Clear()
+{
+    SetText(QString());
+}
+
+QString TCustomNumEdit::ShownText() const
+{
+    return makeShownText();
+}
+
+std::string TCustomNumEdit::engineText(const QString& text) const
+{
+    return toEngineText(text);
+}
+
+QString TCustomNumEdit::editTextFor(long double value) const
+{
+    // The signed zero keeps its "-0": it carries the sign of an angle whose
+    // whole degrees are zero.
+    if (value == 0 && !std::signbit(value) && zeroEmpty_)
+        return QString();
+    return fromEngineText(formatPattern(value, editPattern(decimalPlaces_), separators_));
+}
+
+void TCustomNumEdit::readEditText()
+{
+    const std::string normalised = normalizeNumberText(engineText(text()), separators_);
+    value_ = applyBounds(textToFloat(normalised, separators_), minValue_, maxValue_);
+}
+
+void TCustomNumEdit::reRenderEditText()
+{
+    const QString rendered = editTextFor(value_);
+    if (rendered != text())
+        setText(rendered);
+}
+
+QString TCustomNumEdit::defaultDisplayFormat() const
+{
+    return QStringLiteral(",0.##");
+}
+
+QString TCustomNumEdit::makeShownText() const
+{
+    return fromEngineText(formatDisplay(value_, engineText(displayFormat_), separators_));
+}
+
+// ---- Properties -------------------------------------------------------------
+
+void TCustomNumEdit::setDecimalPlaces(unsigned decimalPlaces)
+{
+    if (decimalPlaces == decimalPlaces_)
+        return;
+    decimalPlaces_ = decimalPlaces;
+    reRenderEditText();
+    update();
+}
+
+void TCustomNumEdit::setDisplayFormat(const QString& pattern)
+{
+    if (pattern == displayFormat_)
+        return;
+    displayFormat_ = pattern;
+    update();
+    reRenderEditText();
+}
+
+void TCustomNumEdit::setMinValue(long double minValue)
+{
+    if (std::isnan(minValue) || minValue == minValue_)
+        return;
+    minValue_ = minValue;
+    setValue(value_);
+}
+
+void TCustomNumEdit::setMaxValue(long double maxValue)
+{
+    if (std::isnan(maxValue) || maxValue == maxValue_)
+        return;
+    maxValue_ = maxValue;
+    setValue(value_);
+}
+
+void TCustomNumEdit::setZeroEmpty(bool on)
+{
+    if (on == zeroEmpty_)
+        return;
+    zeroEmpty_ = on;
+    reRenderEditText();
+}
+
+void TCustomNumEdit::setFormatOnEditing(bool on)
+{
+    if (on == formatOnEditing_)
+        return;
+    formatOnEditing_ = on;
+    QLineEdit::setAlignment((on ? alignment_ : Qt::AlignLeft) | Qt::AlignVCenter);
+    if (!hasFocus_)
+        return;
+    if (on) {
+        regroup();
+    } else {
+        Value();
+        reRenderEditText();
+    }
+}
+
+void TCustomNumEdit::setAlignment(Qt::Alignment alignment)
+{
+    alignment &= Qt::AlignHorizontal_Mask;
+    if (alignment == alignment_)
+        return;
+    alignment_ = alignment;
+    if (formatOnEditing_)
+        QLineEdit::setAlignment(alignment_ | Qt::AlignVCenter);
+    update();
+}
+
+int TCustomNumEdit::MaxLength() const
+{
+    return maxLength_;
+}
+
+void TCustomNumEdit::setMaxLength(int length)
+{
+    // The limit is kept here, not in QLineEdit, whose limit would also cut
+    // what the program writes.
+    maxLength_ = std::max(length, 0);
+}
+
+// ---- Typing -----------------------------------------------------------------
+
+bool TCustomNumEdit::acceptsTyping(const QString& candidate) const
+{
+    return isAcceptableTyping(engineText(candidate), decimalPlaces_, minValue_, maxValue_,
+                              separators_);
+}
+
+void TCustomNumEdit::beep()
+{
+    QApplication::beep();
+}
+
+int TCustomNumEdit::roomFor() const
+{
+    if (maxLength_ == 0)
+        return INT_MAX;
+    return std::max(0, maxLength_ - int(text().length() - selectedText().length()));
+}
+
+QChar TCustomNumEdit::typedSeparator(QChar c) const
+{
+    if ((c == u'.' || c == u',') && c != QChar::fromLatin1(separators_.group))
+        return QChar::fromLatin1(separators_.decimal);
+    return c;
+}
+
+QString TCustomNumEdit::candidateWith(const QString& typed) const
+{
+    QString candidate = text();
+    if (hasSelectedText())
+        candidate.replace(selectionStart(), selectedText().length(), typed);
+    else
+        candidate.insert(cursorPosition(), typed);
+    return candidate;
+}
+
+void TCustomNumEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        pasteFromClipboard(QClipboard::Clipboard);
+        event->accept();
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A dialog key: the window has no default button, so it ends here.
+        event->accept();
+        return;
+    case Qt::Key_Escape:
+        reRenderEditText();
+        selectAll();
+        event->accept();
+        return;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool command = (modifiers & (Qt::ControlModifier | Qt::MetaModifier))
+        && !(modifiers & Qt::AltModifier);
+    if (text.isEmpty() || text.at(0).unicode() < 32 || text.at(0).unicode() == 0x7F || command
+        || isReadOnly()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    for (const QChar typed : text) {
+        const QChar c = typedSeparator(typed);
+        if (!acceptsTyping(candidateWith(c))) {
+            if (beepOnError_)
+                beep();
+            continue;
+        }
+        if (roomFor() == 0)
+            continue;
+        insert(c);
+    }
+    event->accept();
+}
+
+void TCustomNumEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    QString commit = event->commitString();
+    if (commit.isEmpty() || isReadOnly()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    for (QChar& c : commit)
+        c = typedSeparator(c);
+    commit = commit.left(roomFor());
+    if (!acceptsTyping(candidateWith(commit))) {
+        if (beepOnError_)
+            beep();
+        commit.clear();
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(commit, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
+}
+
+// ---- Regrouping and change events -------------------------------------------
+
+void TCustomNumEdit::regroup()
+{
+    regrouping_ = true;
+    const QString before = text();
+    const auto length = before.length();
+    const auto start = hasSelectedText() ? selectionStart() : cursorPosition();
+    std::string s = engineText(before);
+    if (!(before.isEmpty() || before == QStringLiteral("-")))
+        s = normalizeNumberText(s, separators_);
+    const QString grouped =
+        fromEngineText(groupDigits(s, displayFormat_.contains(u','), separators_));
+    if (grouped != before)
+        setText(grouped);
+    if (hasFocus())
+        setCursorPosition(std::max<int>(0, int(start + grouped.length() - length)));
+    regrouping_ = false;
+}
+
+void TCustomNumEdit::onTextChanged()
+{
+    if (regrouping_)
+        return;
+    if (hasFocus_ && formatOnEditing_)
+        regroup();
+    emit OnChange();
+}
+
+// ---- Pasting ----------------------------------------------------------------
+
+void TCustomNumEdit::pasteFromClipboard(QClipboard::Mode mode)
+{
+    if (isReadOnly())
+        return;
+    const QString noted = text();
+    const QString pasted = firstLine(QGuiApplication::clipboard()->text(mode));
+    if (mode == QClipboard::Selection)
+        deselect();
+    if (!pasted.isEmpty() || hasSelectedText())
+        insert(pasted.left(roomFor()));
+    commitPasted(noted);
+}
+
+void TCustomNumEdit::commitPasted(const QString& noted)
+{
+    try {
+        // A number out of range is clamped in the stored value; the pasted
+        // text stays for the exit check to complain about.
+        readEditText();
+    } catch (const EConvertError&) {
+        setText(noted);
+        selectAll();
+        if (canTakeFocus() && !hasFocus())
+            setFocus(Qt::OtherFocusReason);
+        if (beepOnError_)
+            beep();
+    }
+}
+
+QMenu* TCustomNumEdit::createContextMenu()
+{
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == QLatin1String("edit-paste")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this,
+                    [this] { pasteFromClipboard(QClipboard::Clipboard); });
+        }
+    }
+    return menu;
+}
+
+void TCustomNumEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void TCustomNumEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    // X11's selection paste: QLineEdit would insert it unchecked.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
+        && rect().contains(event->position().toPoint())) {
+        pasteFromClipboard(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TCustomNumEdit::dropEvent(QDropEvent* event)
+{
+    const QString noted = text();
+    QLineEdit::dropEvent(event);
+    if (text() == noted)
+        return;
+    if (maxLength_ > 0 && text().length() > maxLength_) {
+        setText(noted);
+        selectAll();
+        if (beepOnError_)
+            beep();
+        return;
+    }
+    commitPasted(noted);
+}
+
+// ---- Entering and leaving ---------------------------------------------------
+
+bool TCustomNumEdit::canTakeFocus() const
+{
+    return isVisible() && isEnabled() && focusPolicy() != Qt::NoFocus;
+}
+
+void TCustomNumEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (!hasFocus_)
+        enter(event->reason());
+}
+
+void TCustomNumEdit::enter(Qt::FocusReason reason)
+{
+    hasFocus_ = true;
+    swallowPress_ = false;
+    update();
+    regrouping_ = true;
+    reRenderEditText();
+    regrouping_ = false;
+    if (formatOnEditing_)
+        regroup();
+    if (reason != Qt::MouseFocusReason) {
+        if (autoSelect_)
+            selectAll();
+        else if (hasSelectedText())
+            setCursorPosition(int(text().length()));
+    }
+    if (!exitGuard_)
+        exitGuard_ = new ExitGuard(*this);
+    qApp->installEventFilter(exitGuard_);
+    connect(qApp, &QApplication::focusChanged, this, &TCustomNumEdit::onApplicationFocusChanged,
+            Qt::UniqueConnection);
+    emit OnEnter();
+}
+
+void TCustomNumEdit::exitCheck() const
+{
+    if (!checkOnExit_)
+        return;
+    const std::string normalised = normalizeNumberText(engineText(text()), separators_);
+    requireWithinBounds(textToFloat(normalised, separators_), minValue_, maxValue_,
+                        decimalPlaces_, separators_);
+}
+
+bool TCustomNumEdit::runExitCheck()
+{
+    std::exception_ptr error;
+    try {
+        exitCheck();
+        readEditText();
+        return true;
+    } catch (...) {
+        error = std::current_exception();
+    }
+    selectAll();
+    if (!hasFocus() && canTakeFocus())
+        setFocus(Qt::OtherFocusReason);
+    reportError(error);
+    return false;
+}
+
+void TCustomNumEdit::reportError(std::exception_ptr error)
+{
+    if (exceptionHandler_) {
+        exceptionHandler_->handle(error);
+        return;
+    }
+    MessageBoxPresenter presenter;
+    ExceptionHandler(presenter, QGuiApplication::applicationDisplayName()).handle(error);
+}
+
+bool TCustomNumEdit::focusNextPrevChild(bool next)
+{
+    // Tab and Shift+Tab: check before the focus moves, and stay on failure.
+    if (hasFocus_ && hasFocus() && canTakeFocus() && !runExitCheck())
+        return true;
+    return QLineEdit::focusNextPrevChild(next);
+}
+
+void TCustomNumEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    // A deactivated window or an open popup is no leaving: the field keeps
+    // its state and gets the focus back with the window.
+    if (!hasFocus_ || isDeactivation(event->reason()))
+        return;
+    leave(event->reason());
+}
+
+void TCustomNumEdit::onApplicationFocusChanged(QWidget*, QWidget* now)
+{
+    // The focus reached another widget of the window without a focus-out
+    // here, e.g. set while the window was inactive.
+    if (hasFocus_ && now && now != this && now->window() == window())
+        leave(Qt::OtherFocusReason);
+}
+
+void TCustomNumEdit::leave(Qt::FocusReason reason)
+{
+    if (!runExitCheck()) {
+        if (!hasFocus()) {
+            // The focus could not come back (hidden or disabled): the typed
+            // text and the old value stay, but the field is left.
+            stopWatching();
+            hasFocus_ = false;
+            update();
+        } else if (reason == Qt::MouseFocusReason) {
+            swallowPress_ = true;
+        }
+        return;
+    }
+    stopWatching();
+    hasFocus_ = false;
+    update();
+    regrouping_ = true;
+    reRenderEditText();
+    regrouping_ = false;
+    setCursorPosition(0);
+    emit OnExit();
+}
+
+void TCustomNumEdit::stopWatching()
+{
+    if (exitGuard_)
+        qApp->removeEventFilter(exitGuard_);
+    disconnect(qApp, &QApplication::focusChanged, this, &TCustomNumEdit::onApplicationFocusChanged);
+}
+
+bool TCustomNumEdit::wouldTakeFocusFrom(QWidget* receiver, bool wheel) const
+{
+    // The walk Qt makes when a press or wheel turn gives the focus: the first
+    // enabled widget up the parent chain whose policy (and whose focus
+    // proxy's) takes it.
+    const Qt::FocusPolicy policy = wheel ? Qt::WheelFocus : Qt::ClickFocus;
+    for (QWidget* w = receiver; w; w = w->parentWidget()) {
+        if (w->isEnabled()) {
+            QWidget* target = w;
+            while (target->focusProxy())
+                target = target->focusProxy();
+            if ((w->focusPolicy() & policy) == policy && (target->focusPolicy() & policy) == policy)
+                return target != this;
+        }
+        if (w->isWindow())
+            break;
+    }
+    return false;
+}
+
+// ---- Painting ---------------------------------------------------------------
+
+void TCustomNumEdit::paintEvent(QPaintEvent* event)
+{
+    if (hasFocus_) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    // The box as QLineEdit draws it, then the shown text in place of the edit text.
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    QRect area = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+    area = area.marginsRemoved(textMargins()).adjusted(2, 1, -2, -1);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::Text));
+    painter.setFont(font());
+    painter.drawText(area, int(alignment_ | Qt::AlignVCenter), ShownText());
+}
+
+// ---- TCurrencyEdit ----------------------------------------------------------
+
+TCurrencyEdit::TCurrencyEdit(Separators separators, QWidget* parent)
+    : TCurrencyEdit(separators, CurrencyFormat{}, parent)
+{
+}
+
+TCurrencyEdit::TCurrencyEdit(Separators separators, CurrencyFormat currency, QWidget* parent)
+    : TCustomNumEdit(separators, parent), currency_(std::move(currency))
+{
+    initDisplayFormat(TCurrencyEdit::defaultDisplayFormat());
+}
+
+QString TCurrencyEdit::defaultDisplayFormat() const
+{
+    return fromEngineText(currencyPattern(currency_.symbol, currency_.decimals, currency_.placement));
+}
+
+} // namespace zelv
