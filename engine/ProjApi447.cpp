@@ -4,10 +4,9 @@
 
 #include <array>
 #include <cmath>
-#include <fstream>
+#include <cstdio>
 #include <memory>
 #include <new>
-#include <sstream>
 #include <vector>
 
 namespace zelv::proj447 {
@@ -140,15 +139,21 @@ std::vector<std::string_view> defaultParameters(std::string_view defaultsText,
 }
 
 // The whole file, or nothing when it can't be read: the classic library went
-// on without defaults in that case, and so does this layer.
+// on without defaults in that case, and so does this layer.  Plain stdio:
+// the file is read for every projection and iostreams cost more than the rest.
 std::string readDefaultsFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
         return {};
-    std::ostringstream content;
-    content << file.rdbuf();
-    return file.bad() ? std::string() : content.str();
+    std::string content;
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        content.append(buffer, n);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return failed ? std::string() : content;
 }
 
 constexpr XY errorXY{HUGE_VAL, HUGE_VAL};
@@ -204,9 +209,12 @@ ProjectionHandle pj_init_plus_path(const char* definition, const char* searchDir
         // Silence first: setting the search path may already log.
         proj_log_func(context, nullptr, &dropLogMessage);
         proj_log_level(context, PJ_LOG_NONE);
-        proj_context_set_enable_network(context, 0);
         const char* const paths[] = {searchDirectory};
         proj_context_set_search_paths(context, 1, paths);
+        // No downloads whatever the environment says.  After the search
+        // path: this call reads proj.ini, which must come from our
+        // directory too (there is none there, so the built-in settings hold).
+        proj_context_set_enable_network(context, 0);
 
         std::string full(definition);
         if (!keysOf(full).noDefaults)
