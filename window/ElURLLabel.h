@@ -1,0 +1,53 @@
+#pragma once
+// A label that is a web link: blue, underlined, with the hand cursor.  A left
+// click opens its address in the desktop's browser; a right click offers to
+// open it or to copy it.
+
+#include <QLabel>
+#include <QUrl>
+#include <functional>
+
+class QMenu;
+
+namespace zelv {
+
+class Clipboard;
+
+// Opens an address; the default hands it to QDesktopServices.
+using UrlOpener = std::function<void(const QUrl&)>;
+void openWithDesktop(const QUrl& url);
+
+class TElURLLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit TElURLLabel(const QString& caption, const QUrl& url, QWidget* parent = nullptr);
+
+    QUrl URL() const { return url_; }
+    void setURL(const QUrl& url) { url_ = url; }
+
+    // Where "Copy URL" puts the address; null means the desktop's clipboard.
+    void setClipboard(Clipboard* clipboard) { clipboard_ = clipboard; }
+    void setOpener(UrlOpener opener) { opener_ = std::move(opener); }
+
+    // Opens the address; a failure of the browser is not reported.
+    void jumpToURL();
+    // Puts the address on the clipboard as plain text.
+    void copyURL();
+
+    // The right-click menu, "&Jump to URL" and "&Copy URL"; the caller owns it.
+    QMenu* createContextMenu();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QUrl url_;
+    Clipboard* clipboard_ = nullptr;
+    UrlOpener opener_ = openWithDesktop;
+    bool leftPressed_ = false;
+};
+
+} // namespace zelv
