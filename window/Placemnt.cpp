@@ -54,10 +54,12 @@ int significantDigits(ValueKind kind)
     }
 }
 
+// From the most derived class up, so a control's own "Value" wins over a
+// Qt base class's "value".
 QMetaProperty findProperty(const QObject& component, const QString& name)
 {
     const QMetaObject* meta = component.metaObject();
-    for (int i = 0; i < meta->propertyCount(); ++i) {
+    for (int i = meta->propertyCount() - 1; i >= 0; --i) {
         const QMetaProperty property = meta->property(i);
         if (QString::fromLatin1(property.name()).compare(name, Qt::CaseInsensitive) == 0)
             return property;

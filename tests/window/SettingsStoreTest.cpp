@@ -623,6 +623,41 @@ TEST_F(SettingsStore, EntriesAreSplitBoundAndDroppedWithTheirControls)
     EXPECT_TRUE(fileContent().endsWith("ElSE_C_Value=5\n"));
 }
 
+// A Qt base class often has a namesake in lower case (QLineEdit's "text",
+// QSpinBox's "value").
+class LowerValue : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int value MEMBER lower)
+public:
+    using QObject::QObject;
+    int lower = 1;
+};
+
+class UpperValue : public LowerValue {
+    Q_OBJECT
+    Q_PROPERTY(int Value MEMBER upper)
+public:
+    using LowerValue::LowerValue;
+    int upper = 2;
+};
+
+TEST_F(SettingsStore, TheControlsOwnPropertyWinsOverABaseClassNamesake)
+{
+    QWidget owner;
+    auto* control = new UpperValue(&owner);
+    control->setObjectName("P");
+    zelv::TFormStorage store(&owner, errors, germanSeparators, "/x/ZELV_Derarar", dir.path());
+    store.setStoredProps({"P.value", "P.VALUE"});
+    store.loaded();
+    store.setActive(false);
+    store.SaveSettings();
+    EXPECT_EQ(fileContent(), "[QWidget]\nFormVersion=0\nP_Value=2\n");
+    writeFile("[QWidget]\nP_Value=5\n");
+    store.RestoreSettings();
+    EXPECT_EQ(control->upper, 5);
+    EXPECT_EQ(control->lower, 1);
+}
+
 TEST_F(SettingsStore, ASetterThatThrowsKeepsItsValueAndTheRestGoOn)
 {
     writeFile("[TF_Haupt]\nCE_TMERC_Laenge_Grad_Value=9\nRG_Eingabe_km_m_ItemIndex=1\n"
