@@ -429,8 +429,13 @@ void TCustomNumEdit::commitPasted(const QString& noted)
 QMenu* TCustomNumEdit::createContextMenu()
 {
     QMenu* menu = createStandardContextMenu();
+    // Qt 6.4 names no action; its paste entry reads like QLineEdit's own
+    // (translated) "&Paste", followed by the shortcut.
+    const QString pasteText = QCoreApplication::translate("QLineEdit", "&Paste");
     for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
+        const QString text = action->text().section(u'\t', 0, 0);
+        if (action->objectName() == QLatin1String("edit-paste") || text == pasteText) {
+            action->setObjectName(QStringLiteral("edit-paste"));
             disconnect(action, &QAction::triggered, nullptr, nullptr);
             connect(action, &QAction::triggered, this,
                     [this] { pasteFromClipboard(QClipboard::Clipboard); });
