@@ -1,0 +1,418 @@
+#include "F_HauptU.h"
+
+#include "ApplicationTitle.h"
+#include "Clipboard.h"
+#include "CoordinateTranslator.h"
+#include "CurrEdit.h"
+#include "ElSpinEdit.h"
+#include "EngineText.h"
+#include "RadioGroup.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+#include <vector>
+
+// The pictures live in a static library, whose resources are linked in only
+// when someone asks for them by name.
+static void initPictures()
+{
+    Q_INIT_RESOURCE(Pictures);
+}
+
+namespace zelv {
+
+namespace {
+
+constexpr int clientWidth = 762;
+constexpr int clientHeight = 387;
+// Between a caption and the control to its right.
+constexpr int captionGap = 2;
+// Condensing stops here, fitting or not: beyond it the text gets hard to read.
+constexpr int minimumStretch = 75;
+
+QString titleFor(const QString& executablePath)
+{
+    return fromEngineText(applicationTitle(toEngineText(QFileInfo(executablePath).fileName())));
+}
+
+// The platform's own sans face at the layout's point sizes: 8 for the
+// default, 12 for "large".
+QFont layoutFont(int pointSize, bool bold)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+QString TF_Haupt::programDirectoryOf(const QString& executablePath)
+{
+    const QFileInfo executable(executablePath);
+    QString real = executable.canonicalFilePath();
+    if (real.isEmpty()) {
+        // No such file: resolve what exists of its directory.
+        const QString directory = QFileInfo(executable.absolutePath()).canonicalFilePath();
+        real = (directory.isEmpty() ? executable.absolutePath() : directory) + u'/' + executable.fileName();
+    }
+    QString directory = QFileInfo(real).absolutePath();
+    if (!directory.endsWith(u'/'))
+        directory += u'/';
+    return directory;
+}
+
+TF_Haupt::TF_Haupt(const MainWindowContext& context, QWidget* parent)
+    : QWidget(parent),
+      exceptionHandler_(context.errorPresenter, titleFor(context.executablePath)),
+      clipboard_(context.clipboard),
+      separators_(context.separators),
+      executablePath_(context.executablePath),
+      settingsDirectory_(context.settingsDirectory),
+      openUrl_(context.openUrl)
+{
+    initPictures();
+    setObjectName(QStringLiteral("F_Haupt"));
+    setWindowTitle(QStringLiteral("ZELV-Derarar"));
+    // A fixed dialog frame: close button only, no minimise or maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(clientWidth, clientHeight);
+    setFont(layoutFont(8, false));
+
+    createControls();
+    fitCaptions();
+    wireEvents();
+    chainTabOrder();
+    CE_Laenge_Grad->setFocus();
+
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - QPoint(clientWidth / 2, clientHeight / 2));
+    }
+
+    // Settings store: FormStorage1 is created here, now that the controls
+    // exist and before FormCreate, and given the five stored entries; its
+    // loaded() binds them and hooks the window's show and close.
+
+    FormCreate();
+}
+
+TF_Haupt::~TF_Haupt()
+{
+    // Settings store: FormStorage1->ownerDestroying() goes first, while every
+    // control still exists.
+    FormDestroy();
+}
+
+void TF_Haupt::createControls()
+{
+    const QFont large = layoutFont(12, false);
+    const QFont largeBold = layoutFont(12, true);
+
+    // Created in Tab order, so that the focus chain starts right as well.
+    CE_Laenge_Grad = numericField("CE_Laenge_Grad", 200, 40, 49, 0, ",0", -180, 180, true);
+    CE_Laenge_Minuten = numericField("CE_Laenge_Minuten", 260, 40, 29, 0, "0", 0, 59, false);
+    CE_Laenge_Minuten->setMaxLength(2);
+    CE_Laenge_Sekunden = numericField("CE_Laenge_Sekunden", 296, 40, 41, 1, ",0.0", 0, 59.9L, true);
+    CE_Breite_Grad = numericField("CE_Breite_Grad", 200, 72, 49, 0, ",0", -90, 90, true);
+    CE_Breite_Minuten = numericField("CE_Breite_Minuten", 260, 72, 29, 0, ",0", 0, 59, true);
+    CE_Breite_Sekunden = numericField("CE_Breite_Sekunden", 296, 72, 41, 1, ",0.0", 0, 59.9L, true);
+    CE_Laenge = numericField("CE_Laenge", 200, 136, 145, 6, ",0.000000", 0, 0, true);
+    CE_Breite = numericField("CE_Breite", 200, 168, 145, 6, ",0.000000", 0, 0, true);
+
+    BitBtn_LL_UTM = pictureButton("BitBtn_LL_UTM", 360, 40, 75, 25, QString(), QStringLiteral("arrow-right"));
+    BitBtn_UTM_LL = pictureButton("BitBtn_UTM_LL", 360, 72, 75, 25, QString(), QStringLiteral("arrow-left"));
+
+    ElSE_Zone = new TElSpinEdit(this);
+    ElSE_Zone->setObjectName(QStringLiteral("ElSE_Zone"));
+    ElSE_Zone->setGeometry(528, 40, 97, 28);
+    ElSE_Zone->setFont(large);
+    ElSE_Zone->setMinValue(1);
+    ElSE_Zone->setMaxValue(60);
+    ElSE_Zone->setValue(1);
+
+    CE_Rechts = numericField("CE_Rechts", 528, 72, 97, 0, "########", 0, 0, true);
+    CE_Hoch = numericField("CE_Hoch", 528, 104, 97, 0, "########", 0, 0, true);
+
+    E_ZELV = new QLineEdit(QStringLiteral("liegt bei"), this);
+    E_ZELV->setObjectName(QStringLiteral("E_ZELV"));
+    E_ZELV->setGeometry(8, 352, 337, 28);
+    E_ZELV->setFont(largeBold);
+    E_ZELV->setReadOnly(true);
+    // Out of the Tab chain, yet a click still puts the caret in for selecting.
+    E_ZELV->setFocusPolicy(Qt::ClickFocus);
+
+    BitBtn_kopieren = pictureButton("BitBtn_kopieren", 352, 352, 75, 30, QStringLiteral("kopieren"),
+                                    QStringLiteral("copy-to-clipboard"));
+
+    CE_TMERC_Laenge_Grad = numericField("CE_TMERC_Laenge_Grad", 528, 176, 49, 0, ",0", -180, 180, true);
+    CE_TMERC_Laenge_Minuten = numericField("CE_TMERC_Laenge_Minuten", 588, 176, 29, 0, "0", 0, 59, false);
+    CE_TMERC_Laenge_Minuten->setMaxLength(2);
+
+    RG_Eingabe_km_m = new TRadioGroup({QStringLiteral("km"), QStringLiteral("m")}, 2, this);
+    RG_Eingabe_km_m->setObjectName(QStringLiteral("RG_Eingabe_km_m"));
+    RG_Eingabe_km_m->setGeometry(528, 200, 97, 33);
+    RG_Eingabe_km_m->setItemIndex(0); // before the wiring: the layout's choice is no click
+
+    // In kilometres to begin with; the unit switch changes decimals and format.
+    CE_TMERC_BezugsRechts = numericField("CE_TMERC_BezugsRechts", 528, 240, 97, 3, "#0.000", 0, 0, true);
+    CE_TMERC_Rechts = numericField("CE_TMERC_Rechts", 528, 280, 97, 3, "#0.000", 0, 0, true);
+    CE_TMERC_Hoch = numericField("CE_TMERC_Hoch", 528, 312, 97, 3, "#0.000", 0, 0, true);
+
+    BitBtn_TMERC_LL = pictureButton("BitBtn_TMERC_LL", 360, 184, 75, 25, QString(), QStringLiteral("arrow-left"));
+    BitBtn_Koordinaten_aus_Zwischenablage =
+        pictureButton("BitBtn_Koordinaten_aus_Zwischenablage", 8, 276, 337, 30,
+                      QStringLiteral("Koordinaten aus Zwischenablage holen und konvertieren"),
+                      QStringLiteral("paste-from-clipboard"));
+
+    label(8, 8, QStringLiteral("Grad / Minuten / Sekunden"), &largeBold);
+    label(8, 48, QStringLiteral("Länge (in Grad, z.B. 10° 46' 9,9''):"));
+    label(7, 80, QStringLiteral("Breite (in Grad, z.B. 50° 24' 53,4''):"));
+    label(252, 40, QStringLiteral("°"), &large);
+    label(252, 72, QStringLiteral("°"), &large);
+    label(292, 40, QStringLiteral("'"), &large);
+    label(292, 72, QStringLiteral("'"), &large);
+    label(340, 40, QStringLiteral("''"), &large);
+    label(340, 72, QStringLiteral("''"), &large);
+    label(8, 112, QStringLiteral("Dezimal"), &largeBold);
+    label(8, 144, QStringLiteral("Länge (in Dezimalgrad, z.B. 10,769430):"));
+    label(7, 176, QStringLiteral("Breite (in Dezimalgrad, z.B. 50,414840):"));
+    label(8, 320, QStringLiteral("ZELV"), &largeBold);
+    label(448, 8, QStringLiteral("UTM"), &largeBold);
+    label(448, 48, QStringLiteral("Zone:"));
+    label(448, 80, QStringLiteral("Rechts:"));
+    label(448, 288, QStringLiteral("Rechts:"));
+    label(448, 112, QStringLiteral("Hoch:"));
+    label(448, 320, QStringLiteral("Hoch:"));
+    label(448, 144, QStringLiteral("TMERC (für Quarnel-Landkarten)"), &largeBold);
+    label(448, 184, QStringLiteral("Bezugslänge:"));
+    label(580, 176, QStringLiteral("°"), &large);
+    label(620, 176, QStringLiteral("'"), &large);
+    label(448, 216, QStringLiteral("Eingabe:"));
+    label(448, 248, QStringLiteral("Bezugs R-Wert:"));
+    label(632, 248, QStringLiteral("(z.B. 6525 oder 6525000):"));
+    label(648, 356, QStringLiteral("ZELV-Derarar"));
+
+    // The web map the program first pointed to is gone; its caption stays.
+    ElURLLabel1 = link("ElURLLabel1", 8, 256, QStringLiteral("multimap"),
+                       QStringLiteral("https://www.openstreetmap.org/"));
+    ElURLLabel2 = link("ElURLLabel2", 56, 256, QStringLiteral("https://whgazetteer.org/"),
+                       QStringLiteral("https://whgazetteer.org/"));
+    ElURLLabel3 = link("ElURLLabel3", 648, 368, QStringLiteral("Projektseite"),
+                       QStringLiteral("https://zelv-derarar.example.org/"));
+}
+
+void TF_Haupt::fitCaptions()
+{
+    // The layout's places were made for a narrow face.  Where the platform's
+    // face is wider, the default font is condensed, all of it alike, just
+    // enough that every small caption ends before the control to its right
+    // (or the window's edge).
+    struct Caption {
+        QLabel* label;
+        int room;
+    };
+    std::vector<Caption> captions;
+    const QList<QLabel*> labels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    for (QLabel* label : labels) {
+        if (label->font().pointSize() != font().pointSize())
+            continue; // a large caption keeps its width
+        int right = clientWidth;
+        for (QObject* object : children()) {
+            auto* other = qobject_cast<QWidget*>(object);
+            if (!other || other == label || other->x() <= label->x())
+                continue;
+            const bool sameRow = other->y() < label->y() + label->height() && label->y() < other->y() + other->height();
+            if (sameRow)
+                right = std::min(right, other->x());
+        }
+        captions.push_back({label, right - label->x() - captionGap});
+    }
+
+    QFont condensed = font();
+    for (int stretch = 100; stretch > minimumStretch; --stretch) {
+        condensed.setStretch(stretch);
+        const QFontMetrics metrics(condensed);
+        const bool fits = std::all_of(captions.begin(), captions.end(), [&](const Caption& c) {
+            return metrics.horizontalAdvance(c.label->text()) <= c.room;
+        });
+        if (fits)
+            break;
+    }
+    if (condensed.stretch() != 100)
+        setFont(condensed);
+    for (QLabel* label : labels)
+        label->adjustSize();
+}
+
+TCurrencyEdit* TF_Haupt::numericField(const char* name, int left, int top, int width, unsigned decimalPlaces,
+                                      const char* displayFormat, long double minValue, long double maxValue,
+                                      bool formatOnEditing)
+{
+    auto* field = new TCurrencyEdit(separators_, this);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setGeometry(left, top, width, 28);
+    field->setFont(layoutFont(12, false));
+    field->setDecimalPlaces(decimalPlaces);
+    field->setDisplayFormat(QString::fromLatin1(displayFormat));
+    field->setMinValue(minValue);
+    field->setMaxValue(maxValue);
+    field->setFormatOnEditing(formatOnEditing);
+    field->setCheckOnExit(true);
+    field->setExceptionHandler(&exceptionHandler_);
+    return field;
+}
+
+QPushButton* TF_Haupt::pictureButton(const char* name, int left, int top, int width, int height,
+                                     const QString& caption, const QString& picture)
+{
+    QIcon icon;
+    const QString stem = QStringLiteral(":/pictures/") + picture;
+    icon.addFile(stem + QStringLiteral(".png"), QSize(16, 16), QIcon::Normal);
+    icon.addFile(stem + QStringLiteral("-disabled.png"), QSize(16, 16), QIcon::Disabled);
+
+    auto* button = new QPushButton(icon, caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, top, width, height);
+    button->setIconSize(QSize(16, 16));
+    // Enter on a focused button presses it, as Space does.
+    button->setAutoDefault(true);
+    return button;
+}
+
+void TF_Haupt::label(int left, int top, const QString& caption, const QFont* font)
+{
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QStringLiteral("Label%1").arg(++labelCount_));
+    // Without a font of its own the label follows the window's (fitCaptions).
+    if (font)
+        label->setFont(*font);
+    label->adjustSize();
+    label->move(left, top);
+}
+
+TElURLLabel* TF_Haupt::link(const char* name, int left, int top, const QString& caption, const QString& url)
+{
+    auto* link = new TElURLLabel(caption, QUrl(url), this);
+    link->setObjectName(QString::fromLatin1(name));
+    link->setClipboard(&clipboard_);
+    link->setOpener(openUrl_);
+    link->adjustSize();
+    link->move(left, top);
+    return link;
+}
+
+void TF_Haupt::wireEvents()
+{
+    // Every handler runs inside the guard: what it throws is shown and stops there.
+    auto guarded = [this](void (TF_Haupt::*handler)()) {
+        return [this, handler] { exceptionHandler_.guard([this, handler] { (this->*handler)(); }); };
+    };
+
+    connect(CE_Laenge, &TCurrencyEdit::OnExit, this, guarded(&TF_Haupt::CE_LaengeExit));
+    connect(CE_Breite, &TCurrencyEdit::OnExit, this, guarded(&TF_Haupt::CE_BreiteExit));
+    connect(CE_Laenge_Grad, &TCurrencyEdit::OnExit, this, guarded(&TF_Haupt::CE_Laenge_GradExit));
+    connect(CE_Laenge_Minuten, &TCurrencyEdit::OnExit, this, guarded(&TF_Haupt::CE_Laenge_MinutenExit));
+    connect(CE_Laenge_Sekunden, &TCurrencyEdit::OnExit, this, guarded(&TF_Haupt::CE_Laenge_SekundenExit));
+    connect(CE_Breite_Grad, &TCurrencyEdit::OnExit, this, guarded(&TF_Haupt::CE_Breite_GradExit));
+    connect(CE_Breite_Minuten, &TCurrencyEdit::OnExit, this, guarded(&TF_Haupt::CE_Breite_MinutenExit));
+    connect(CE_Breite_Sekunden, &TCurrencyEdit::OnExit, this, guarded(&TF_Haupt::CE_Breite_SekundenExit));
+
+    connect(BitBtn_LL_UTM, &QPushButton::clicked, this, guarded(&TF_Haupt::BitBtn_LL_UTMClick));
+    connect(BitBtn_UTM_LL, &QPushButton::clicked, this, guarded(&TF_Haupt::BitBtn_UTM_LLClick));
+    connect(BitBtn_TMERC_LL, &QPushButton::clicked, this, guarded(&TF_Haupt::BitBtn_TMERC_LLClick));
+    connect(RG_Eingabe_km_m, &TRadioGroup::OnClick, this, guarded(&TF_Haupt::RG_Eingabe_km_mClick));
+    connect(BitBtn_kopieren, &QPushButton::clicked, this, guarded(&TF_Haupt::BitBtn_kopierenClick));
+    connect(BitBtn_Koordinaten_aus_Zwischenablage, &QPushButton::clicked, this,
+            guarded(&TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick));
+}
+
+void TF_Haupt::chainTabOrder()
+{
+    // E_ZELV is left out: Tab passes it by.  The radio group is one stop,
+    // at whichever of its buttons is the group's tab stop.
+    QWidget* const order[] = {
+        CE_Laenge_Grad,        CE_Laenge_Minuten,       CE_Laenge_Sekunden,
+        CE_Breite_Grad,        CE_Breite_Minuten,       CE_Breite_Sekunden,
+        CE_Laenge,             CE_Breite,               BitBtn_LL_UTM,
+        BitBtn_UTM_LL,         ElSE_Zone,               CE_Rechts,
+        CE_Hoch,               BitBtn_kopieren,         CE_TMERC_Laenge_Grad,
+        CE_TMERC_Laenge_Minuten, RG_Eingabe_km_m->button(0), RG_Eingabe_km_m->button(1),
+        CE_TMERC_BezugsRechts, CE_TMERC_Rechts,         CE_TMERC_Hoch,
+        BitBtn_TMERC_LL,       BitBtn_Koordinaten_aus_Zwischenablage,
+    };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void TF_Haupt::FormCreate()
+{
+    // A failure ends the start here; the window opens all the same, without
+    // the projection service, and the later steps do not run.
+    exceptionHandler_.guard([this] {
+        programDirectory_ = programDirectoryOf(executablePath_);
+        const QString dataDirectory = programDirectory_ + QStringLiteral("nad");
+        coordinateTranslator_ =
+            std::make_unique<TCoordinateTranslator>(QFile::encodeName(dataDirectory).toStdString());
+
+        // Settings store: FormStorage1->RestoreSettings() goes here.
+
+        RG_Eingabe_km_mClick();
+    });
+}
+
+void TF_Haupt::closeEvent(QCloseEvent* event)
+{
+    exceptionHandler_.guard([this] { FormClose(); });
+    event->accept();
+}
+
+void TF_Haupt::FormClose()
+{
+    // Settings store: FormStorage1->SaveSettings() goes here; a failure is
+    // shown by the guard around this handler and the window closes anyway.
+}
+
+void TF_Haupt::FormDestroy()
+{
+    coordinateTranslator_.reset();
+}
+
+void TF_Haupt::BitBtn_kopierenClick()
+{
+    E_ZELV->selectAll();
+    clipboard_.setText(E_ZELV->selectedText());
+}
+
+// The handlers below belong to the angle fields, the grid conversions and
+// the clipboard reader; they are wired already and take their work from
+// those modules.
+
+void TF_Haupt::CE_LaengeExit() {}
+void TF_Haupt::CE_BreiteExit() {}
+void TF_Haupt::CE_Laenge_GradExit() {}
+void TF_Haupt::CE_Laenge_MinutenExit() {}
+void TF_Haupt::CE_Laenge_SekundenExit() {}
+void TF_Haupt::CE_Breite_GradExit() {}
+void TF_Haupt::CE_Breite_MinutenExit() {}
+void TF_Haupt::CE_Breite_SekundenExit() {}
+void TF_Haupt::BitBtn_LL_UTMClick() {}
+void TF_Haupt::BitBtn_UTM_LLClick() {}
+void TF_Haupt::BitBtn_TMERC_LLClick() {}
+void TF_Haupt::RG_Eingabe_km_mClick() {}
+void TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick() {}
+
+} // namespace zelv

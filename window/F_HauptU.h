@@ -1,0 +1,154 @@
+#pragma once
+// The one window of the program: every control under its own name, the
+// wiring of their events, and the frame around them (creating the projection
+// service at start, freeing it at the end, copying the location text).
+
+#include "ElURLLabel.h"
+#include "ErrorPresenter.h"
+#include "NumberText.h"
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class QLineEdit;
+class QPushButton;
+
+namespace zelv {
+
+class Clipboard;
+class TCoordinateTranslator;
+class TCurrencyEdit;
+class TElSpinEdit;
+class TRadioGroup;
+
+// What the window takes from its surroundings; tests hand in their own.
+struct MainWindowContext {
+    // Shows every error that escapes a handler, under the application title.
+    ErrorPresenter& errorPresenter;
+    // Where "kopieren" and the links' "Copy URL" put their text.
+    Clipboard& clipboard;
+    // The locale's separators for every numeric field.
+    Separators separators;
+    // The executable's path as the system reports it; the program directory
+    // and the application title follow from it.  It need not exist: a test
+    // names a file in a directory of its own.
+    QString executablePath;
+    // Where the settings store keeps its file.
+    QString settingsDirectory;
+    // Opens the links' addresses; the default is the desktop's browser.
+    UrlOpener openUrl = openWithDesktop;
+};
+
+class TF_Haupt : public QWidget {
+    Q_OBJECT
+
+public:
+    // Builds the controls, then runs FormCreate.  Never throws: a failed
+    // start is shown through the presenter and the window works without
+    // the projection service.
+    explicit TF_Haupt(const MainWindowContext& context, QWidget* parent = nullptr);
+    // Runs FormDestroy.
+    ~TF_Haupt() override;
+
+    // The executable's directory with symlinks resolved, ending in "/".  A
+    // path that does not exist is taken as it stands, made absolute.
+    static QString programDirectoryOf(const QString& executablePath);
+
+    // Degrees, minutes, seconds of longitude and latitude.
+    TCurrencyEdit* CE_Laenge_Grad;
+    TCurrencyEdit* CE_Laenge_Minuten;
+    TCurrencyEdit* CE_Laenge_Sekunden;
+    TCurrencyEdit* CE_Breite_Grad;
+    TCurrencyEdit* CE_Breite_Minuten;
+    TCurrencyEdit* CE_Breite_Sekunden;
+    // Decimal degrees.
+    TCurrencyEdit* CE_Laenge;
+    TCurrencyEdit* CE_Breite;
+    // Conversions to and from UTM.
+    QPushButton* BitBtn_LL_UTM;
+    QPushButton* BitBtn_UTM_LL;
+    TElSpinEdit* ElSE_Zone;
+    TCurrencyEdit* CE_Rechts;
+    TCurrencyEdit* CE_Hoch;
+    // The location text and its copy button.
+    QLineEdit* E_ZELV;
+    QPushButton* BitBtn_kopieren;
+    // Transverse Mercator input.
+    TCurrencyEdit* CE_TMERC_Laenge_Grad;
+    TCurrencyEdit* CE_TMERC_Laenge_Minuten;
+    TRadioGroup* RG_Eingabe_km_m;
+    TCurrencyEdit* CE_TMERC_BezugsRechts;
+    TCurrencyEdit* CE_TMERC_Rechts;
+    TCurrencyEdit* CE_TMERC_Hoch;
+    QPushButton* BitBtn_TMERC_LL;
+    QPushButton* BitBtn_Koordinaten_aus_Zwischenablage;
+    // Links: the web map, the gazetteer, the project's page.
+    TElURLLabel* ElURLLabel1;
+    TElURLLabel* ElURLLabel2;
+    TElURLLabel* ElURLLabel3;
+    // The plain labels are children named "Label1".."Label27" in the order
+    // of createControls(); Label27 is the project line.
+
+    // The service from FormCreate to FormDestroy; null when the start failed.
+    TCoordinateTranslator* CoordinateTranslator() const { return coordinateTranslator_.get(); }
+    const QString& ProgramDirectory() const { return programDirectory_; }
+    const QString& SettingsDirectory() const { return settingsDirectory_; }
+    Separators separators() const { return separators_; }
+    ExceptionHandler& exceptionHandler() { return exceptionHandler_; }
+
+    // The create, close and destroy handlers.
+    void FormCreate();
+    void FormClose();
+    void FormDestroy();
+
+    // Exit handlers of the angle fields: decimal degrees and degrees,
+    // minutes, seconds follow each other, then the location text.
+    void CE_LaengeExit();
+    void CE_BreiteExit();
+    void CE_Laenge_GradExit();
+    void CE_Laenge_MinutenExit();
+    void CE_Laenge_SekundenExit();
+    void CE_Breite_GradExit();
+    void CE_Breite_MinutenExit();
+    void CE_Breite_SekundenExit();
+
+    // The grid conversions and the km/m switch.
+    void BitBtn_LL_UTMClick();
+    void BitBtn_UTM_LLClick();
+    void BitBtn_TMERC_LLClick();
+    void RG_Eingabe_km_mClick();
+
+    // The clipboard: coordinates in, location text out.
+    void BitBtn_Koordinaten_aus_ZwischenablageClick();
+    void BitBtn_kopierenClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void wireEvents();
+    void chainTabOrder();
+    TCurrencyEdit* numericField(const char* name, int left, int top, int width, unsigned decimalPlaces,
+                                const char* displayFormat, long double minValue, long double maxValue,
+                                bool formatOnEditing);
+    QPushButton* pictureButton(const char* name, int left, int top, int width, int height,
+                               const QString& caption, const QString& picture);
+    void label(int left, int top, const QString& caption, const QFont* font = nullptr);
+    void fitCaptions();
+    TElURLLabel* link(const char* name, int left, int top, const QString& caption, const QString& url);
+
+    ExceptionHandler exceptionHandler_;
+    Clipboard& clipboard_;
+    Separators separators_;
+    QString executablePath_;
+    QString settingsDirectory_;
+    UrlOpener openUrl_;
+
+    QString programDirectory_;
+    std::unique_ptr<TCoordinateTranslator> coordinateTranslator_;
+    int labelCount_ = 0;
+};
+
+} // namespace zelv
