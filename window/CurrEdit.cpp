@@ -540,6 +540,10 @@ bool TCustomNumEdit::runExitCheck()
     if (!hasFocus() && canTakeFocus())
         setFocus(Qt::OtherFocusReason);
     reportError(error);
+    // A message box took the activation; without a window manager to hand
+    // it back, the field would sit in an inactive window.
+    if (canTakeFocus() && !window()->isActiveWindow())
+        window()->activateWindow();
     return false;
 }
 
