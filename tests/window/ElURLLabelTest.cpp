@@ -10,8 +10,8 @@
 namespace zelv {
 namespace {
 
-using testing::RecordingBrowser;
-using testing::RecordingClipboard;
+using window_fakes::RecordingBrowser;
+using window_fakes::RecordingClipboard;
 
 class ElURLLabelTest : public ::testing::Test {
 protected:

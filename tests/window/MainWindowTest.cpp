@@ -23,9 +23,9 @@
 namespace zelv {
 namespace {
 
-using testing::RecordingBrowser;
-using testing::RecordingClipboard;
-using testing::RecordingPresenter;
+using window_fakes::RecordingBrowser;
+using window_fakes::RecordingClipboard;
+using window_fakes::RecordingPresenter;
 
 QString canonical(const QString& path)
 {

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace zelv::testing {
+namespace zelv::window_fakes {
 
 class RecordingClipboard final : public Clipboard {
 public:
@@ -41,4 +41,4 @@ struct RecordingBrowser {
     void operator()(const QUrl& url) { opened.append(url); }
 };
 
-} // namespace zelv::testing
+} // namespace zelv::window_fakes
