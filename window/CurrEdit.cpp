@@ -416,7 +416,7 @@ void TCustomNumEdit::commitPasted(const QString& noted)
         // A number out of range is clamped in the stored value; the pasted
         // text stays for the exit check to complain about.
         readEditText();
-    } catch (const EConvertError&) {
+    } catch (const Exception&) {
         setText(noted);
         selectAll();
         if (canTakeFocus() && !hasFocus())

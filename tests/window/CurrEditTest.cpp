@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QMenu>
+#include <QMimeData>
 #include <QVariant>
 
 #include <cmath>
@@ -161,6 +162,15 @@ TEST_P(CurrEditValue, PropertyWritesRenderAgain)
     EXPECT_EQ(field->Text(), "");
     field->setDisplayFormat(QStringLiteral("0.00"));
     EXPECT_EQ(field->ShownText(), loc("0,00"));
+    // The edit text follows Alignment only while formatting on editing.
+    EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    field->setFormatOnEditing(false);
+    EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    field->setAlignment(Qt::AlignHCenter);
+    EXPECT_EQ(field->Alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    field->setFormatOnEditing(true);
+    EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     field->setDisplayFormat(QString());
     field->setValue(12.25L);
     EXPECT_EQ(field->Text(), "12");
@@ -424,8 +434,8 @@ INSTANTIATE_TEST_SUITE_P(Locales, CurrEditTyping, ::testing::Values(germanSepara
 
 using CurrEditPaste = CurrEditFixture;
 
-// The ways a user pastes with the keyboard or the context menu.
-enum class PasteRoute { CtrlV, ShiftInsert, ContextMenu };
+// The ways a user pastes with the keyboard, the context menu or a drop.
+enum class PasteRoute { CtrlV, ShiftInsert, ContextMenu, Drop };
 
 void pasteBy(PasteRoute route, TCurrencyEdit* f)
 {
@@ -451,11 +461,21 @@ void pasteBy(PasteRoute route, TCurrencyEdit* f)
         menu->close();
         break;
     }
+    case PasteRoute::Drop: {
+        QMimeData data;
+        data.setText(QGuiApplication::clipboard()->text());
+        QDragEnterEvent dragEnter(f->rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+        QApplication::sendEvent(f, &dragEnter);
+        QDropEvent drop(f->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f, &drop);
+        break;
+    }
     }
 }
 
 const PasteRoute allPasteRoutes[] = {PasteRoute::CtrlV, PasteRoute::ShiftInsert,
-                                     PasteRoute::ContextMenu};
+                                     PasteRoute::ContextMenu, PasteRoute::Drop};
 
 TEST_P(CurrEditPaste, NoNumberIsUndoneSelectedAndBeeps)
 {
