@@ -60,8 +60,10 @@ protected:
         const QEvent::Type type = event->type();
         if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
             && type != QEvent::Wheel) {
-            if (type == QEvent::KeyPress || type == QEvent::MouseButtonRelease)
+            if (type == QEvent::KeyPress || type == QEvent::MouseButtonRelease) {
                 field_.swallowPress_ = false;
+                refusedPress_ = false;
+            }
             return false;
         }
         if (field_.swallowPress_ && watched->isWidgetType()) {
@@ -71,16 +73,21 @@ protected:
         auto* window = qobject_cast<QWindow*>(watched);
         if (!window || window != field_.window()->windowHandle() || QApplication::activePopupWidget())
             return false;
+        // The double-click Qt sends after a refused press is the same press.
+        if (type == QEvent::MouseButtonDblClick && refusedPress_)
+            return true;
         const QPoint pos = static_cast<QSinglePointEvent*>(event)->position().toPoint();
         QWidget* top = field_.window();
         QWidget* receiver = top->childAt(pos);
         if (!field_.wouldTakeFocusFrom(receiver ? receiver : top, type == QEvent::Wheel))
             return false;
-        return !field_.runExitCheck();
+        refusedPress_ = !field_.runExitCheck();
+        return refusedPress_;
     }
 
 private:
     TCustomNumEdit& field_;
+    bool refusedPress_ = false;
 };
 
 TCustomNumEdit::TCustomNumEdit(Separators separators, QWidget* parent)

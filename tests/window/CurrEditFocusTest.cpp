@@ -125,6 +125,33 @@ TEST_P(CurrEditLeaving, FailedCheckKeepsTheFocusOnEveryRoute)
     }
 }
 
+TEST_P(CurrEditLeaving, DoubleClickOnAButtonIsTwoAttempts)
+{
+    configure(*field, gradConfig);
+    enterByKeyboard(field);
+    QTest::keyClicks(field, QStringLiteral("200"));
+    events.clear();
+    int doubleClicks = 0;
+    struct DoubleClickCounter : QObject {
+        int& count;
+        explicit DoubleClickCounter(int& c) : count(c) {}
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            count += e->type() == QEvent::MouseButtonDblClick;
+            return false;
+        }
+    } counter(doubleClicks);
+    button->installEventFilter(&counter);
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                       button->mapTo(window.get(), button->rect().center()));
+    EXPECT_EQ(QApplication::focusWidget(), field);
+    // One message per press; the double-click Qt makes of the second press
+    // is no third attempt, and the button sees none of it.
+    EXPECT_EQ(presenter.texts.size(), 2);
+    EXPECT_EQ(doubleClicks, 0);
+    EXPECT_EQ(events, std::vector<std::string>{});
+}
+
 TEST_P(CurrEditLeaving, ConversionAndRangeMessages)
 {
     const struct {
