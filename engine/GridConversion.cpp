@@ -32,7 +32,9 @@ std::string utmDefinition(int zone)
 std::string tmercDefinition(const std::string& degreesText, const std::string& minutesText,
                             const std::string& eastingText)
 {
-    return "+proj=tmerc +ellps=bessel +lon_0=" + degreesText + "d" + minutesText +
+    // "d30" would be read as 0 degrees, the minutes lost.
+    const std::string& degrees = degreesText.empty() ? std::string("0") : degreesText;
+    return "+proj=tmerc +ellps=bessel +lon_0=" + degrees + "d" + minutesText +
            " +x_0=" + eastingText;
 }
 

@@ -26,9 +26,11 @@ long long centralMeridian(int zone);
 std::string utmDefinition(int zone);
 
 // "+proj=tmerc +ellps=bessel +lon_0=" + degreesText + "d" + minutesText +
-// " +x_0=" + eastingText, nothing added or checked: the texts are the
-// fields' edit texts (empty for zero), so minutes 0 give "10d", degrees 0
-// give "d30" and an easting of 0 in metres leaves " +x_0=" at the end.
+// " +x_0=" + eastingText.  The texts are the fields' edit texts (empty for
+// zero): minutes 0 give "10d" and an easting of 0 in metres leaves " +x_0="
+// at the end, both read right by the library.  Empty degrees alone are
+// written "0", so degrees 0 give "0d30": PROJ reads "d30" as 0 degrees and
+// drops the minutes.  A degree text "-0" stays, giving the meridian -0d30.
 std::string tmercDefinition(const std::string& degreesText, const std::string& minutesText,
                             const std::string& eastingText);
 

@@ -63,7 +63,10 @@ TEST(TmercDefinition, BuiltFromTheEditTexts)
     } cases[] = {
         {"10", "30", "6525000", "+proj=tmerc +ellps=bessel +lon_0=10d30 +x_0=6525000"},
         {"10", "", "6525000", "+proj=tmerc +ellps=bessel +lon_0=10d +x_0=6525000"},
-        {"", "30", "6525000", "+proj=tmerc +ellps=bessel +lon_0=d30 +x_0=6525000"},
+        // used to give "d30", which PROJ reads as meridian 0, not 0 degrees 30 minutes
+        {"", "30", "6525000", "+proj=tmerc +ellps=bessel +lon_0=0d30 +x_0=6525000"},
+        {"-0", "30", "500000", "+proj=tmerc +ellps=bessel +lon_0=-0d30 +x_0=500000"},
+        {"", "", "500000", "+proj=tmerc +ellps=bessel +lon_0=0d +x_0=500000"},
         {"9", "20", "", "+proj=tmerc +ellps=bessel +lon_0=9d20 +x_0="},
         {"-10", "30", "500000", "+proj=tmerc +ellps=bessel +lon_0=-10d30 +x_0=500000"},
     };
@@ -167,6 +170,11 @@ TEST_F(GridConversionThroughTranslator, BackToLatitudeLongitude)
         // m: 9 degrees 20 minutes, reference easting 0 (empty text)
         {tmercDefinition("9", "20", ""), 60000, 5500000, "10.164035", "49.634836",
          "liegt bei 49.63484\xB0N 10.16403\xB0O;"},
+        // reference degrees 0: the minutes count, and "-0" keeps the sign
+        {tmercDefinition("", "30", "500000"), 500000, 5500000, "0.500000", "49.637816",
+         "liegt bei 49.63782\xB0N 0.50000\xB0O;"},
+        {tmercDefinition("-0", "30", "500000"), 500000, 5500000, "-0.500000", "49.637816",
+         "liegt bei 49.63782\xB0N 0.50000\xB0W;"},
     };
     for (const auto& c : cases) {
         translator.SetDefinition(c.definition);
