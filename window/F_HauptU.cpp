@@ -1,11 +1,15 @@
 #include "F_HauptU.h"
 
+#include "Angles.h"
 #include "ApplicationTitle.h"
 #include "Clipboard.h"
+#include "ClipboardCoordinates.h"
 #include "CoordinateTranslator.h"
 #include "CurrEdit.h"
 #include "ElSpinEdit.h"
 #include "EngineText.h"
+#include "GridConversion.h"
+#include "Placemnt.h"
 #include "RadioGroup.h"
 
 #include <QCloseEvent>
@@ -21,6 +25,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 // The pictures live in a static library, whose resources are linked in only
@@ -103,17 +108,27 @@ TF_Haupt::TF_Haupt(const MainWindowContext& context, QWidget* parent)
         move(available.center() - QPoint(clientWidth / 2, clientHeight / 2));
     }
 
-    // Settings store: FormStorage1 is created here, now that the controls
-    // exist and before FormCreate, and given the five stored entries; its
-    // loaded() binds them and hooks the window's show and close.
+    // The settings store comes after the controls it binds and before
+    // FormCreate, which restores through it.
+    FormStorage1 = new TFormStorage(this, exceptionHandler_, separators_, executablePath_, settingsDirectory_);
+    FormStorage1->setObjectName(QStringLiteral("FormStorage1"));
+    FormStorage1->setOptions({});
+    FormStorage1->setStoredProps({
+        QStringLiteral("CE_TMERC_Laenge_Grad.Value"),
+        QStringLiteral("CE_TMERC_Laenge_Minuten.Value"),
+        QStringLiteral("CE_TMERC_BezugsRechts.Value"),
+        QStringLiteral("ElSE_Zone.Value"),
+        QStringLiteral("RG_Eingabe_km_m.ItemIndex"),
+    });
+    FormStorage1->loaded();
 
     FormCreate();
 }
 
 TF_Haupt::~TF_Haupt()
 {
-    // Settings store: FormStorage1->ownerDestroying() goes first, while every
-    // control still exists.
+    // The store's destroy hook goes first, while every control still exists.
+    FormStorage1->ownerDestroying();
     FormDestroy();
 }
 
@@ -360,16 +375,20 @@ void TF_Haupt::chainTabOrder()
 
 void TF_Haupt::FormCreate()
 {
-    // A failure ends the start here; the window opens all the same, without
-    // the projection service, and the later steps do not run.
+    // A projection service that cannot start is shown, and the window opens
+    // without it.
     exceptionHandler_.guard([this] {
         programDirectory_ = programDirectoryOf(executablePath_);
         const QString dataDirectory = programDirectory_ + QStringLiteral("nad");
         coordinateTranslator_ =
             std::make_unique<TCoordinateTranslator>(QFile::encodeName(dataDirectory).toStdString());
-
-        // Settings store: FormStorage1->RestoreSettings() goes here.
-
+    });
+    // The restore and the unit switch run all the same.  Without them the
+    // show-time restore would move the unit from "km" to a stored "m" and the
+    // switch would multiply the just-restored reference easting by 1000,
+    // which the next save would keep.
+    exceptionHandler_.guard([this] {
+        FormStorage1->RestoreSettings();
         RG_Eingabe_km_mClick();
     });
 }
@@ -382,8 +401,9 @@ void TF_Haupt::closeEvent(QCloseEvent* event)
 
 void TF_Haupt::FormClose()
 {
-    // Settings store: FormStorage1->SaveSettings() goes here; a failure is
-    // shown by the guard around this handler and the window closes anyway.
+    // A failure is shown by the guard around this handler, and the window
+    // closes anyway.
+    FormStorage1->SaveSettings();
 }
 
 void TF_Haupt::FormDestroy()
@@ -401,18 +421,186 @@ void TF_Haupt::BitBtn_kopierenClick()
 // the clipboard reader; they are wired already and take their work from
 // those modules.
 
-void TF_Haupt::CE_LaengeExit() {}
-void TF_Haupt::CE_BreiteExit() {}
-void TF_Haupt::CE_Laenge_GradExit() {}
-void TF_Haupt::CE_Laenge_MinutenExit() {}
-void TF_Haupt::CE_Laenge_SekundenExit() {}
-void TF_Haupt::CE_Breite_GradExit() {}
-void TF_Haupt::CE_Breite_MinutenExit() {}
-void TF_Haupt::CE_Breite_SekundenExit() {}
-void TF_Haupt::BitBtn_LL_UTMClick() {}
-void TF_Haupt::BitBtn_UTM_LLClick() {}
-void TF_Haupt::BitBtn_TMERC_LLClick() {}
-void TF_Haupt::RG_Eingabe_km_mClick() {}
-void TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick() {}
+void TF_Haupt::CE_LaengeExit()
+{
+    showDegreesMinutesSeconds(*CE_Laenge, *CE_Laenge_Grad, *CE_Laenge_Minuten, *CE_Laenge_Sekunden);
+}
+
+void TF_Haupt::CE_BreiteExit()
+{
+    showDegreesMinutesSeconds(*CE_Breite, *CE_Breite_Grad, *CE_Breite_Minuten, *CE_Breite_Sekunden);
+}
+
+void TF_Haupt::CE_Laenge_GradExit()
+{
+    showDecimalDegrees(*CE_Laenge, *CE_Laenge_Grad, *CE_Laenge_Minuten, *CE_Laenge_Sekunden);
+}
+
+void TF_Haupt::CE_Laenge_MinutenExit()
+{
+    showDecimalDegrees(*CE_Laenge, *CE_Laenge_Grad, *CE_Laenge_Minuten, *CE_Laenge_Sekunden);
+}
+
+void TF_Haupt::CE_Laenge_SekundenExit()
+{
+    showDecimalDegrees(*CE_Laenge, *CE_Laenge_Grad, *CE_Laenge_Minuten, *CE_Laenge_Sekunden);
+}
+
+void TF_Haupt::CE_Breite_GradExit()
+{
+    showDecimalDegrees(*CE_Breite, *CE_Breite_Grad, *CE_Breite_Minuten, *CE_Breite_Sekunden);
+}
+
+void TF_Haupt::CE_Breite_MinutenExit()
+{
+    showDecimalDegrees(*CE_Breite, *CE_Breite_Grad, *CE_Breite_Minuten, *CE_Breite_Sekunden);
+}
+
+void TF_Haupt::CE_Breite_SekundenExit()
+{
+    showDecimalDegrees(*CE_Breite, *CE_Breite_Grad, *CE_Breite_Minuten, *CE_Breite_Sekunden);
+}
+
+void TF_Haupt::showDegreesMinutesSeconds(TCurrencyEdit& decimal, TCurrencyEdit& degrees, TCurrencyEdit& minutes,
+                                         TCurrencyEdit& seconds)
+{
+    // Each part from a fresh read of the field, as it shows its value; a
+    // part beyond its field's range is held at the bound by the field.
+    degrees.setValue(degreesOf(decimal.Value()));
+    minutes.setValue(minutesOf(decimal.Value()));
+    seconds.setValue(secondsOf(decimal.Value()));
+    showLocationText();
+}
+
+void TF_Haupt::showDecimalDegrees(TCurrencyEdit& decimal, TCurrencyEdit& degrees, TCurrencyEdit& minutes,
+                                  TCurrencyEdit& seconds)
+{
+    // A degree field showing "-0" reads back as -0, which keeps the sign of
+    // an angle between -1 and 0 degrees.
+    const Extended d = degrees.Value();
+    const Extended m = minutes.Value();
+    const Extended s = seconds.Value();
+    decimal.setValue(fromDegreesMinutesSeconds(d, m, s));
+    showLocationText();
+}
+
+void TF_Haupt::showLocationText()
+{
+    E_ZELV->setText(fromEngineText(locationText(CE_Breite->Value(), CE_Laenge->Value(), separators_)));
+}
+
+namespace {
+
+// The conversions' guard: a definition the library rejects, a point it can't
+// project or a value no field can take ends the conversion where it stands,
+// without a word.
+template <class F>
+void dropFailure(F&& conversion) noexcept
+{
+    try {
+        conversion();
+    } catch (...) {
+    }
+}
+
+bool isKilometres(const TRadioGroup& unit)
+{
+    // "m" is every other index, none selected included.
+    return unit.ItemIndex() == 0;
+}
+
+} // namespace
+
+void TF_Haupt::BitBtn_LL_UTMClick()
+{
+    if (!coordinateTranslator_)
+        return; // no service since the start: nothing to convert with
+    dropFailure([this] {
+        const int zone = utmZone(CE_Laenge->Value());
+        coordinateTranslator_->SetDefinition(utmDefinition(zone));
+        const ProjectedPoint point = coordinateTranslator_->Forward(static_cast<double>(CE_Laenge->Value()),
+                                                                    static_cast<double>(CE_Breite->Value()));
+        // Both rounded before anything is written: a point the library can't
+        // project throws here, and the zone must not change alone.
+        const std::int64_t easting = roundHalfEven(point.X);
+        const std::int64_t northing = roundHalfEven(point.Y);
+        ElSE_Zone->setValue(zone);
+        CE_Rechts->setValue(static_cast<Extended>(easting));
+        CE_Hoch->setValue(static_cast<Extended>(northing));
+    });
+}
+
+void TF_Haupt::BitBtn_UTM_LLClick()
+{
+    if (!coordinateTranslator_)
+        return;
+    dropFailure([this] {
+        coordinateTranslator_->SetDefinition(utmDefinition(ElSE_Zone->Value()));
+        const GeographicPoint point = coordinateTranslator_->Inverse(static_cast<double>(CE_Rechts->Value()),
+                                                                     static_cast<double>(CE_Hoch->Value()));
+        showLatitudeLongitude(point.Longitude, point.Latitude);
+    });
+    // After a failure too: the angle fields and the text follow the decimal fields.
+    CE_LaengeExit();
+    CE_BreiteExit();
+}
+
+void TF_Haupt::BitBtn_TMERC_LLClick()
+{
+    if (!coordinateTranslator_)
+        return;
+    dropFailure([this] {
+        const bool kilometres = isKilometres(*RG_Eingabe_km_m);
+        const std::string degrees = toEngineText(CE_TMERC_Laenge_Grad->Text());
+        const std::string minutes = toEngineText(CE_TMERC_Laenge_Minuten->Text());
+        const std::string easting = kilometres ? metresTextFromKilometres(CE_TMERC_BezugsRechts->Value())
+                                               : toEngineText(CE_TMERC_BezugsRechts->Text());
+        coordinateTranslator_->SetDefinition(tmercDefinition(degrees, minutes, easting));
+        const Extended factor = kilometres ? 1000 : 1;
+        const GeographicPoint point =
+            coordinateTranslator_->Inverse(static_cast<double>(CE_TMERC_Rechts->Value() * factor),
+                                           static_cast<double>(CE_TMERC_Hoch->Value() * factor));
+        showLatitudeLongitude(point.Longitude, point.Latitude);
+    });
+    CE_LaengeExit();
+    CE_BreiteExit();
+}
+
+void TF_Haupt::showLatitudeLongitude(double longitude, double latitude)
+{
+    // A point the library could not invert comes back infinite or NaN: a
+    // failed conversion, which leaves both decimal fields as they were.
+    if (!std::isfinite(longitude) || !std::isfinite(latitude))
+        return;
+    CE_Laenge->setValue(longitude);
+    CE_Breite->setValue(latitude);
+}
+
+void TF_Haupt::RG_Eingabe_km_mClick()
+{
+    // The switch does not know the previous unit: every run scales.  Values
+    // first, so that each is scaled at the decimals it was typed with.
+    TCurrencyEdit* const fields[] = {CE_TMERC_BezugsRechts, CE_TMERC_Rechts, CE_TMERC_Hoch};
+    const bool kilometres = isKilometres(*RG_Eingabe_km_m);
+    for (TCurrencyEdit* field : fields)
+        field->setValue(kilometres ? field->Value() / 1000 : field->Value() * 1000);
+    for (TCurrencyEdit* field : fields)
+        field->setDecimalPlaces(kilometres ? 3 : 0);
+    for (TCurrencyEdit* field : fields)
+        field->setDisplayFormat(kilometres ? QStringLiteral("#0.000") : QStringLiteral("#######"));
+}
+
+void TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick()
+{
+    // A conversion error of the reader goes on to the window's guard.
+    const TZwischenablageKoordinaten coordinates =
+        KoordinatenAusZwischenablage(clipboard_, exceptionHandler_.presenter(), separators_);
+    if (coordinates.Format == 0)
+        return;
+    CE_Laenge->setValue(coordinates.Laenge);
+    CE_Breite->setValue(coordinates.Breite);
+    CE_LaengeExit();
+    CE_BreiteExit();
+}
 
 } // namespace zelv

@@ -20,6 +20,7 @@ class Clipboard;
 class TCoordinateTranslator;
 class TCurrencyEdit;
 class TElSpinEdit;
+class TFormStorage;
 class TRadioGroup;
 
 // What the window takes from its surroundings; tests hand in their own.
@@ -90,6 +91,10 @@ public:
     // The plain labels are children named "Label1".."Label27" in the order
     // of createControls(); Label27 is the project line.
 
+    // Keeps the reference meridian, the reference easting, the zone and the
+    // km/m choice between runs; owned by the window.
+    TFormStorage* FormStorage1;
+
     // The service from FormCreate to FormDestroy; null when the start failed.
     TCoordinateTranslator* CoordinateTranslator() const { return coordinateTranslator_.get(); }
     const QString& ProgramDirectory() const { return programDirectory_; }
@@ -97,7 +102,9 @@ public:
     Separators separators() const { return separators_; }
     ExceptionHandler& exceptionHandler() { return exceptionHandler_; }
 
-    // The create, close and destroy handlers.
+    // The create, close and destroy handlers.  FormClose saves the settings
+    // and throws when they cannot be written; closeEvent shows that and
+    // closes all the same.
     void FormCreate();
     void FormClose();
     void FormDestroy();
@@ -138,6 +145,18 @@ private:
     void label(int left, int top, const QString& caption, const QFont* font = nullptr);
     void fitCaptions();
     TElURLLabel* link(const char* name, int left, int top, const QString& caption, const QString& url);
+
+    // The angle fields of one axis: decimal to degrees/minutes/seconds and
+    // back, each followed by the location text; and the location text itself,
+    // from the two decimal fields.
+    void showDegreesMinutesSeconds(TCurrencyEdit& decimal, TCurrencyEdit& degrees, TCurrencyEdit& minutes,
+                                   TCurrencyEdit& seconds);
+    void showDecimalDegrees(TCurrencyEdit& decimal, TCurrencyEdit& degrees, TCurrencyEdit& minutes,
+                            TCurrencyEdit& seconds);
+    void showLocationText();
+    // The result of a conversion back to latitude/longitude into the decimal
+    // fields; one that is not finite leaves both as they are.
+    void showLatitudeLongitude(double longitude, double latitude);
 
     ExceptionHandler exceptionHandler_;
     Clipboard& clipboard_;

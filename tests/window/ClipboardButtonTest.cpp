@@ -1,0 +1,173 @@
+// The button "Koordinaten aus Zwischenablage holen und konvertieren": the
+// clipboard's text through the reader into the decimal fields, the angle
+// fields and the location text, or a message and nothing else.
+#include "ClipboardCoordinates.h"
+#include "HandlerWindowFixture.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+
+namespace zelv::window_fakes {
+namespace {
+
+class ClipboardButton : public HandlerWindowTest {
+protected:
+    explicit ClipboardButton(Separators separators = germanSeparators) : HandlerWindowTest(separators) {}
+
+    // Out of the first field, whose exit handler would write the decimal
+    // fields, then the clipboard's content and the button.
+    void paste(const QString& text)
+    {
+        TF_Haupt& w = window();
+        if (w.CE_Laenge_Grad->hasFocus())
+            click(w.BitBtn_kopieren);
+        clipboard.setText(text);
+        click(w.BitBtn_Koordinaten_aus_Zwischenablage);
+    }
+};
+
+struct ReadCase {
+    const char* clipboard; // UTF-8, as the desktop hands it over
+    const char* longitude; // the decimal fields as shown
+    const char* latitude;
+    const char* longitudeParts;
+    const char* location;
+};
+
+TEST_F(ClipboardButton, RecognisedTextFillsTheFields)
+{
+    const ReadCase cases[] = {
+        // 13,4 lies a hair below 13.4 in extended precision: Int makes it 23
+        // minutes, and the 59,99... seconds are held at the field's 59,9
+        {"52\u00B031'N 13\u00B024'O", "13,400000", "52,516667", "13 23 59,9",
+         "liegt bei 52.51667\u00B0N 13.40000\u00B0O;"},
+        // primes from a web page stand for the minute sign
+        {"52\u00B031\u2032N 13\u00B024\u2032O", "13,400000", "52,516667", "13 23 59,9",
+         "liegt bei 52.51667\u00B0N 13.40000\u00B0O;"},
+        // "\u00FC" of "S\u00FCd" arrives as Unicode and is read as the reader's own
+        {"8.5 West, 50.25 S\u00FCd", "-8,500000", "-50,250000", "-8 30 0,0",
+         "liegt bei 50.25000\u00B0S 8.50000\u00B0W;"},
+        {"13.405 Ost, 52.52 Nord", "13,405000", "52,520000", "13 24 18,0",
+         "liegt bei 52.52000\u00B0N 13.40500\u00B0O;"},
+        {"JO62QM", "13,333333", "52,500000", "13 19 59,9" /* 59,9988 s held at 59,9 */,
+         "liegt bei 52.50000\u00B0N 13.33333\u00B0O;"},
+    };
+    TF_Haupt& w = window();
+    for (const auto& c : cases) {
+        paste(QString::fromUtf8(c.clipboard));
+        EXPECT_EQ(str(w.CE_Laenge->ShownText()), c.longitude) << c.clipboard;
+        EXPECT_EQ(str(w.CE_Breite->ShownText()), c.latitude) << c.clipboard;
+        EXPECT_EQ(str(w.CE_Laenge_Grad->Text() + u' ' + w.CE_Laenge_Minuten->Text() + u' ' +
+                      w.CE_Laenge_Sekunden->ShownText()),
+                  c.longitudeParts)
+            << c.clipboard;
+        EXPECT_EQ(str(w.E_ZELV->text()), c.location) << c.clipboard;
+    }
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(ClipboardButton, TextEndsAtItsFirstNul)
+{
+    // After the NUL a format-1 text would begin; the platform's text ended before it.
+    paste(QStringLiteral("52°31'N 13°24'O") + QChar(u'\0') + QStringLiteral(" 1.5 Ost, 2.5 Nord"));
+    EXPECT_EQ(str(window().CE_Laenge->ShownText()), "13,400000");
+    EXPECT_TRUE(presenter.shown.empty());
+
+    paste(QChar(u'\0') + QStringLiteral("52°31'N 13°24'O"));
+    EXPECT_EQ(str(window().CE_Laenge->ShownText()), "13,400000");
+    EXPECT_TRUE(presenter.shown.empty()); // empty up to the NUL: silent
+}
+
+TEST_F(ClipboardButton, UnrecognisedTextShowsTheMessageOnceAndChangesNothing)
+{
+    const char* texts[] = {
+        "Hallo",
+        "52\u00B031'N 13\u00B024'E",
+        "JO62QM\n",
+        "52\u00B031\u20ACN 13\u00B024'O", // a character the reader does not know stays unknown
+    };
+    TF_Haupt& w = window();
+    paste(QStringLiteral("52°31'N 13°24'O"));
+    for (const char* text : texts) {
+        presenter.shown.clear();
+        const std::string before = snapshot();
+        paste(QString::fromUtf8(text));
+        ASSERT_EQ(presenter.shown.size(), 1u) << text;
+        EXPECT_EQ(str(presenter.shown[0].first), "Fehler") << text;
+        EXPECT_EQ(str(presenter.shown[0].second),
+                  "Es befinden sich keine g\u00FCltigen Koordinaten in der Zwischenablage!")
+            << text;
+        EXPECT_EQ(snapshot(), before) << text;
+    }
+    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 52.51667\u00B0N 13.40000\u00B0O;");
+}
+
+TEST_F(ClipboardButton, ConversionErrorGoesToTheApplicationsBox)
+{
+    paste(QStringLiteral("52°31'N 13°24'O"));
+    const std::string before = snapshot();
+    // The blank before the word is dropped, the degree sign stays in the number.
+    paste(QStringLiteral("13.405° Ost, 52.52° Nord"));
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(str(presenter.shown[0].first), "Zelv_derarar");
+    EXPECT_EQ(str(presenter.shown[0].second), "'13,405\u00B0' ist kein g\u00FCltiger Gleitkommawert.");
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(ClipboardButton, NoTextDoesNothing)
+{
+    paste(QStringLiteral("52°31'N 13°24'O"));
+    const std::string before = snapshot();
+    paste(QString()); // empty, or a picture only: the clipboard has no text
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+class SystemClipboardButton : public ClipboardButton {
+protected:
+    SystemClipboardButton() { clipboardInUse = &system; }
+    SystemClipboard system;
+};
+
+TEST_F(SystemClipboardButton, PictureOnlyIsNoText)
+{
+    TF_Haupt& w = window();
+    click(w.BitBtn_kopieren);
+    const std::string before = snapshot();
+
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    auto* data = new QMimeData;
+    data->setImageData(picture);
+    QGuiApplication::clipboard()->setMimeData(data); // the clipboard owns it
+    ASSERT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage());
+    EXPECT_EQ(system.text(), QString());
+
+    click(w.BitBtn_Koordinaten_aus_Zwischenablage);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_TRUE(presenter.shown.empty());
+
+    // A text put there by another program is read.
+    QGuiApplication::clipboard()->setText(QStringLiteral("52°31′N 13°24′O"));
+    click(w.BitBtn_Koordinaten_aus_Zwischenablage);
+    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 52.51667\u00B0N 13.40000\u00B0O;");
+}
+
+class ClipboardButtonUnderPointLocale : public ClipboardButton {
+protected:
+    ClipboardButtonUnderPointLocale() : ClipboardButton(pointSeparators) {}
+};
+
+TEST_F(ClipboardButtonUnderPointLocale, DecimalPointReadAndShown)
+{
+    paste(QStringLiteral("13.405 Ost, 52.52 Nord"));
+    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_EQ(str(window().CE_Laenge->ShownText()), "13.405000");
+    EXPECT_EQ(str(window().CE_Laenge_Sekunden->ShownText()), "18.0");
+    EXPECT_EQ(str(window().E_ZELV->text()), "liegt bei 52.52000\u00B0N 13.40500\u00B0O;");
+}
+
+} // namespace
+} // namespace zelv::window_fakes

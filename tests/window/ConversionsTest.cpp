@@ -1,0 +1,272 @@
+// The grid conversion buttons and the km/m switch, driven through the window
+// with typed values and real clicks.
+#include "HandlerWindowFixture.h"
+
+namespace zelv::window_fakes {
+namespace {
+
+class Conversions : public HandlerWindowTest {
+protected:
+    explicit Conversions(Separators separators = germanSeparators) : HandlerWindowTest(separators) {}
+
+    // Types both decimal fields and presses the right arrow; leaving the
+    // latitude field for the button runs its exit handler first.
+    void toUtm(const char* longitude, const char* latitude)
+    {
+        enter(window().CE_Laenge, QString::fromUtf8(longitude));
+        type(window().CE_Breite, QString::fromUtf8(latitude));
+        click(window().BitBtn_LL_UTM);
+    }
+
+    std::string utmFields()
+    {
+        TF_Haupt& w = window();
+        return str(w.ElSE_Zone->text() + u' ' + w.CE_Rechts->Text() + u' ' + w.CE_Hoch->Text());
+    }
+
+    // The reference meridian, the reference easting and the grid values,
+    // then the left arrow of the Transverse Mercator row.
+    void fromTmerc(const char* degrees, const char* minutes, const char* reference, const char* easting,
+                   const char* northing)
+    {
+        TF_Haupt& w = window();
+        enter(w.CE_TMERC_Laenge_Grad, QString::fromUtf8(degrees));
+        enter(w.CE_TMERC_Laenge_Minuten, QString::fromUtf8(minutes));
+        enter(w.CE_TMERC_BezugsRechts, QString::fromUtf8(reference));
+        enter(w.CE_TMERC_Rechts, QString::fromUtf8(easting));
+        type(w.CE_TMERC_Hoch, QString::fromUtf8(northing));
+        click(w.BitBtn_TMERC_LL);
+    }
+
+    std::string decimalFields()
+    {
+        return str(window().CE_Laenge->ShownText() + u' ' + window().CE_Breite->ShownText());
+    }
+    std::string longitudeParts()
+    {
+        TF_Haupt& w = window();
+        return str(w.CE_Laenge_Grad->Text() + u' ' + w.CE_Laenge_Minuten->Text() + u' ' +
+                   w.CE_Laenge_Sekunden->ShownText());
+    }
+    std::string latitudeParts()
+    {
+        TF_Haupt& w = window();
+        return str(w.CE_Breite_Grad->Text() + u' ' + w.CE_Breite_Minuten->Text() + u' ' +
+                   w.CE_Breite_Sekunden->ShownText());
+    }
+};
+
+TEST_F(Conversions, LatitudeLongitudeToUtm)
+{
+    TF_Haupt& w = window();
+    toUtm("10,769430", "50,414840");
+    EXPECT_EQ(utmFields(), "32 625712 5586252");
+    // The latitude's exit handler ran before the click.
+    EXPECT_EQ(longitudeParts(), "10 46 9,9");
+    EXPECT_EQ(latitudeParts(), "50 24 53,4");
+    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 50.41484\u00B0N 10.76943\u00B0O;");
+
+    // No southern false northing: the northing is negative.
+    toUtm("18,4", "-33,9");
+    EXPECT_EQ(utmFields(), "34 259583 -3754112");
+
+    const struct {
+        const char* longitude;
+        const char* zone;
+    } edges[] = {
+        {"-180", "1"},
+        {"-185", "1"}, // the zone cuts toward zero
+        {"179,999999", "60"},
+    };
+    for (const auto& c : edges) {
+        w.ElSE_Zone->setValue(30);
+        toUtm(c.longitude, "50");
+        EXPECT_EQ(str(w.ElSE_Zone->text()), c.zone) << c.longitude;
+    }
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(Conversions, NoZoneForTheLongitudeChangesNothing)
+{
+    toUtm("10,769430", "50,414840");
+    ASSERT_EQ(utmFields(), "32 625712 5586252");
+    // 180 gives zone 61, which the library rejects.
+    toUtm("180", "50");
+    EXPECT_EQ(utmFields(), "32 625712 5586252");
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(Conversions, UnprojectablePointChangesNoneOfTheThreeResults)
+{
+    toUtm("10,769430", "50,414840");
+    ASSERT_EQ(utmFields(), "32 625712 5586252");
+    // Zone 47 is a good definition, but latitude 91 can't be projected: the
+    // zone must not change beside the old zone's easting and northing.
+    toUtm("100", "91");
+    EXPECT_EQ(utmFields(), "32 625712 5586252");
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(Conversions, UtmToLatitudeLongitude)
+{
+    TF_Haupt& w = window();
+    type(w.ElSE_Zone, QStringLiteral("32"));
+    enter(w.CE_Rechts, QStringLiteral("625712"));
+    type(w.CE_Hoch, QStringLiteral("5586252"));
+    click(w.BitBtn_UTM_LL);
+    EXPECT_EQ(decimalFields(), "10,769435 50,414837");
+    EXPECT_EQ(longitudeParts(), "10 46 10,0");
+    EXPECT_EQ(latitudeParts(), "50 24 53,4");
+    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 50.41484\u00B0N 10.76944\u00B0O;");
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(Conversions, TransverseMercatorInKilometresAndMetres)
+{
+    TF_Haupt& w = window();
+    fromTmerc("10", "30", "6525", "6625", "5600");
+    EXPECT_EQ(decimalFields(), "11,910500 50,528407");
+    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 50.52841\u00B0N 11.91050\u00B0O;");
+
+    click(w.RG_Eingabe_km_m->button(1));
+    // In metres a reference easting of 0 leaves " +x_0=" empty.
+    fromTmerc("9", "20", "0", "60000", "5500000");
+    EXPECT_EQ(decimalFields(), "10,164035 49,634836");
+    EXPECT_EQ(longitudeParts(), "10 9 50,5");
+    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 49.63484\u00B0N 10.16404\u00B0O;");
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(Conversions, ReferenceDegreesZeroKeepTheMinutes)
+{
+    // The degree field's empty text used to make the meridian "d30", which
+    // the library reads as 0 degrees.
+    TF_Haupt& w = window();
+    fromTmerc("0", "30", "500", "500", "5500");
+    EXPECT_EQ(decimalFields(), "0,500000 49,637816");
+    // "-0" degrees put the meridian half a degree west.
+    fromTmerc("-0", "30", "500", "500", "5500");
+    EXPECT_EQ(str(w.CE_TMERC_Laenge_Grad->Text()), "-0");
+    EXPECT_EQ(decimalFields(), "-0,500000 49,637816");
+    EXPECT_EQ(longitudeParts(), "-0 30 0,0");
+}
+
+TEST_F(Conversions, FailedConversionBackStillRefreshesFromTheDecimalFields)
+{
+    TF_Haupt& w = window();
+    click(w.BitBtn_kopieren); // out of the first field, whose handler would rewrite the decimals
+    // Written by the program, so the angle fields and the text lag behind.
+    w.CE_Laenge->setValue(10.76943L);
+    w.CE_Breite->setValue(50.41484L);
+    ASSERT_EQ(longitudeParts(), "  0,0");
+    ASSERT_EQ(str(w.E_ZELV->text()), "liegt bei 0.00000\u00B0N 0.00000\u00B0O;");
+
+    // 100000 km east of the reference can't be inverted: the library's
+    // answer is not finite and counts as a failure.
+    fromTmerc("10", "30", "6525", "100000", "5586,252");
+    EXPECT_EQ(decimalFields(), "10,769430 50,414840");
+    EXPECT_EQ(longitudeParts(), "10 46 9,9");
+    EXPECT_EQ(latitudeParts(), "50 24 53,4");
+    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 50.41484\u00B0N 10.76943\u00B0O;");
+
+    // The same through UTM, with the text made stale again.
+    w.CE_Laenge->setValue(-70.25L);
+    w.CE_Breite->setValue(-33.5L);
+    type(w.ElSE_Zone, QStringLiteral("32"));
+    enter(w.CE_Rechts, QStringLiteral("100000000"));
+    type(w.CE_Hoch, QStringLiteral("5586252"));
+    click(w.BitBtn_UTM_LL);
+    EXPECT_EQ(decimalFields(), "-70,250000 -33,500000");
+    EXPECT_EQ(longitudeParts(), "-70 15 0,0");
+    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 33.50000\u00B0S 70.25000\u00B0W;");
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(Conversions, UnitSwitchScalesEveryTime)
+{
+    TF_Haupt& w = window();
+    enter(w.CE_TMERC_BezugsRechts, QStringLiteral("6525"));
+    enter(w.CE_TMERC_Rechts, QStringLiteral("6625,5"));
+    enter(w.CE_TMERC_Hoch, QStringLiteral("5600,125"));
+    EXPECT_EQ(str(w.CE_TMERC_BezugsRechts->ShownText()), "6525,000");
+
+    click(w.RG_Eingabe_km_m->button(1));
+    for (TCurrencyEdit* field : {w.CE_TMERC_BezugsRechts, w.CE_TMERC_Rechts, w.CE_TMERC_Hoch}) {
+        EXPECT_EQ(field->DecimalPlaces(), 0u);
+        EXPECT_EQ(str(field->DisplayFormat()), "#######");
+    }
+    EXPECT_EQ(str(w.CE_TMERC_BezugsRechts->ShownText()), "6525000");
+    EXPECT_EQ(str(w.CE_TMERC_Rechts->Text()), "6625500");
+    EXPECT_EQ(str(w.CE_TMERC_Hoch->Text()), "5600125");
+
+    // Back: divided while the fields still have no decimals, yet nothing is lost.
+    enter(w.CE_TMERC_Rechts, QStringLiteral("6625567"));
+    click(w.RG_Eingabe_km_m->button(0));
+    for (TCurrencyEdit* field : {w.CE_TMERC_BezugsRechts, w.CE_TMERC_Rechts, w.CE_TMERC_Hoch}) {
+        EXPECT_EQ(field->DecimalPlaces(), 3u);
+        EXPECT_EQ(str(field->DisplayFormat()), "#0.000");
+    }
+    EXPECT_EQ(str(w.CE_TMERC_BezugsRechts->ShownText()), "6525,000");
+    EXPECT_EQ(str(w.CE_TMERC_Rechts->ShownText()), "6625,567");
+    EXPECT_EQ(str(w.CE_TMERC_Hoch->ShownText()), "5600,125");
+
+    // The switch does not know the unit it comes from: every run scales.
+    w.RG_Eingabe_km_mClick();
+    EXPECT_EQ(str(w.CE_TMERC_BezugsRechts->ShownText()), "6,525");
+}
+
+class ConversionsUnderPointLocale : public Conversions {
+protected:
+    ConversionsUnderPointLocale() : Conversions(pointSeparators) {}
+};
+
+TEST_F(ConversionsUnderPointLocale, SameResultsWithThePoint)
+{
+    TF_Haupt& w = window();
+    toUtm("10.769430", "50.414840");
+    EXPECT_EQ(utmFields(), "32 625712 5586252");
+    EXPECT_EQ(latitudeParts(), "50 24 53.4");
+
+    fromTmerc("10", "30", "6525", "6625", "5600");
+    EXPECT_EQ(decimalFields(), "11.910500 50.528407");
+    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 50.52841\u00B0N 11.91050\u00B0O;");
+
+    click(w.RG_Eingabe_km_m->button(1));
+    EXPECT_EQ(str(w.CE_TMERC_BezugsRechts->Text()), "6525000");
+    EXPECT_EQ(str(w.CE_TMERC_Hoch->ShownText()), "5600000");
+}
+
+class ConversionsWithoutNad : public HandlerWindowTest {
+protected:
+    ConversionsWithoutNad() : HandlerWindowTest(germanSeparators, false) {}
+};
+
+TEST_F(ConversionsWithoutNad, ButtonsDoNothing)
+{
+    TF_Haupt& w = window();
+    ASSERT_EQ(w.CoordinateTranslator(), nullptr);
+    ASSERT_EQ(presenter.shown.size(), 1u); // the missing file, at the start
+
+    enter(w.CE_Laenge, QStringLiteral("10,769430"));
+    enter(w.CE_Breite, QStringLiteral("50,414840"));
+    enter(w.CE_Rechts, QStringLiteral("625712"));
+    enter(w.CE_Hoch, QStringLiteral("5586252"));
+    enter(w.CE_TMERC_Laenge_Grad, QStringLiteral("10"));
+    enter(w.CE_TMERC_BezugsRechts, QStringLiteral("6525"));
+    enter(w.CE_TMERC_Rechts, QStringLiteral("6625"));
+    enter(w.CE_TMERC_Hoch, QStringLiteral("5600"));
+    // Stale on purpose: a refresh of the angle fields would show.
+    w.CE_Laenge->setValue(1);
+    w.CE_Breite->setValue(2);
+    click(w.BitBtn_kopieren); // the focus away from every field with a handler
+    const std::string before = snapshot();
+
+    for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_TMERC_LL}) {
+        click(button);
+        EXPECT_EQ(snapshot(), before) << str(button->objectName());
+    }
+    EXPECT_EQ(presenter.shown.size(), 1u);
+}
+
+} // namespace
+} // namespace zelv::window_fakes

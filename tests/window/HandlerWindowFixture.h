@@ -1,0 +1,121 @@
+#pragma once
+// The main window, shown and active, in a program directory of its own, for
+// driving its handlers with real clicks and key presses under either
+// locale's separators.
+
+#include "Clipboard.h"
+#include "CurrEdit.h"
+#include "ElSpinEdit.h"
+#include "F_HauptU.h"
+#include "RadioGroup.h"
+#include "WindowTestDoubles.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace zelv::window_fakes {
+
+class HandlerWindowTest : public ::testing::Test {
+protected:
+    explicit HandlerWindowTest(Separators separators = germanSeparators, bool withNad = true)
+        : separators_(separators)
+    {
+        if (withNad)
+            copyNad(canonicalPath() + QStringLiteral("/nad"));
+    }
+
+    // Created on first use, so that a test may choose another clipboard first.
+    TF_Haupt& window()
+    {
+        if (!window_) {
+            window_ = std::make_unique<TF_Haupt>(MainWindowContext{
+                .errorPresenter = presenter,
+                .clipboard = *clipboardInUse,
+                .separators = separators_,
+                .executablePath = canonicalPath() + QStringLiteral("/ZELV_Derarar"),
+                .settingsDirectory = settings_.path(),
+                .openUrl = [](const QUrl&) {},
+            });
+            window_->show();
+            window_->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        }
+        return *window_;
+    }
+
+    // Clicks into the field, replaces its text by typing and leaves it with
+    // Tab, which runs its exit check and its exit handler.
+    void enter(TCurrencyEdit* field, const QString& text)
+    {
+        type(field, text);
+        QTest::keyClick(field, Qt::Key_Tab);
+    }
+
+    // The same without leaving: the next click or Tab leaves it.
+    void type(QWidget* field, const QString& text)
+    {
+        window();
+        QTest::mouseClick(field, Qt::LeftButton);
+        EXPECT_TRUE(field->hasFocus()) << field->objectName().toStdString();
+        if (auto* edit = qobject_cast<QLineEdit*>(field))
+            edit->selectAll();
+        QTest::keyClicks(field, text);
+    }
+
+    // Into the field and out again without typing.
+    void passThrough(TCurrencyEdit* field)
+    {
+        QTest::mouseClick(field, Qt::LeftButton);
+        QTest::keyClick(field, Qt::Key_Tab);
+    }
+
+    void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // Every text a user sees in the window's fields, in one line for a
+    // readable comparison.
+    std::string snapshot()
+    {
+        QStringList texts;
+        for (auto* field : window().findChildren<TCurrencyEdit*>(QString(), Qt::FindDirectChildrenOnly))
+            texts << field->objectName() + u'=' + field->Text() + u'/' + field->ShownText();
+        texts << QStringLiteral("ElSE_Zone=") + window().ElSE_Zone->text();
+        texts << QStringLiteral("E_ZELV=") + window().E_ZELV->text();
+        texts << QStringLiteral("unit=%1").arg(window().RG_Eingabe_km_m->ItemIndex());
+        return texts.join(u' ').toStdString();
+    }
+
+    static std::string str(const QString& text) { return text.toStdString(); }
+
+    RecordingPresenter presenter;
+    RecordingClipboard clipboard;
+    Clipboard* clipboardInUse = &clipboard;
+
+private:
+    QString canonicalPath() const { return QFileInfo(program_.path()).canonicalFilePath(); }
+
+    static void copyNad(const QString& target)
+    {
+        const QDir source(QStringLiteral(ZELV_SOURCE_NAD));
+        ASSERT_TRUE(QDir().mkpath(target));
+        for (const QString& name : source.entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(source.filePath(name), target + u'/' + name)) << name.toStdString();
+    }
+
+    Separators separators_;
+    QTemporaryDir program_;
+    QTemporaryDir settings_;
+    std::unique_ptr<TF_Haupt> window_;
+};
+
+} // namespace zelv::window_fakes

@@ -1,0 +1,25 @@
+#pragma once
+// The clipboard coordinate reader at the window's edge: fetches the
+// clipboard's text, hands it to the engine's reader as Windows-1252 text and
+// shows the reader's message for a text without coordinates.
+
+#include "NumberText.h"
+#include "RoutinenU.h"
+
+namespace zelv {
+
+class Clipboard;
+class ErrorPresenter;
+
+// The clipboard's coordinate pair; Format 0 when there is none.
+// - No text (empty, or a picture only): Format 0, nothing shown.
+// - A text that no notation fits: the box "Fehler" with "Es befinden sich
+//   keine gültigen Koordinaten in der Zwischenablage!" through `presenter`,
+//   then Format 0.
+// The text ends at its first NUL, as the platform's zero-terminated text
+// did.  Throws what readCoordinates throws (EConvertError for a number of
+// notation 1 or 4 that does not convert); nothing is shown then.
+TZwischenablageKoordinaten KoordinatenAusZwischenablage(const Clipboard& clipboard, ErrorPresenter& presenter,
+                                                        Separators separators);
+
+} // namespace zelv
