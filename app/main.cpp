@@ -1,10 +1,12 @@
 // The program entry: the application object, the main window with the real
 // desktop behind it, the message loop.
 
+#include "AppIcon.h"
 #include "Clipboard.h"
 #include "EngineText.h"
 #include "ErrorPresenter.h"
 #include "F_HauptU.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -13,6 +15,12 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Before any widget exists, so that Qt's own texts (context menus, the
+    // message box's button) come in the user's language.
+    zelv::installQtTranslations(app, QLocale::system());
+    app.setWindowIcon(zelv::programIcon());
+    // Lets a Wayland desktop match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zelv-derarar"));
 
     zelv::MessageBoxPresenter presenter;
     zelv::SystemClipboard clipboard;
