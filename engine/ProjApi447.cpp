@@ -2,11 +2,16 @@
 
 #include <proj.h>
 
+#include <sys/stat.h>
+
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <new>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace zelv::proj447 {
@@ -96,13 +101,15 @@ DefinitionKeys keysOf(std::string_view definition)
     return result;
 }
 
-// The parameters of the sections `projection` and "general", in that order.
-std::vector<std::string_view> defaultParameters(std::string_view defaultsText,
-                                                std::string_view projection)
+// A defaults file read into its sections: each section's parameters
+// (without "+") in the file's order, a section that appears twice taking
+// the words of both.
+using DefaultsSections = std::map<std::string, std::vector<std::string>, std::less<>>;
+
+DefaultsSections parseDefaults(std::string_view defaultsText)
 {
-    std::vector<std::string_view> own;
-    std::vector<std::string_view> general;
-    std::vector<std::string_view>* section = nullptr;
+    DefaultsSections sections;
+    std::vector<std::string>* section = nullptr;
 
     auto takeWord = [&](std::string_view word) {
         if (word.front() == '<') {
@@ -110,17 +117,13 @@ std::vector<std::string_view> defaultParameters(std::string_view defaultsText,
             section = nullptr;
             if (close == std::string_view::npos)
                 return;
-            const auto name = word.substr(1, close - 1);
-            if (!projection.empty() && name == projection)
-                section = &own;
-            else if (name == "general")
-                section = &general;
+            section = &sections[std::string(word.substr(1, close - 1))];
             word.remove_prefix(close + 1);
             if (word.empty())
                 return;
         }
         if (section && !keyOf(parameterOf(word)).empty())
-            section->push_back(parameterOf(word));
+            section->emplace_back(parameterOf(word));
     };
 
     std::size_t lineStart = 0;
@@ -134,13 +137,48 @@ std::vector<std::string_view> defaultParameters(std::string_view defaultsText,
             takeWord(word);
         lineStart = lineEnd + 1;
     }
-    own.insert(own.end(), general.begin(), general.end());
-    return own;
+    return sections;
+}
+
+// The parameters of the sections `projection` and "general", in that order.
+std::vector<std::string_view> defaultParameters(const DefaultsSections& sections, std::string_view projection)
+{
+    std::vector<std::string_view> parameters;
+    auto add = [&](std::string_view name) {
+        const auto found = sections.find(name);
+        if (found != sections.end())
+            parameters.insert(parameters.end(), found->second.begin(), found->second.end());
+    };
+    if (!projection.empty())
+        add(projection);
+    if (projection != "general")
+        add("general");
+    return parameters;
+}
+
+// `given` is keysOf(definition), taken by value: the added keys join it.
+std::string applyDefaults(std::string_view definition, DefinitionKeys given, const DefaultsSections& defaults)
+{
+    std::string result(definition);
+    if (given.noDefaults)
+        return result;
+    for (const auto parameter : defaultParameters(defaults, given.projection)) {
+        const std::string key(keyOf(parameter));
+        bool present = false;
+        for (const auto& k : given.keys)
+            present = present || k == key;
+        if (present || (isShapeKey(key) && given.shapeGiven))
+            continue;
+        given.keys.push_back(key);
+        given.shapeGiven = given.shapeGiven || isShapeKey(key);
+        result += " +";
+        result += parameter;
+    }
+    return result;
 }
 
 // The whole file, or nothing when it can't be read: the classic library went
-// on without defaults in that case, and so does this layer.  Plain stdio:
-// the file is read for every projection and iostreams cost more than the rest.
+// on without defaults in that case, and so does this layer.
 std::string readDefaultsFile(const std::string& path)
 {
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -156,14 +194,95 @@ std::string readDefaultsFile(const std::string& path)
     return failed ? std::string() : content;
 }
 
+// What tells a changed file: a new write, a change of its inode's status
+// (permissions, a rename over it), or another file in its place.
+struct FileIdentity {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+
+    bool operator==(const FileIdentity& o) const
+    {
+        return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
+               modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec &&
+               changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+FileIdentity identityOf(const std::string& path)
+{
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0)
+        return {};
+    return {true, status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim};
+}
+
+// A search directory as the layer uses it.  Creating a PROJ context and
+// setting it up reads configuration files and costs about as much as a
+// fifth of a projection, so each directory gets one context, shared by every
+// handle made for it; the defaults file is parsed once and read again only
+// when it changes.
+struct SearchDirectory {
+    std::unique_ptr<PJ_CONTEXT, ContextDeleter> context;
+    std::string defaultsPath;
+    bool defaultsRead = false;
+    FileIdentity defaultsIdentity;
+    DefaultsSections defaults;
+
+    const DefaultsSections& currentDefaults()
+    {
+        const FileIdentity now = identityOf(defaultsPath);
+        if (!defaultsRead || !(now == defaultsIdentity)) {
+            defaults = now.exists ? parseDefaults(readDefaultsFile(defaultsPath)) : DefaultsSections();
+            defaultsIdentity = now;
+            defaultsRead = true;
+        }
+        return defaults;
+    }
+};
+
+// Per thread, since a PROJ context must not be used by two threads at once.
+// A handle holds its directory, so a context outlives the table while any
+// handle made in it is alive, and is freed with the last one of them.
+std::shared_ptr<SearchDirectory> directoryFor(const char* path)
+{
+    thread_local std::unordered_map<std::string, std::shared_ptr<SearchDirectory>> directories;
+    std::shared_ptr<SearchDirectory>& slot = directories[path];
+    if (slot)
+        return slot;
+
+    auto directory = std::make_shared<SearchDirectory>();
+    directory->context.reset(proj_context_create());
+    if (!directory->context) {
+        directories.erase(path);
+        return nullptr;
+    }
+    PJ_CONTEXT* context = directory->context.get();
+    // Silence first: setting the search path may already log.
+    proj_log_func(context, nullptr, &dropLogMessage);
+    proj_log_level(context, PJ_LOG_NONE);
+    const char* const paths[] = {path};
+    proj_context_set_search_paths(context, 1, paths);
+    // No downloads whatever the environment says.  After the search path:
+    // this call reads proj.ini, which must come from our directory too
+    // (there is none there, so the built-in settings hold).
+    proj_context_set_enable_network(context, 0);
+    directory->defaultsPath = defaultsFilePath(path);
+    slot = directory;
+    return slot;
+}
+
 constexpr XY errorXY{HUGE_VAL, HUGE_VAL};
 constexpr LP errorLP{HUGE_VAL, HUGE_VAL};
 
 } // namespace
 
 struct Projection {
-    // Declared first, so destroyed last: the object lives in the context.
-    std::unique_ptr<PJ_CONTEXT, ContextDeleter> context;
+    // Declared first, so released last: the object lives in its context.
+    std::shared_ptr<SearchDirectory> directory;
     std::unique_ptr<PJ, ObjectDeleter> object;
 };
 
@@ -177,23 +296,7 @@ std::string defaultsFilePath(std::string_view directory)
 
 std::string withDefaults(std::string_view definition, std::string_view defaultsText)
 {
-    DefinitionKeys given = keysOf(definition);
-    std::string result(definition);
-    if (given.noDefaults)
-        return result;
-    for (const auto parameter : defaultParameters(defaultsText, given.projection)) {
-        const std::string key(keyOf(parameter));
-        bool present = false;
-        for (const auto& k : given.keys)
-            present = present || k == key;
-        if (present || (isShapeKey(key) && given.shapeGiven))
-            continue;
-        given.keys.push_back(key);
-        given.shapeGiven = given.shapeGiven || isShapeKey(key);
-        result += " +";
-        result += parameter;
-    }
-    return result;
+    return applyDefaults(definition, keysOf(definition), parseDefaults(defaultsText));
 }
 
 ProjectionHandle pj_init_plus_path(const char* definition, const char* searchDirectory)
@@ -202,24 +305,14 @@ ProjectionHandle pj_init_plus_path(const char* definition, const char* searchDir
         return nullptr;
     try {
         auto projection = std::make_unique<Projection>();
-        projection->context.reset(proj_context_create());
-        if (!projection->context)
+        projection->directory = directoryFor(searchDirectory);
+        if (!projection->directory)
             return nullptr;
-        PJ_CONTEXT* context = projection->context.get();
-        // Silence first: setting the search path may already log.
-        proj_log_func(context, nullptr, &dropLogMessage);
-        proj_log_level(context, PJ_LOG_NONE);
-        const char* const paths[] = {searchDirectory};
-        proj_context_set_search_paths(context, 1, paths);
-        // No downloads whatever the environment says.  After the search
-        // path: this call reads proj.ini, which must come from our
-        // directory too (there is none there, so the built-in settings hold).
-        proj_context_set_enable_network(context, 0);
-
-        std::string full(definition);
-        if (!keysOf(full).noDefaults)
-            full = withDefaults(full, readDefaultsFile(defaultsFilePath(searchDirectory)));
-        projection->object.reset(proj_create(context, full.c_str()));
+        DefinitionKeys keys = keysOf(definition);
+        const std::string full = keys.noDefaults
+                                     ? std::string(definition)
+                                     : applyDefaults(definition, std::move(keys), projection->directory->currentDefaults());
+        projection->object.reset(proj_create(projection->directory->context.get(), full.c_str()));
         if (!projection->object)
             return nullptr;
         return projection.release();

@@ -3,10 +3,13 @@
 // search directory, forward, inverse, release) on top of the current PROJ
 // API, which no longer offers them.
 //
-// Each handle owns a PROJ context of its own, so its search path is exactly
-// the directory it was initialised with, and nothing the library logs reaches
-// stderr: a rejected definition shows only as a null handle, an unprojectable
-// point only as the library's error value.
+// The handles made for one search directory share one PROJ context, whose
+// search path is exactly that directory and which logs nothing to stderr: a
+// rejected definition shows only as a null handle, an unprojectable point
+// only as the library's error value.  The context lives as long as the
+// thread that made it or a handle made in it, whichever is longer; use a
+// handle on the thread that made it.  The defaults file is parsed once per
+// directory and read again when it changes (another size, time, or file).
 //
 // Paths are byte strings in the file system's own encoding (UTF-8 here), as
 // PROJ takes them; definitions are plain ASCII PROJ strings.

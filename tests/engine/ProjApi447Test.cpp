@@ -91,6 +91,31 @@ TEST(ProjApi447, DefaultsFileDecidesWhetherLccInitialises)
     EXPECT_EQ(pj_init_plus_path("+proj=utm +zone=32", nullptr), nullptr);
 }
 
+TEST(ProjApi447, DefaultsFileReadAgainWhenItChanges)
+{
+    TemporaryDirectory directory;
+    const char* lcc = "+proj=lcc +ellps=WGS84";
+    directory.write("proj_def.dat", "<general>\nellps=WGS84\n");
+    EXPECT_EQ(init(lcc, directory.string()), nullptr);
+
+    directory.write("proj_def.dat", "<lcc>\nlat_1=33 lat_2=45\n");
+    const auto first = init(lcc, directory.string());
+    EXPECT_NE(first, nullptr);
+
+    // Same size, another content: still noticed.
+    directory.write("proj_def.dat", "<utm>\nlat_1=33 lat_2=45\n");
+    EXPECT_EQ(init(lcc, directory.string()), nullptr);
+
+    std::filesystem::remove(directory.path() / "proj_def.dat");
+    EXPECT_EQ(init(lcc, directory.string()), nullptr);
+    EXPECT_NE(init("+proj=utm +ellps=GRS80 +zone=32", directory.string()), nullptr);
+
+    // Handles of one directory share their context: freeing the others
+    // leaves the first one working.
+    constexpr double degree = M_PI / 180;
+    EXPECT_TRUE(std::isfinite(pj_fwd({10 * degree, 50 * degree}, first.get()).x));
+}
+
 // Finds a horizontal grid in the library's own data directories, where an
 // ordinary context would find it too.
 std::filesystem::path systemGrid()
