@@ -444,11 +444,19 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInOrderAndSkipsTheLocationText)
 TEST_F(MainWindowTest, CopyPutsTheLocationTextOnTheClipboard)
 {
     TF_Haupt& w = shownWindow();
-    QTest::mouseClick(w.BitBtn_kopieren, Qt::LeftButton);
+    // Before anything ran, the design text is copied.
+    w.BitBtn_kopierenClick();
     EXPECT_EQ(clipboard.text(), QStringLiteral("liegt bei"));
     EXPECT_EQ(clipboard.writes, 1);
     EXPECT_EQ(w.E_ZELV->selectedText(), QStringLiteral("liegt bei"));
-    EXPECT_EQ(w.E_ZELV->text(), QStringLiteral("liegt bei"));
+
+    // A click leaves the focused degree field first, whose exit handler
+    // writes the location text; the click then copies that.
+    ASSERT_EQ(QApplication::focusWidget(), w.CE_Laenge_Grad);
+    QTest::mouseClick(w.BitBtn_kopieren, Qt::LeftButton);
+    EXPECT_EQ(clipboard.text(), QStringLiteral("liegt bei 0.00000°N 0.00000°O;"));
+    EXPECT_EQ(clipboard.writes, 2);
+    EXPECT_EQ(w.E_ZELV->selectedText(), w.E_ZELV->text());
 
     w.E_ZELV->setText(QStringLiteral("liegt bei 50.41484°N 10.76943°O;"));
     w.E_ZELV->setCursorPosition(3);
@@ -483,8 +491,9 @@ TEST_F(StartWithoutNad, ShowsTheMissingFileAndOpensAllTheSame)
     EXPECT_TRUE(w.isVisible());
     for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_TMERC_LL})
         QTest::mouseClick(button, Qt::LeftButton);
+    // Leaving the degree field for the first button still writes the text.
     QTest::mouseClick(w.BitBtn_kopieren, Qt::LeftButton);
-    EXPECT_EQ(clipboard.text(), QStringLiteral("liegt bei"));
+    EXPECT_EQ(clipboard.text(), QStringLiteral("liegt bei 0.00000°N 0.00000°O;"));
     EXPECT_EQ(presenter.shown.size(), 1u);
 }
 
