@@ -258,16 +258,27 @@ void TF_Haupt::fitCaptions()
     }
 
     QFont condensed = font();
-    for (int stretch = 100; stretch > minimumStretch; --stretch) {
+    auto fits = [&](int stretch) {
         condensed.setStretch(stretch);
         const QFontMetrics metrics(condensed);
-        const bool fits = std::all_of(captions.begin(), captions.end(), [&](const Caption& c) {
+        return std::all_of(captions.begin(), captions.end(), [&](const Caption& c) {
             return metrics.horizontalAdvance(c.label->text()) <= c.room;
         });
-        if (fits)
-            break;
+    };
+    // The widest stretch that fits, by bisection: every stretch tried loads
+    // a font of its own, which is most of the window's start-up time.
+    int stretch = 100;
+    if (!fits(stretch)) {
+        int low = minimumStretch; // taken when nothing wider fits
+        int high = stretch;       // known not to fit
+        while (high - low > 1) {
+            const int middle = (low + high) / 2;
+            (fits(middle) ? low : high) = middle;
+        }
+        stretch = low;
     }
-    if (condensed.stretch() != 100)
+    condensed.setStretch(stretch);
+    if (stretch != 100)
         setFont(condensed);
     for (QLabel* label : labels)
         label->adjustSize();
