@@ -1,5 +1,6 @@
 #include "Windows1252.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 #include <memory>
@@ -80,10 +81,19 @@ std::string convert(iconv_t cd, std::string_view input, Replace replace)
     return out;
 }
 
+// A text of bytes below 0x80 reads the same in UTF-8 and in Windows-1252;
+// number texts always are, and they pass here on every field read.
+bool isAscii(std::string_view s)
+{
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 } // namespace
 
 std::string toWindows1252(std::string_view utf8)
 {
+    if (isAscii(utf8))
+        return std::string(utf8);
     static thread_local IconvHandle cd = openConverter("WINDOWS-1252", "UTF-8");
     return convert(cd.get(), utf8, [](std::string_view s, std::size_t p, std::string& out) -> std::size_t {
         char32_t code = 0;
@@ -112,6 +122,8 @@ std::string toWindows1252(std::string_view utf8)
 
 std::string fromWindows1252(std::string_view windows1252)
 {
+    if (isAscii(windows1252))
+        return std::string(windows1252);
     static thread_local IconvHandle cd = openConverter("UTF-8", "WINDOWS-1252");
     return convert(cd.get(), windows1252, [](std::string_view s, std::size_t p, std::string& out) -> std::size_t {
         // One of the undefined codes 0x81..0x9D: the C1 control of that number.

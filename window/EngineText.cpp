@@ -2,16 +2,42 @@
 
 #include "Windows1252.h"
 
+#include <algorithm>
+
 namespace zelv {
+
+namespace {
+
+// Windows-1252 agrees with Latin-1 everywhere but at 0x80..0x9F; texts
+// without those codes (numbers, the degree sign, umlauts) pass directly,
+// without the round trip through UTF-8 and the converter.
+bool isLatin1Code(char16_t code)
+{
+    return code < 0x80 || (code >= 0xA0 && code <= 0xFF);
+}
+
+} // namespace
 
 QString fromEngineText(std::string_view windows1252)
 {
+    const bool latin1 = std::all_of(windows1252.begin(), windows1252.end(),
+                                    [](char c) { return isLatin1Code(static_cast<unsigned char>(c)); });
+    // An empty view may have no data; the text is empty all the same, not null.
+    if (latin1)
+        return QString::fromLatin1(windows1252.empty() ? "" : windows1252.data(), qsizetype(windows1252.size()));
     return QString::fromStdString(fromWindows1252(windows1252));
 }
 
 std::string toEngineText(const QString& text)
 {
-    return toWindows1252(text.toStdString());
+    std::string bytes(static_cast<std::size_t>(text.size()), '\0');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t code = text[i].unicode();
+        if (!isLatin1Code(code))
+            return toWindows1252(text.toStdString());
+        bytes[static_cast<std::size_t>(i)] = static_cast<char>(code);
+    }
+    return bytes;
 }
 
 Separators separatorsOf(const QLocale& locale)
