@@ -163,13 +163,27 @@ QString TCustomNumEdit::editTextFor(long double value) const
     // whole degrees are zero.
     if (value == 0 && !std::signbit(value) && zeroEmpty_)
         return QString();
-    return fromEngineText(formatPattern(value, editPattern(decimalPlaces_), separators_));
+    RenderMemo& memo = renderMemo_;
+    if (memo.valid && memo.value == value && std::signbit(memo.value) == std::signbit(value)
+        && memo.decimalPlaces == decimalPlaces_)
+        return memo.text;
+    memo.text = fromEngineText(formatPattern(value, editPattern(decimalPlaces_), separators_));
+    memo.value = value;
+    memo.decimalPlaces = decimalPlaces_;
+    memo.valid = true;
+    return memo.text;
 }
 
 void TCustomNumEdit::readEditText()
 {
-    const std::string normalised = normalizeNumberText(engineText(text()), separators_);
-    value_ = applyBounds(textToFloat(normalised, separators_), minValue_, maxValue_);
+    const QString current = text();
+    if (!(readMemo_.valid && readMemo_.text == current)) {
+        const std::string normalised = normalizeNumberText(engineText(current), separators_);
+        // A text that is no number throws here, as often as it is read.
+        const Extended number = textToFloat(normalised, separators_);
+        readMemo_ = {current, number, true};
+    }
+    value_ = applyBounds(readMemo_.number, minValue_, maxValue_);
 }
 
 void TCustomNumEdit::reRenderEditText()

@@ -176,6 +176,25 @@ private:
     // Set when a check refused a mouse press whose focus change Qt had
     // already made; the press itself is then swallowed.
     bool swallowPress_ = false;
+
+    // The last edit text read as a number and the number it gave (before
+    // the bounds), and the last edit text rendered and what it came from.
+    // The window reads a field several times between two writes, and a
+    // refresh writes many fields their old values again; both conversions
+    // are pure functions of these keys, so a hit gives the same result.
+    struct ReadMemo {
+        QString text;
+        long double number = 0;
+        bool valid = false;
+    };
+    struct RenderMemo {
+        long double value = 0;
+        unsigned decimalPlaces = 0;
+        QString text;
+        bool valid = false;
+    };
+    ReadMemo readMemo_;
+    mutable RenderMemo renderMemo_;
 };
 
 // The locale's currency settings, from which TCurrencyEdit builds its default
