@@ -4,209 +4,18 @@
 
 #include <clocale>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <algorithm>
-#include <array>
-#include <limits>
 #include <vector>
 #include <locale.h>
-#if defined(__x86_64__) || defined(__i386__)
-#include <fpu_control.h>
-#endif
 
 namespace zelv {
 
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// ---- Exact decimal arithmetic on extended values ---------------------------
-//
-// printf and strtold convert through multi-precision arithmetic, and every
-// field read and write of the window went through them several times.  Where
-// a number fits into 128-bit integers the same correctly rounded result comes
-// out of a few integer operations; everything else still goes through the C
-// library.
-
-__extension__ typedef unsigned __int128 Uint128;
-
-// The integer shortcuts reproduce the C library's results only for the x87
-// extended format under its default control word: round to nearest (ties to
-// even, as printf rounds the exact value and strtold the exact decimal) and
-// full 64-bit precision (for the one multiplication or division of a parse).
-bool defaultFloatingPointMode()
-{
-#if defined(__x86_64__) || defined(__i386__)
-    if constexpr (std::numeric_limits<Extended>::digits != 64)
-        return false;
-    fpu_control_t cw;
-    _FPU_GETCW(cw);
-    return (cw & (_FPU_RC_ZERO | _FPU_EXTENDED)) == (_FPU_RC_NEAREST | _FPU_EXTENDED);
-#else
-    return false;
-#endif
-}
-
-constexpr int maxPow10 = 38;   // 10^38 < 2^127
-
-constexpr auto powersOf10 = [] {
-    std::array<Uint128, maxPow10 + 1> p{};
-    p[0] = 1;
-    for (int i = 1; i <= maxPow10; ++i)
-        p[static_cast<std::size_t>(i)] = p[static_cast<std::size_t>(i) - 1] * 10;
-    return p;
-}();
-
-Uint128 pow10(int n) { return powersOf10[static_cast<std::size_t>(n)]; }
-
-// The powers of ten that the 64-bit mantissa holds exactly (5^27 < 2^64).
-constexpr int maxExactPow10 = 27;
-constexpr auto extendedPowersOf10 = [] {
-    std::array<Extended, maxExactPow10 + 1> p{};
-    p[0] = 1;
-    for (int i = 1; i <= maxExactPow10; ++i)
-        p[static_cast<std::size_t>(i)] = p[static_cast<std::size_t>(i) - 1] * 10;
-    return p;
-}();
-
-int bitLength(Uint128 n)
-{
-    const auto high = static_cast<std::uint64_t>(n >> 64);
-    if (high)
-        return 128 - __builtin_clzll(high);
-    const auto low = static_cast<std::uint64_t>(n);
-    return low ? 64 - __builtin_clzll(low) : 0;
-}
-
-// magnitude * 10^power as an integer part and whether rounding it to
-// nearest, ties to even, goes one up; for a finite magnitude >= 0.  False
-// where 128 bits don't hold the work exactly.
-struct Scaled {
-    Uint128 whole = 0;
-    bool up = false;
-    Uint128 rounded() const { return up ? whole + 1 : whole; }
-};
-
-bool scaleExactly(Extended magnitude, int power, Scaled& result)
-{
-    result = {};
-    if (magnitude == 0)
-        return true;
-    if (power > 19 || power < -maxPow10)
-        return false;
-    // magnitude = mantissa * 2^exponent exactly, with a 64-bit mantissa.
-    int binaryExponent = 0;
-    const Extended fraction = std::frexp(magnitude, &binaryExponent);
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
-    const int exponent = binaryExponent - 64;
-
-    Uint128 n = mantissa;
-    if (power > 0)
-        n *= pow10(power);   // below 2^64 * 10^19 < 2^128
-    if (exponent > 0) {
-        if (bitLength(n) + exponent > 127)
-            return false;
-        n <<= exponent;
-    }
-    if (power >= 0 && exponent >= 0) {
-        result.whole = n;
-        return true;
-    }
-    // n / d with d = 2^-exponent, or 10^-power * 2^-exponent.
-    Uint128 r = 0;
-    Uint128 d = 0;
-    if (power >= 0) {
-        const int shift = -exponent;
-        if (shift > 127)
-            return false;
-        d = Uint128(1) << shift;
-        result.whole = n >> shift;
-        r = n & (d - 1);
-    } else {
-        d = pow10(-power);
-        if (exponent < 0) {
-            if (bitLength(d) - exponent > 127)
-                return false;
-            d <<= -exponent;
-        }
-        result.whole = n / d;
-        r = n % d;
-    }
-    result.up = r > d - r || (r == d - r && (result.whole & 1));
-    return true;
-}
-
-// The decimal digits of n, at least minDigits of them (leading zeros).
-std::string decimalDigits(Uint128 n, std::size_t minDigits)
-{
-    char buffer[48];
-    char* end = buffer + sizeof buffer;
-    char* p = end;
-    auto writeWord = [&p](std::uint64_t word, bool full) {
-        // full: exactly 19 digits, for the low word of a split number
-        for (int i = 0; full ? i < 19 : word != 0; ++i) {
-            *--p = static_cast<char>('0' + word % 10);
-            word /= 10;
-        }
-    };
-    constexpr std::uint64_t word = 10'000'000'000'000'000'000ULL;
-    if (n >= word) {
-        writeWord(static_cast<std::uint64_t>(n % word), true);
-        writeWord(static_cast<std::uint64_t>(n / word), false);
-    } else {
-        writeWord(static_cast<std::uint64_t>(n), false);
-    }
-    std::string digits;
-    const auto count = static_cast<std::size_t>(end - p);
-    if (count < minDigits)
-        digits.assign(minDigits - count, '0');
-    digits.append(p, end);
-    return digits;
-}
-
-// The significant digits of a positive finite magnitude as "%.*Le" writes
-// them, when the integer arithmetic can: exactly `count` digits as an
-// integer, and the decimal exponent of the first.
-struct ExactDecimal {
-    std::uint64_t digits = 0;
-    int exponent = 0;
-};
-
-bool exactSignificantDigits(Extended magnitude, int count, ExactDecimal& out)
-{
-    if (count < 1 || count > 19 || !defaultFloatingPointMode())
-        return false;
-    int binaryExponent = 0;
-    std::frexp(magnitude, &binaryExponent);
-    // magnitude >= 2^(binaryExponent - 1): a first guess at the decimal
-    // exponent that is never too large, and at most one too small.
-    int exponent = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398119521));
-    const Uint128 lowest = pow10(count - 1);
-    const Uint128 limit = pow10(count);
-    Scaled scaled;
-    if (!scaleExactly(magnitude, count - 1 - exponent, scaled)) {
-        // Just beyond the shortcut's edge the guess may be the one too
-        // small: the next is right if the magnitude reaches its power of ten.
-        ++exponent;
-        if (!scaleExactly(magnitude, count - 1 - exponent, scaled) || scaled.whole < lowest)
-            return false;
-    }
-    // printf's exponent is the smallest whose rounded digits stay below
-    // `limit`; a carry out of the last digit moves it up by one.
-    while (scaled.rounded() >= limit) {
-        ++exponent;
-        if (!scaleExactly(magnitude, count - 1 - exponent, scaled))
-            return false;
-    }
-    if (scaled.rounded() < lowest)
-        return false;   // not from a guess that is never too large
-    out.digits = static_cast<std::uint64_t>(scaled.rounded());
-    out.exponent = exponent;
-    return true;
-}
 
 } // namespace
 
@@ -219,95 +28,51 @@ bool tryTextToFloat(std::string_view text, Separators separators, Extended& valu
     while (n > i && text[n - 1] == ' ')
         --n;
 
+    // Rebuild the number in the C form that from_chars reads, so no locale
+    // and no detour through double is involved.
+    std::string plain;
     bool negative = false;
     if (i < n && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
         ++i;
     }
-    // The digits up to 19 significant ones as an integer, for the shortcut.
-    std::uint64_t mantissa = 0;
-    int significant = 0;
-    int scale = 0;   // decimal exponent of the mantissa's last digit
-    auto takeDigit = [&](char c, bool fraction) {
-        if (mantissa == 0 && c == '0') {
-            if (fraction)
-                --scale;
-            return;
-        }
-        if (++significant <= 19) {
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-            if (fraction)
-                --scale;
-        }
-    };
-    const std::size_t integerBegin = i;
-    while (i < n && isDigit(text[i]))
-        takeDigit(text[i++], false);
-    const std::size_t integerEnd = i;
-    std::size_t fractionBegin = i;
-    std::size_t fractionEnd = i;
+    bool anyDigit = false;
     bool anySeparator = false;
+    while (i < n && isDigit(text[i])) {
+        plain += text[i++];
+        anyDigit = true;
+    }
     if (i < n && text[i] == separators.decimal) {
         anySeparator = true;
-        fractionBegin = ++i;
-        while (i < n && isDigit(text[i]))
-            takeDigit(text[i++], true);
-        fractionEnd = i;
+        plain += '.';
+        ++i;
+        while (i < n && isDigit(text[i])) {
+            plain += text[i++];
+            anyDigit = true;
+        }
     }
-    const bool anyDigit = integerEnd > integerBegin || fractionEnd > fractionBegin;
     if (!anyDigit && !anySeparator)
         return false;
+    if (!anyDigit)
+        plain = "0";
+    else if (plain.front() == '.')
+        plain.insert(plain.begin(), '0');
+    if (plain.back() == '.')
+        plain.pop_back();
 
-    // An exponent without digits counts for nothing ("1e" is 1).
-    std::string_view exponentSign;
-    std::string_view exponentDigits;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
+        std::string exponent;
         if (i < n && (text[i] == '+' || text[i] == '-'))
-            exponentSign = text.substr(i++, 1);
-        const std::size_t begin = i;
+            exponent += text[i++];
+        std::string digits;
         while (i < n && isDigit(text[i]))
-            ++i;
-        exponentDigits = text.substr(begin, i - begin);
+            digits += text[i++];
+        if (!digits.empty())
+            plain += 'e' + exponent + digits;
     }
     if (i != n)
         return false;
-
-    // Up to 19 digits and a power of ten up to 10^27 are both exact in the
-    // 64-bit mantissa, so one multiplication or division rounds exactly once,
-    // to the value strtold gives.
-    if (significant <= 19 && exponentDigits.size() <= 4 && defaultFloatingPointMode()) {
-        int exponent = 0;
-        for (const char c : exponentDigits)
-            exponent = exponent * 10 + (c - '0');
-        if (exponentSign == "-")
-            exponent = -exponent;
-        const int power = scale + exponent;
-        if (mantissa == 0 || (power >= -maxExactPow10 && power <= maxExactPow10)) {
-            Extended result = static_cast<Extended>(mantissa);
-            if (mantissa != 0 && power != 0) {
-                const Extended factor = extendedPowersOf10[static_cast<std::size_t>(power < 0 ? -power : power)];
-                result = power < 0 ? result / factor : result * factor;
-            }
-            value = negative ? -result : result;
-            return true;
-        }
-    }
-
-    // Otherwise the number in the C form, so no locale and no detour through
-    // double is involved.
-    std::string plain(text.substr(integerBegin, integerEnd - integerBegin));
-    if (plain.empty())
-        plain.push_back('0');
-    if (fractionEnd > fractionBegin) {
-        plain += '.';
-        plain.append(text.substr(fractionBegin, fractionEnd - fractionBegin));
-    }
-    if (!exponentDigits.empty()) {
-        plain += 'e';
-        plain.append(exponentSign);
-        plain.append(exponentDigits);
-    }
 
     // strtold_l under the C locale: exact to the last bit of the extended
     // value and independent of the process locale that Qt sets.
@@ -327,19 +92,6 @@ void throwConvertError(std::string_view text)
 
 std::string formatFixed(Extended value, int decimals, Separators separators)
 {
-    Scaled scaled;
-    if (std::isfinite(value) && decimals >= 0 && decimals <= 19 && defaultFloatingPointMode()
-        && scaleExactly(std::fabs(value), decimals, scaled)) {
-        const auto d = static_cast<std::size_t>(decimals);
-        std::string text = std::signbit(value) ? "-" : "";
-        const std::string digits = decimalDigits(scaled.rounded(), d + 1);
-        text.append(digits, 0, digits.size() - d);
-        if (d > 0) {
-            text += separators.decimal;
-            text.append(digits, digits.size() - d, d);
-        }
-        return text;
-    }
     char buffer[128];
     const int n = std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, value);
     std::string text;
@@ -364,25 +116,18 @@ std::string formatGeneral(Extended value, int significantDigits, Separators sepa
     if (value == 0)
         return "0";
     // Round once to the significant digits, then lay the digits out.
-    const bool negative = std::signbit(value);
+    char buffer[64];
+    const int n = std::snprintf(buffer, sizeof buffer, "%.*Le", significantDigits - 1, value);
+    std::string text(buffer, static_cast<std::size_t>(n));
+    const bool negative = text.front() == '-';
+    if (negative)
+        text.erase(0, 1);
+    const std::size_t ePos = text.find_first_of("eE");
+    const int exponent = std::atoi(text.c_str() + ePos + 1);
     std::string digits;
-    int exponent = 0;
-    ExactDecimal exact;
-    if (exactSignificantDigits(std::fabs(value), significantDigits, exact)) {
-        digits = decimalDigits(exact.digits, static_cast<std::size_t>(significantDigits));
-        exponent = exact.exponent;
-    } else {
-        char buffer[64];
-        const int n = std::snprintf(buffer, sizeof buffer, "%.*Le", significantDigits - 1, value);
-        std::string text(buffer, static_cast<std::size_t>(n));
-        if (negative)
-            text.erase(0, 1);
-        const std::size_t ePos = text.find_first_of("eE");
-        exponent = std::atoi(text.c_str() + ePos + 1);
-        for (std::size_t i = 0; i < ePos; ++i)
-            if (text[i] >= '0' && text[i] <= '9')
-                digits += text[i];
-    }
+    for (std::size_t i = 0; i < ePos; ++i)
+        if (text[i] >= '0' && text[i] <= '9')
+            digits += text[i];
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
@@ -511,29 +256,6 @@ RoundedDigits roundDecimal(Extended magnitude, int decimals)
         result.fraction.assign(static_cast<std::size_t>(decimals), '0');
         return result;
     }
-    ExactDecimal exact;
-    if (decimals <= maxPow10 && exactSignificantDigits(magnitude, 18, exact)) {
-        // The same rounding on the integer of the 18 digits: `keep` of them
-        // stay, the first one dropped decides.
-        const int keep = exact.exponent + 1 + decimals;
-        Uint128 kept = 0;   // the rounded number in units of 10^-decimals
-        bool exactKept = true;
-        if (keep >= 0 && keep < 18) {
-            const std::uint64_t unit = static_cast<std::uint64_t>(pow10(18 - keep));
-            kept = exact.digits / unit + (exact.digits % unit >= unit / 2 ? 1 : 0);
-        } else if (keep >= 18) {
-            exactKept = keep <= maxPow10;
-            if (exactKept)
-                kept = Uint128(exact.digits) * pow10(keep - 18);
-        }
-        if (exactKept) {
-            const Uint128 unit = pow10(decimals);
-            const Uint128 integer = kept / unit;
-            result.integer = integer == 0 ? std::string() : decimalDigits(integer, 0);
-            result.fraction = decimalDigits(kept % unit, static_cast<std::size_t>(decimals));
-            return result;
-        }
-    }
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
     const char* e = std::strchr(buffer, 'e');
@@ -642,10 +364,8 @@ std::string formatDisplay(Extended value, std::string_view pattern, Separators s
 std::string editPattern(unsigned decimalPlaces)
 {
     std::string pattern = "0";
-    if (decimalPlaces > 0) {
-        pattern += '.';
-        pattern.append(decimalPlaces, '#');
-    }
+    if (decimalPlaces > 0)
+        pattern += "." + std::string(decimalPlaces, '#');
     return pattern;
 }
 
