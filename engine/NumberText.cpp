@@ -28,9 +28,10 @@ bool tryTextToFloat(std::string_view text, Separators separators, Extended& valu
     while (n > i && text[n - 1] == ' ')
         --n;
 
-    // Rebuild the number in the C form that from_chars reads, so no locale
-    // and no detour through double is involved.
-    std::string plain;
+    // Rebuild the number in the C form, so no locale and no detour through
+    // double is involved; the leading zero makes ".5" and a lone separator
+    // numbers.
+    std::string plain = "0";
     bool negative = false;
     if (i < n && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
@@ -53,10 +54,6 @@ bool tryTextToFloat(std::string_view text, Separators separators, Extended& valu
     }
     if (!anyDigit && !anySeparator)
         return false;
-    if (!anyDigit)
-        plain = "0";
-    else if (plain.front() == '.')
-        plain.insert(plain.begin(), '0');
     if (plain.back() == '.')
         plain.pop_back();
 
@@ -364,8 +361,10 @@ std::string formatDisplay(Extended value, std::string_view pattern, Separators s
 std::string editPattern(unsigned decimalPlaces)
 {
     std::string pattern = "0";
-    if (decimalPlaces > 0)
-        pattern += "." + std::string(decimalPlaces, '#');
+    if (decimalPlaces > 0) {
+        pattern += '.';
+        pattern.append(decimalPlaces, '#');
+    }
     return pattern;
 }
 
