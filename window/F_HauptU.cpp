@@ -518,7 +518,10 @@ void TF_Haupt::showDecimalDegrees(TCurrencyEdit& decimal, TCurrencyEdit& degrees
 
 void TF_Haupt::showLocationText()
 {
-    E_ZELV->setText(fromEngineText(locationText(CE_Breite->Value(), CE_Laenge->Value(), separators_)));
+    const QString text = fromEngineText(locationText(CE_Breite->Value(), CE_Laenge->Value(), separators_));
+    // QLineEdit lays the text out anew even when it is the same.
+    if (E_ZELV->text() != text)
+        E_ZELV->setText(text);
 }
 
 namespace {
