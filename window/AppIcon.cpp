@@ -13,8 +13,10 @@ QIcon programIcon()
 {
     initAppIcon();
     QIcon icon;
+    // The 48 px picture only: the window manager scales it, and decoding and
+    // sending the 256 px one cost a twentieth of start-up.  The desktop entry
+    // has the large one.
     icon.addFile(QStringLiteral(":/icons/zelv-derarar-48.png"), QSize(48, 48));
-    icon.addFile(QStringLiteral(":/icons/zelv-derarar-256.png"), QSize(256, 256));
     return icon;
 }
 

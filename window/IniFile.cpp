@@ -1,5 +1,7 @@
 #include "IniFile.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -75,9 +77,16 @@ bool IniFile::load()
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    // Read one byte more than allowed: a device that reports no size (a pipe,
-    // a growing file) is caught by the same limit.
-    const QByteArray bytes = file.read(maximumFileSize + 1);
+    // In pieces up to one byte more than allowed: a device that reports no
+    // size (a pipe, a growing file) is caught by the same limit, and a small
+    // file costs no buffer of the largest size.
+    QByteArray bytes;
+    while (bytes.size() <= maximumFileSize) {
+        const QByteArray piece = file.read(std::min<qint64>(64 * 1024, maximumFileSize + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError || bytes.size() > maximumFileSize)
         return false;
     setContent(bytes);

@@ -11,5 +11,6 @@ convert -size 256x256 xc:none \
   -fill '#d62828' -stroke '#7a0f0f' -strokewidth 6 \
   -draw 'path "M 176,60 C 146,60 136,84 146,104 L 176,156 L 206,104 C 216,84 206,60 176,60 Z"' \
   -fill white -stroke none -draw 'circle 176,88 176,76' \
-  zelv-derarar-256.png
-convert zelv-derarar-256.png -resize 48x48 zelv-derarar-48.png
+  PNG32:zelv-derarar-256.png
+# 8 bits a channel: half the decoding time of 16, and no visible difference.
+convert zelv-derarar-256.png -resize 48x48 PNG32:zelv-derarar-48.png
