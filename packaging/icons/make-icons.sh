@@ -14,3 +14,5 @@ convert -size 256x256 xc:none \
   PNG32:zelv-derarar-256.png
 # 8 bits a channel: half the decoding time of 16, and no visible difference.
 convert zelv-derarar-256.png -resize 48x48 PNG32:zelv-derarar-48.png
+# The Windows build's icon resource "MAINICON".
+convert zelv-derarar-256.png -define icon:auto-resize=256,48,32,16 zelv-derarar.ico
