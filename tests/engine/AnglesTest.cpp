@@ -24,6 +24,15 @@ TEST(DegreesMinutesSeconds, FromDecimal)
         {-0.5L, -0.0L, 30, 0},
         {-0.0001L, -0.0L, 0, 0.36L},
         {0.5L, 0, 30, 0},
+        // split on the decimal digits: these used to come out one minute
+        // short, with 59.99999... seconds, from their binary representation
+        {13.4L, 13, 24, 0},
+        {-13.4L, -13, 24, 0},
+        {52.516667L, 52, 31, 0.0012L},
+        {13.333333L, 13, 19, 59.9988L},
+        {179.999999L, 179, 59, 59.9964L},
+        // far beyond any degree field: the plain extended split
+        {2e6L, 2e6L, 0, 0},
     };
     for (const auto& c : cases) {
         const DegreesMinutesSeconds dms = toDegreesMinutesSeconds(c.value);

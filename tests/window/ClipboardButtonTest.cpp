@@ -39,12 +39,12 @@ struct ReadCase {
 TEST_F(ClipboardButton, RecognisedTextFillsTheFields)
 {
     const ReadCase cases[] = {
-        // 13,4 lies a hair below 13.4 in extended precision: Int makes it 23
-        // minutes, and the 59,99... seconds are held at the field's 59,9
-        {"52\u00B031'N 13\u00B024'O", "13,400000", "52,516667", "13 23 59,9",
+        // 13,4 lies a hair below 13.4 in extended precision; it used to
+        // split as 13 23 59,9
+        {"52\u00B031'N 13\u00B024'O", "13,400000", "52,516667", "13 24 0,0",
          "liegt bei 52.51667\u00B0N 13.40000\u00B0O;"},
         // primes from a web page stand for the minute sign
-        {"52\u00B031\u2032N 13\u00B024\u2032O", "13,400000", "52,516667", "13 23 59,9",
+        {"52\u00B031\u2032N 13\u00B024\u2032O", "13,400000", "52,516667", "13 24 0,0",
          "liegt bei 52.51667\u00B0N 13.40000\u00B0O;"},
         // "\u00FC" of "S\u00FCd" arrives as Unicode and is read as the reader's own
         {"8.5 West, 50.25 S\u00FCd", "-8,500000", "-50,250000", "-8 30 0,0",
