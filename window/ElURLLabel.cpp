@@ -2,6 +2,8 @@
 
 #include "Clipboard.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QMenu>
@@ -16,9 +18,59 @@ void openWithDesktop(const QUrl& url)
     QDesktopServices::openUrl(url);
 }
 
+namespace {
+
+// A plain label's interface would say "static text" and hide the address.
+class LinkInterface : public QAccessibleWidget {
+public:
+    explicit LinkInterface(TElURLLabel* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        switch (kind) {
+        case QAccessible::Name:
+            return link()->accessibleName().isEmpty() ? link()->text() : link()->accessibleName();
+        case QAccessible::Description:
+            return link()->URL().toString();
+        default:
+            return QAccessibleWidget::text(kind);
+        }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            link()->jumpToURL();
+    }
+
+private:
+    TElURLLabel* link() const { return static_cast<TElURLLabel*>(widget()); }
+};
+
+QAccessibleInterface* linkInterface(const QString&, QObject* object)
+{
+    auto* link = qobject_cast<TElURLLabel*>(object);
+    return link ? new LinkInterface(link) : nullptr;
+}
+
+} // namespace
+
 TElURLLabel::TElURLLabel(const QString& caption, const QUrl& url, QWidget* parent)
     : QLabel(caption, parent), url_(url)
 {
+    // Once, before anyone can ask for this label's interface.
+    static const bool linkInterfaceInstalled = (QAccessible::installFactory(linkInterface), true);
+    Q_UNUSED(linkInterfaceInstalled);
+
     // Visited or not, hovered or not: the same blue, always underlined.
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, Qt::blue);
@@ -28,6 +80,16 @@ TElURLLabel::TElURLLabel(const QString& caption, const QUrl& url, QWidget* paren
     setFont(font);
     setCursor(Qt::PointingHandCursor);
     setTextFormat(Qt::PlainText);
+}
+
+void TElURLLabel::setURL(const QUrl& url)
+{
+    if (url == url_)
+        return;
+    url_ = url;
+    // A screen reader reads the address as the link's description.
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TElURLLabel::jumpToURL()

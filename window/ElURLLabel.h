@@ -1,7 +1,9 @@
 #pragma once
 // A label that is a web link: blue, underlined, with the hand cursor.  A left
 // click opens its address in the desktop's browser; a right click offers to
-// open it or to copy it.
+// open it or to copy it.  Assistive technology sees a link named by its
+// caption (or its accessible name), described by its address, which its
+// press action opens.
 
 #include <QLabel>
 #include <QUrl>
@@ -24,7 +26,8 @@ public:
     explicit TElURLLabel(const QString& caption, const QUrl& url, QWidget* parent = nullptr);
 
     QUrl URL() const { return url_; }
-    void setURL(const QUrl& url) { url_ = url; }
+    // What a click, "Jump to URL" and "Copy URL" use from now on.
+    void setURL(const QUrl& url);
 
     // Where "Copy URL" puts the address; null means the desktop's clipboard.
     void setClipboard(Clipboard* clipboard) { clipboard_ = clipboard; }

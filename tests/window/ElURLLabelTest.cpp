@@ -1,6 +1,8 @@
 #include "ElURLLabel.h"
 #include "WindowTestDoubles.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QMenu>
 #include <QTest>
@@ -79,6 +81,31 @@ TEST_F(ElURLLabelTest, ContextMenuJumpsAndCopies)
     jump->trigger();
     ASSERT_EQ(browser.opened.size(), 1);
     EXPECT_EQ(browser.opened.front(), address);
+}
+
+TEST_F(ElURLLabelTest, ScreenReadersSeeALinkWithItsAddress)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&label);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Link);
+    EXPECT_TRUE(accessible->state().linked);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("multimap"));
+    EXPECT_EQ(accessible->text(QAccessible::Description), QStringLiteral("https://www.openstreetmap.org/"));
+
+    // A new address is what the description, the press action and "Copy URL" give.
+    const QUrl there(QStringLiteral("https://www.openstreetmap.org/?mlat=1.00000&mlon=2.00000#map=15/1.00000/2.00000"));
+    label.setURL(there);
+    label.setAccessibleName(QStringLiteral("Karte an der Position"));
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Karte an der Position"));
+    EXPECT_EQ(accessible->text(QAccessible::Description), there.toString());
+    QAccessibleActionInterface* actions = accessible->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(browser.opened.size(), 1);
+    EXPECT_EQ(browser.opened.front(), there);
+    label.copyURL();
+    EXPECT_EQ(clipboard.text(), there.toString());
 }
 
 } // namespace
