@@ -326,10 +326,16 @@ TCurrencyEdit* TF_Haupt::numericField(const char* name, int left, int top, int w
 QPushButton* TF_Haupt::pictureButton(const char* name, int left, int top, int width, int height,
                                      const QString& caption, const QString& picture)
 {
+    // Each picture at 16 px and at 32 px, from which Qt takes the sharp one
+    // on a display scaled to 200 %.
     QIcon icon;
     const QString stem = QStringLiteral(":/pictures/") + picture;
-    icon.addFile(stem + QStringLiteral(".png"), QSize(16, 16), QIcon::Normal);
-    icon.addFile(stem + QStringLiteral("-disabled.png"), QSize(16, 16), QIcon::Disabled);
+    for (const int pixels : {16, 32}) {
+        const QString size = pixels == 16 ? QString() : QStringLiteral("-%1").arg(pixels);
+        icon.addFile(stem + size + QStringLiteral(".png"), QSize(pixels, pixels), QIcon::Normal);
+        icon.addFile(stem + QStringLiteral("-disabled") + size + QStringLiteral(".png"), QSize(pixels, pixels),
+                     QIcon::Disabled);
+    }
 
     auto* button = new QPushButton(icon, caption, this);
     button->setObjectName(QString::fromLatin1(name));
