@@ -9,6 +9,7 @@
 #include "ElSpinEdit.h"
 #include "EngineText.h"
 #include "GridConversion.h"
+#include "MapLink.h"
 #include "Placemnt.h"
 #include "RadioGroup.h"
 
@@ -223,8 +224,8 @@ void TF_Haupt::createControls()
     label(648, 356, QStringLiteral("ZELV-Derarar"));
 
     // The web map the program first pointed to is gone; its caption stays.
-    ElURLLabel1 = link("ElURLLabel1", 8, 256, QStringLiteral("multimap"),
-                       QStringLiteral("https://www.openstreetmap.org/"));
+    // The location text moves it to the position (showLocationText).
+    ElURLLabel1 = link("ElURLLabel1", 8, 256, QStringLiteral("multimap"), QString::fromLatin1(mapHomeAddress));
     ElURLLabel2 = link("ElURLLabel2", 56, 256, QStringLiteral("https://whgazetteer.org/"),
                        QStringLiteral("https://whgazetteer.org/"));
     ElURLLabel3 = link("ElURLLabel3", 648, 368, QStringLiteral("Projektseite"),
@@ -528,6 +529,7 @@ void TF_Haupt::showLocationText()
     // QLineEdit lays the text out anew even when it is the same.
     if (E_ZELV->text() != text)
         E_ZELV->setText(text);
+    ElURLLabel1->setURL(QUrl(QString::fromLatin1(mapAddressAt(CE_Breite->Value(), CE_Laenge->Value()))));
 }
 
 namespace {
