@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QToolButton>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -230,6 +231,58 @@ void TF_Haupt::createControls()
                        QStringLiteral("https://whgazetteer.org/"));
     ElURLLabel3 = link("ElURLLabel3", 648, 368, QStringLiteral("Projektseite"),
                        QStringLiteral("https://zelv-derarar.example.org/"));
+
+    describeControls();
+}
+
+void TF_Haupt::describeControls()
+{
+    // What a screen reader calls each control, in German, each name its own;
+    // and, for the buttons, a tooltip in one line on what they convert or
+    // copy (also read as the button's description).  The links take their
+    // caption as name and their address as description (TElURLLabel).
+    const struct {
+        QWidget* control;
+        const char* name;
+        const char* toolTip = nullptr;
+    } descriptions[] = {
+        {CE_Laenge_Grad, "Länge, Grad"},
+        {CE_Laenge_Minuten, "Länge, Minuten"},
+        {CE_Laenge_Sekunden, "Länge, Sekunden"},
+        {CE_Breite_Grad, "Breite, Grad"},
+        {CE_Breite_Minuten, "Breite, Minuten"},
+        {CE_Breite_Sekunden, "Breite, Sekunden"},
+        {CE_Laenge, "Länge, Dezimalgrad"},
+        {CE_Breite, "Breite, Dezimalgrad"},
+        {BitBtn_LL_UTM, "Länge und Breite nach UTM umrechnen",
+         "Rechnet Länge und Breite (Dezimalgrad) in UTM-Zone, Rechts- und Hochwert um"},
+        {BitBtn_UTM_LL, "UTM nach Länge und Breite umrechnen",
+         "Rechnet UTM-Zone, Rechts- und Hochwert in Länge und Breite um"},
+        {ElSE_Zone, "UTM-Zone"},
+        {ElSE_Zone->upButton(), "UTM-Zone erhöhen"},
+        {ElSE_Zone->downButton(), "UTM-Zone verringern"},
+        {CE_Rechts, "UTM Rechtswert"},
+        {CE_Hoch, "UTM Hochwert"},
+        {E_ZELV, "ZELV-Ortsangabe"},
+        {BitBtn_kopieren, "ZELV-Ortsangabe kopieren", "Kopiert die ZELV-Ortsangabe in die Zwischenablage"},
+        {CE_TMERC_Laenge_Grad, "TMERC Bezugslänge, Grad"},
+        {CE_TMERC_Laenge_Minuten, "TMERC Bezugslänge, Minuten"},
+        {RG_Eingabe_km_m, "TMERC Eingabe in km oder m"},
+        {RG_Eingabe_km_m->button(0), "TMERC Eingabe in km"},
+        {RG_Eingabe_km_m->button(1), "TMERC Eingabe in m"},
+        {CE_TMERC_BezugsRechts, "TMERC Bezugs-Rechtswert"},
+        {CE_TMERC_Rechts, "TMERC Rechtswert"},
+        {CE_TMERC_Hoch, "TMERC Hochwert"},
+        {BitBtn_TMERC_LL, "TMERC nach Länge und Breite umrechnen",
+         "Rechnet TMERC-Rechts- und Hochwert mit Bezugslänge und Bezugs-R-Wert in Länge und Breite um"},
+        {BitBtn_Koordinaten_aus_Zwischenablage, "Koordinaten aus Zwischenablage holen und konvertieren",
+         "Liest ein Koordinatenpaar aus der Zwischenablage und zeigt es in Grad und Dezimalgrad"},
+    };
+    for (const auto& d : descriptions) {
+        d.control->setAccessibleName(QString::fromUtf8(d.name));
+        if (d.toolTip)
+            d.control->setToolTip(QString::fromUtf8(d.toolTip));
+    }
 }
 
 void TF_Haupt::fitCaptions()

@@ -135,6 +135,7 @@ protected:
 
 private:
     void createControls();
+    void describeControls();
     void wireEvents();
     void chainTabOrder();
     TCurrencyEdit* numericField(const char* name, int left, int top, int width, unsigned decimalPlaces,

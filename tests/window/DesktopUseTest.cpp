@@ -3,14 +3,122 @@
 // display scaled to 200 %.
 #include "HandlerWindowFixture.h"
 
+#include <QAccessible>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QSet>
+#include <QToolButton>
 
 namespace zelv::window_fakes {
 namespace {
 
-class DesktopUse : public HandlerWindowTest {};
+class DesktopUse : public HandlerWindowTest {
+protected:
+    static QAccessibleInterface* accessible(QWidget* widget)
+    {
+        QAccessibleInterface* found = QAccessible::queryAccessibleInterface(widget);
+        EXPECT_NE(found, nullptr) << str(widget->objectName());
+        return found;
+    }
+
+    // Every interface below `parent` that is more than a plain caption.
+    static void collectControls(QAccessibleInterface* parent, QList<QAccessibleInterface*>& controls)
+    {
+        for (int i = 0; i < parent->childCount(); ++i) {
+            QAccessibleInterface* child = parent->child(i);
+            if (child->role() != QAccessible::StaticText)
+                controls << child;
+            collectControls(child, controls);
+        }
+    }
+};
+
+TEST_F(DesktopUse, ScreenReadersFindEveryControlByItsOwnName)
+{
+    TF_Haupt& w = window();
+    const struct {
+        QWidget* control;
+        const char* name;
+        QAccessible::Role role;
+    } controls[] = {
+        {w.CE_Laenge_Grad, "Länge, Grad", QAccessible::EditableText},
+        {w.CE_Laenge_Minuten, "Länge, Minuten", QAccessible::EditableText},
+        {w.CE_Laenge_Sekunden, "Länge, Sekunden", QAccessible::EditableText},
+        {w.CE_Breite_Grad, "Breite, Grad", QAccessible::EditableText},
+        {w.CE_Breite_Minuten, "Breite, Minuten", QAccessible::EditableText},
+        {w.CE_Breite_Sekunden, "Breite, Sekunden", QAccessible::EditableText},
+        {w.CE_Laenge, "Länge, Dezimalgrad", QAccessible::EditableText},
+        {w.CE_Breite, "Breite, Dezimalgrad", QAccessible::EditableText},
+        {w.BitBtn_LL_UTM, "Länge und Breite nach UTM umrechnen", QAccessible::Button},
+        {w.BitBtn_UTM_LL, "UTM nach Länge und Breite umrechnen", QAccessible::Button},
+        {w.ElSE_Zone, "UTM-Zone", QAccessible::EditableText},
+        {w.ElSE_Zone->upButton(), "UTM-Zone erhöhen", QAccessible::Button},
+        {w.ElSE_Zone->downButton(), "UTM-Zone verringern", QAccessible::Button},
+        {w.CE_Rechts, "UTM Rechtswert", QAccessible::EditableText},
+        {w.CE_Hoch, "UTM Hochwert", QAccessible::EditableText},
+        {w.E_ZELV, "ZELV-Ortsangabe", QAccessible::EditableText},
+        {w.BitBtn_kopieren, "ZELV-Ortsangabe kopieren", QAccessible::Button},
+        {w.CE_TMERC_Laenge_Grad, "TMERC Bezugslänge, Grad", QAccessible::EditableText},
+        {w.CE_TMERC_Laenge_Minuten, "TMERC Bezugslänge, Minuten", QAccessible::EditableText},
+        {w.RG_Eingabe_km_m, "TMERC Eingabe in km oder m", QAccessible::Grouping},
+        {w.RG_Eingabe_km_m->button(0), "TMERC Eingabe in km", QAccessible::RadioButton},
+        {w.RG_Eingabe_km_m->button(1), "TMERC Eingabe in m", QAccessible::RadioButton},
+        {w.CE_TMERC_BezugsRechts, "TMERC Bezugs-Rechtswert", QAccessible::EditableText},
+        {w.CE_TMERC_Rechts, "TMERC Rechtswert", QAccessible::EditableText},
+        {w.CE_TMERC_Hoch, "TMERC Hochwert", QAccessible::EditableText},
+        {w.BitBtn_TMERC_LL, "TMERC nach Länge und Breite umrechnen", QAccessible::Button},
+        {w.BitBtn_Koordinaten_aus_Zwischenablage, "Koordinaten aus Zwischenablage holen und konvertieren",
+         QAccessible::Button},
+        {w.ElURLLabel1, "multimap", QAccessible::Link},
+        {w.ElURLLabel2, "https://whgazetteer.org/", QAccessible::Link},
+        {w.ElURLLabel3, "Projektseite", QAccessible::Link},
+    };
+    for (const auto& c : controls) {
+        QAccessibleInterface* control = accessible(c.control);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->text(QAccessible::Name), QString::fromUtf8(c.name)) << str(c.control->objectName());
+        EXPECT_EQ(control->role(), c.role) << str(c.control->objectName());
+    }
+
+    // Whatever the window holds beside its captions, now or later, has a
+    // name of its own.
+    QList<QAccessibleInterface*> all;
+    collectControls(accessible(&w), all);
+    EXPECT_EQ(all.size(), static_cast<qsizetype>(std::size(controls)));
+    QSet<QString> names;
+    for (QAccessibleInterface* control : all) {
+        const QString name = control->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << str(control->object()->objectName());
+        EXPECT_FALSE(names.contains(name)) << str(name);
+        names.insert(name);
+    }
+}
+
+TEST_F(DesktopUse, ButtonsSayWhatTheyConvertOrCopy)
+{
+    TF_Haupt& w = window();
+    const struct {
+        QPushButton* button;
+        const char* toolTip;
+    } buttons[] = {
+        {w.BitBtn_LL_UTM, "Rechnet Länge und Breite (Dezimalgrad) in UTM-Zone, Rechts- und Hochwert um"},
+        {w.BitBtn_UTM_LL, "Rechnet UTM-Zone, Rechts- und Hochwert in Länge und Breite um"},
+        {w.BitBtn_TMERC_LL,
+         "Rechnet TMERC-Rechts- und Hochwert mit Bezugslänge und Bezugs-R-Wert in Länge und Breite um"},
+        {w.BitBtn_kopieren, "Kopiert die ZELV-Ortsangabe in die Zwischenablage"},
+        {w.BitBtn_Koordinaten_aus_Zwischenablage,
+         "Liest ein Koordinatenpaar aus der Zwischenablage und zeigt es in Grad und Dezimalgrad"},
+    };
+    for (const auto& b : buttons) {
+        EXPECT_EQ(b.button->toolTip(), QString::fromUtf8(b.toolTip)) << str(b.button->objectName());
+        // A screen reader reads it after the name.
+        QAccessibleInterface* button = accessible(b.button);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(QAccessible::Description), QString::fromUtf8(b.toolTip))
+            << str(b.button->objectName());
+    }
+}
 
 TEST_F(DesktopUse, PicturesAreSharpAtDoubleScale)
 {
