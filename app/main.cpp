@@ -21,6 +21,10 @@ int main(int argc, char* argv[])
     app.setWindowIcon(zelv::programIcon());
     // Lets a Wayland desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("zelv-derarar"));
+    // On X11 the window's class (WM_CLASS) is the application name, which
+    // would otherwise be whatever name the program was started under; docks
+    // match the class against the desktop entry's StartupWMClass.
+    QCoreApplication::setApplicationName(QStringLiteral("zelv-derarar"));
 
     zelv::MessageBoxPresenter presenter;
     zelv::SystemClipboard clipboard;

@@ -12,6 +12,8 @@ file(CREATE_LINK ../${ZELV_PRIVATE_DIR}/ZELV_Derarar
 install(FILES ${PROJECT_BINARY_DIR}/packaging/zelv-derarar DESTINATION bin)
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/zelv-derarar.desktop DESTINATION share/applications)
+# Software centres list the program from its AppStream metadata.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.example.zelv_derarar.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/icons/zelv-derarar-48.png
   DESTINATION share/icons/hicolor/48x48/apps RENAME zelv-derarar.png)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/icons/zelv-derarar-256.png

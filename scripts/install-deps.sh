@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-dejavu-core xvfb xauth libx11-dev
   dpkg-dev file lintian
+  appstream desktop-file-utils
 )
 
 missing=()

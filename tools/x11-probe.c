@@ -8,8 +8,9 @@
  *
  *   x11-probe TITLE IDLE_MS -- PROGRAM [ARGS...]
  *
- * Prints one line: "mapped_ms=<ms> rss_kb=<kB> exit=<status>" and exits 0
- * when the window was mapped and the program then ended with status 0.
+ * Prints one line: "mapped_ms=<ms> rss_kb=<kB> exit=<status>
+ * wm_class=<instance>,<class>" and exits 0 when the window was mapped and
+ * the program then ended with status 0.
  */
 #define _DEFAULT_SOURCE
 #include <X11/Xlib.h>
@@ -117,6 +118,9 @@ int main(int argc, char** argv)
 
     usleep((useconds_t)idle_ms * 1000);
     const long kb = rss_kb(pid);
+    /* Docks match the window's class against the desktop entry. */
+    XClassHint hint = {NULL, NULL};
+    XGetClassHint(d, target, &hint);
 
     /* Ask the window to close, as a window manager's close button does. */
     XEvent msg;
@@ -143,7 +147,12 @@ int main(int argc, char** argv)
         fprintf(stderr, "x11-probe: the program did not end after the close request\n");
     }
     const int exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    printf("mapped_ms=%.1f rss_kb=%ld exit=%d\n", mapped, kb, exit_code);
+    printf("mapped_ms=%.1f rss_kb=%ld exit=%d wm_class=%s,%s\n", mapped, kb, exit_code,
+           hint.res_name ? hint.res_name : "", hint.res_class ? hint.res_class : "");
+    if (hint.res_name)
+        XFree(hint.res_name);
+    if (hint.res_class)
+        XFree(hint.res_class);
     XCloseDisplay(d);
     return exit_code == 0 ? 0 : 1;
 }

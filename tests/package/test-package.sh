@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Debian package, checks it with lintian, unpacks it into a
-# temporary directory and starts the unpacked program under Xvfb: its window
-# must open (a missing nad/ would stop start-up at an error box instead),
-# close on a window manager's close request with exit status 0, and have
-# saved its settings on the way out.
+# Builds the Debian package, checks it with lintian, validates its desktop
+# entry and AppStream metadata, unpacks it into a temporary directory and
+# starts the unpacked program under Xvfb: its window must open (a missing
+# nad/ would stop start-up at an error box instead), close on a window
+# manager's close request with exit status 0, and have saved its settings on
+# the way out; its window class must match the desktop entry.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -23,7 +24,20 @@ trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 dpkg-deb -x "$deb" "$work/root"
 test -L "$work/root/usr/bin/zelv-derarar"
 test -f "$work/root/usr/lib/zelv-derarar/nad/proj_def.dat"
-test -f "$work/root/usr/share/applications/zelv-derarar.desktop"
+desktop=$work/root/usr/share/applications/zelv-derarar.desktop
+metainfo=$work/root/usr/share/metainfo/org.example.zelv_derarar.metainfo.xml
+test -f "$desktop"
+test -f "$metainfo"
+
+# The desktop entry and the AppStream metadata as software centres read them:
+# any error, warning or hint fails (desktop-file-validate exits 0 on warnings,
+# so its output must be empty; --strict fails appstreamcli on them).
+report=$(desktop-file-validate "$desktop" 2>&1) || { echo "$report"; exit 1; }
+[ -z "$report" ] || { echo "desktop-file-validate: $report"; exit 1; }
+echo "desktop-file-validate: no findings"
+appstreamcli validate --no-net --strict "$metainfo"
+# The tree as installed: the metadata's launchable finds the desktop entry.
+appstreamcli validate-tree --no-net --strict "$work/root/usr"
 
 cc -O2 -o "$work/x11-probe" tools/x11-probe.c -lX11
 display=:$((90 + RANDOM % 9))
@@ -34,6 +48,16 @@ sleep 1
 # Through the bin/ link, as a user starts it: the program must find nad/ beside its real path.
 env -u QT_QPA_PLATFORM DISPLAY="$display" XDG_CONFIG_HOME="$work/config" \
   "$work/x11-probe" ZELV-Derarar 500 -- "$work/root/usr/bin/zelv-derarar"
+
+# Started by its real name too, the window's class must be the desktop
+# entry's StartupWMClass, so that docks group the window with its launcher.
+probe=$(env -u QT_QPA_PLATFORM DISPLAY="$display" XDG_CONFIG_HOME="$work/config" \
+  "$work/x11-probe" ZELV-Derarar 0 -- "$work/root/usr/lib/zelv-derarar/ZELV_Derarar")
+echo "$probe"
+wm_class=$(sed -n 's/.* wm_class=[^,]*,//p' <<<"$probe")
+startup_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[ -n "$startup_class" ] && [ "$wm_class" = "$startup_class" ] || {
+  echo "window class '$wm_class' is not the desktop entry's StartupWMClass '$startup_class'"; exit 1; }
 test -s "$work/config/ZELV_Derarar.INI"
 grep -q '^FormVersion=0' "$work/config/ZELV_Derarar.INI"
 echo "package test: unpacked program opened, found its nad/, saved its settings and closed cleanly"
