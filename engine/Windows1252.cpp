@@ -113,6 +113,9 @@ std::string toWindows1252(std::string_view utf8)
         case U'\u02DA': // ring above, used for the degree sign
             out += '\xB0';
             break;
+        case U'\u2212': // minus sign of typeset numbers
+            out += '-';
+            break;
         default:
             out += isUndefinedInWindows1252(code) ? static_cast<char>(code) : unrepresentableChar;
         }

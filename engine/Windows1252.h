@@ -13,9 +13,10 @@ namespace zelv {
 inline constexpr char unrepresentableChar = '?';
 
 // UTF-8 to Windows-1252, one character for each character, except for the
-// typographic marks that web pages use for minutes and degrees: the prime
-// U+2032 and the modifier apostrophe U+02BC become "'", the double prime
-// U+2033 becomes "''", the ring above U+02DA becomes the degree sign 0xB0.
+// typographic marks that web pages and word processors use in coordinates
+// and the code page lacks: the prime U+2032 and the modifier apostrophe
+// U+02BC become "'", the double prime U+2033 becomes "''", the ring above
+// U+02DA becomes the degree sign 0xB0, the minus sign U+2212 becomes "-".
 // Every other character that Windows-1252 lacks, and every byte that is no
 // valid UTF-8, becomes unrepresentableChar.  Control characters pass as they
 // are; the C1 controls U+0081, U+008D, U+008F, U+0090 and U+009D become the

@@ -1,0 +1,129 @@
+// The clipboard reader on texts of 1 MB: the five fixed notations and the
+// notations read where they end, each on garbage, on near-coordinates
+// repeated, and on texts that are one long coordinate.  Both must stay
+// linear in the text; an answer for 1 MB within 10 ms is the mark.
+//
+// Run by hand: build/<dir>/bench/clipboard_reader_bench
+
+#include "CoordinateNotations.h"
+#include "Exception.h"
+#include "RoutinenU.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace {
+
+using namespace zelv;
+
+constexpr std::size_t megabyte = 1 << 20;
+
+enum class Text {
+    Garbage,
+    RepeatedPair,
+    RepeatedDegrees,
+    RepeatedCommas,
+    BlanksThenPair,
+    LongNumberPair,
+    RepeatedMapMarkers,
+    LongGeoUri,
+    CompassWords,
+    LongCompassWords,
+};
+
+std::string repeated(std::string_view piece)
+{
+    std::string text;
+    text.reserve(megabyte + piece.size());
+    while (text.size() < megabyte)
+        text += piece;
+    return text;
+}
+
+std::string build(Text kind)
+{
+    switch (kind) {
+    case Text::Garbage: {
+        // Every byte value, from a fixed linear congruential sequence.
+        std::string text(megabyte, '\0');
+        std::uint32_t x = 12345;
+        for (char& c : text) {
+            x = x * 1664525u + 1013904223u;
+            c = static_cast<char>(x >> 24);
+        }
+        return text;
+    }
+    case Text::RepeatedPair:
+        return repeated("50.41484, 10.76943\n");
+    case Text::RepeatedDegrees:
+        return repeated("N 50\xB0 24' 53.4\" E 10\xB0 46' 9.9\" ");
+    case Text::RepeatedCommas:
+        return repeated("1,2,");
+    case Text::BlanksThenPair:
+        return std::string(megabyte, ' ') + "50.41484, 10.76943";
+    case Text::LongNumberPair:
+        return "50.4" + std::string(megabyte, '1') + ", 10.76943";
+    case Text::RepeatedMapMarkers:
+        return "https://www.google.com/maps/place/X" + repeated("/@50.4,10.7,17z/data=!3d50.41484!4d10.76943");
+    case Text::LongGeoUri:
+        return "geo:50.41484,10.76943" + repeated(";name=value");
+    case Text::CompassWords:
+        return repeated("13.405 Ost, 52.52 Nord ");
+    case Text::LongCompassWords:
+        // Notation 1 converts the million digits before "Ost".
+        return std::string(megabyte, '1') + " Ost, 52.52 Nord";
+    }
+    return {};
+}
+
+const std::string& text(Text kind)
+{
+    static std::map<Text, std::string> texts;
+    auto it = texts.find(kind);
+    if (it == texts.end())
+        it = texts.emplace(kind, build(kind)).first;
+    return it->second;
+}
+
+void fiveNotations(benchmark::State& state, Text kind)
+{
+    const std::string& t = text(kind);
+    for (auto _ : state) {
+        try {
+            benchmark::DoNotOptimize(readCoordinates(t, germanSeparators));
+        } catch (const EConvertError&) {
+            // notation 1 or 4 entered and ended in its conversion error
+        }
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * t.size()));
+}
+
+void notations(benchmark::State& state, Text kind)
+{
+    const std::string& t = text(kind);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readCoordinateNotations(t, germanSeparators));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * t.size()));
+}
+
+#define ZELV_BOTH(kind)                                                                                            \
+    BENCHMARK_CAPTURE(fiveNotations, kind, Text::kind)->Unit(benchmark::kMillisecond);                               \
+    BENCHMARK_CAPTURE(notations, kind, Text::kind)->Unit(benchmark::kMillisecond)
+
+ZELV_BOTH(Garbage);
+ZELV_BOTH(RepeatedPair);
+ZELV_BOTH(RepeatedDegrees);
+ZELV_BOTH(RepeatedCommas);
+ZELV_BOTH(BlanksThenPair);
+ZELV_BOTH(LongNumberPair);
+ZELV_BOTH(RepeatedMapMarkers);
+ZELV_BOTH(LongGeoUri);
+ZELV_BOTH(CompassWords);
+ZELV_BOTH(LongCompassWords);
+
+} // namespace
+
+BENCHMARK_MAIN();
