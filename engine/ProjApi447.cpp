@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <map>
 #include <memory>
-#include <new>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -220,9 +219,8 @@ FileIdentity identityOf(const std::string& path)
     return {true, status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim};
 }
 
-// A search directory as the layer uses it.  Creating a PROJ context and
-// setting it up reads configuration files and costs about as much as a
-// fifth of a projection, so each directory gets one context, shared by every
+// A search directory as the layer uses it.  Setting up a PROJ context reads
+// configuration files, so each directory gets one context, shared by every
 // handle made for it; the defaults file is parsed once and read again only
 // when it changes.
 struct SearchDirectory {
@@ -303,22 +301,18 @@ ProjectionHandle pj_init_plus_path(const char* definition, const char* searchDir
 {
     if (definition == nullptr || searchDirectory == nullptr)
         return nullptr;
-    try {
-        auto projection = std::make_unique<Projection>();
-        projection->directory = directoryFor(searchDirectory);
-        if (!projection->directory)
-            return nullptr;
-        DefinitionKeys keys = keysOf(definition);
-        const std::string full = keys.noDefaults
-                                     ? std::string(definition)
-                                     : applyDefaults(definition, std::move(keys), projection->directory->currentDefaults());
-        projection->object.reset(proj_create(projection->directory->context.get(), full.c_str()));
-        if (!projection->object)
-            return nullptr;
-        return projection.release();
-    } catch (const std::bad_alloc&) {
+    auto projection = std::make_unique<Projection>();
+    projection->directory = directoryFor(searchDirectory);
+    if (!projection->directory)
         return nullptr;
-    }
+    DefinitionKeys keys = keysOf(definition);
+    const std::string full = keys.noDefaults
+                                 ? std::string(definition)
+                                 : applyDefaults(definition, std::move(keys), projection->directory->currentDefaults());
+    projection->object.reset(proj_create(projection->directory->context.get(), full.c_str()));
+    if (!projection->object)
+        return nullptr;
+    return projection.release();
 }
 
 XY pj_fwd(LP lp, ProjectionHandle projection)

@@ -398,7 +398,7 @@ void TFormStorage::restoreEntries(const IniFile& file, const QString& section)
             const std::optional<QString> stored = file.value(section, keyOf(*component, property));
             if (stored)
                 assignText(*component, property, kind, trimBlanks(*stored), separators());
-        } catch (...) {
+        } catch (const Exception&) {
             // One value that cannot be set keeps what it has; the rest go on.
         }
     }

@@ -110,8 +110,10 @@ public:
     void ownerDestroying() noexcept;
 
     // Reads the file and assigns the stored values.  Never fails on the
-    // file's content: what cannot be read keeps its current value.  Clears
-    // the saved flag and sets the restored flag.
+    // file's content: what cannot be read keeps its current value, and so
+    // does a control whose setter throws zelv::Exception; the other values
+    // are assigned all the same.  Anything else a setter throws goes on to
+    // the caller.  Clears the saved flag and sets the restored flag.
     void RestoreSettings();
 
     // Writes "FormVersion" and the stored values in one atomic replacement
