@@ -46,4 +46,11 @@ private:
     GridFailure kind_;
 };
 
+// A clipboard text in which no notation fits; the window shows the message
+// in a box of its own.
+class NoCoordinatesError : public Exception {
+public:
+    using Exception::Exception;
+};
+
 } // namespace zelv

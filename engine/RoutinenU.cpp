@@ -221,7 +221,7 @@ char takeLetter(std::string_view& t)
     return letter;
 }
 
-// Returns nullopt for "no fit": the caller shows the message.
+// Returns nullopt for "no fit": no notation is left to try.
 std::optional<TZwischenablageKoordinaten> lettersAndMinutes(std::string_view text, Separators separators)
 {
     std::string_view t = trim(text);
@@ -249,11 +249,6 @@ std::optional<TZwischenablageKoordinaten> lettersAndMinutes(std::string_view tex
     return result;
 }
 
-ClipboardReading found(const TZwischenablageKoordinaten& coordinates)
-{
-    return {ClipboardOutcome::Coordinates, coordinates};
-}
-
 } // namespace
 
 bool NurZiffern(std::string_view text)
@@ -266,25 +261,25 @@ bool NurZiffern(std::string_view text)
     return true;
 }
 
-ClipboardReading readCoordinates(std::string_view text, Separators separators)
+std::optional<TZwischenablageKoordinaten> readCoordinates(std::string_view text, Separators separators)
 {
     if (text.empty())
-        return {};
+        return std::nullopt;
 
     // Notations 1 and 4 are final once entered (a number that does not fit
     // throws); 2 and 3 hand on to the next notation; 5 is the last resort.
-    if (const auto result = germanCompassWords(text, separators))
-        return found(*result);
-    if (const auto result = englishCompassWords(text, separators))
-        return found(*result);
-    if (const auto result = gridLocator(text))
-        return found(*result);
-    if (const auto result = labelledDecimals(text, separators))
-        return found(*result);
+    if (auto result = germanCompassWords(text, separators))
+        return result;
+    if (auto result = englishCompassWords(text, separators))
+        return result;
+    if (auto result = gridLocator(text))
+        return result;
+    if (auto result = labelledDecimals(text, separators))
+        return result;
     if (contains(text, degreeSign))
-        if (const auto result = lettersAndMinutes(text, separators))
-            return found(*result);
-    return {ClipboardOutcome::NoCoordinates, {}};
+        if (auto result = lettersAndMinutes(text, separators))
+            return result;
+    throw NoCoordinatesError(std::string(noCoordinatesMessage));
 }
 
 } // namespace zelv

@@ -608,12 +608,12 @@ void TF_Haupt::RG_Eingabe_km_mClick()
 void TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick()
 {
     // A conversion error of the reader goes on to the window's guard.
-    const TZwischenablageKoordinaten coordinates =
+    const std::optional<TZwischenablageKoordinaten> coordinates =
         KoordinatenAusZwischenablage(clipboard_, exceptionHandler_.presenter(), separators_);
-    if (coordinates.Format == 0)
+    if (!coordinates)
         return;
-    CE_Laenge->setValue(coordinates.Laenge);
-    CE_Breite->setValue(coordinates.Breite);
+    CE_Laenge->setValue(coordinates->Laenge);
+    CE_Breite->setValue(coordinates->Breite);
     CE_LaengeExit();
     CE_BreiteExit();
 }
