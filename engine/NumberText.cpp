@@ -1,6 +1,7 @@
 #include "NumberText.h"
 
 #include "Exception.h"
+#include "TextUtil.h"
 
 #include <clocale>
 #include <cmath>
@@ -13,20 +14,11 @@
 
 namespace zelv {
 
-namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-} // namespace
-
-bool tryTextToFloat(std::string_view text, Separators separators, Extended& value)
+bool tryTextToFloat(std::string_view whole, Separators separators, Extended& value)
 {
+    const std::string_view text = trimSpaces(whole);
     std::size_t i = 0;
-    std::size_t n = text.size();
-    while (i < n && text[i] == ' ')
-        ++i;
-    while (n > i && text[n - 1] == ' ')
-        --n;
+    const std::size_t n = text.size();
 
     // Rebuild the number in the C form, so no locale and no detour through
     // double is involved; the leading zero makes ".5" and a lone separator
@@ -390,14 +382,8 @@ std::string currencyPattern(std::string_view symbol, unsigned decimals, int plac
 
 std::string normalizeNumberText(std::string_view text, Separators separators)
 {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && text[begin] == ' ')
-        ++begin;
-    while (end > begin && text[end - 1] == ' ')
-        --end;
     std::string out;
-    for (const char c : text.substr(begin, end - begin)) {
+    for (const char c : trimSpaces(text)) {
         if (separators.decimal != separators.group && c == separators.group)
             continue;
         if ((c == '.' || c == ',') && c != separators.decimal && c != separators.group)

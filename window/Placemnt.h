@@ -213,9 +213,6 @@ bool parseStoredFloat(const QString& text, Separators separators, Extended& valu
 // pair of double quotes, which the reader strips again.
 QString quoteStoredText(const QString& text);
 
-// Trims blanks at both ends.
-QString trimBlanks(const QString& text);
-
 } // namespace zelv
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(zelv::TFormPlacement::PlacementOptions)
