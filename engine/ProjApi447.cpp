@@ -176,8 +176,8 @@ std::string applyDefaults(std::string_view definition, DefinitionKeys given, con
     return result;
 }
 
-// The whole file, or nothing when it can't be read: the classic library went
-// on without defaults in that case, and so does this layer.
+// The whole file, or nothing when it can't be read: the classic interface
+// goes on without defaults then, and so does this layer.
 std::string readDefaultsFile(const std::string& path)
 {
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -320,7 +320,7 @@ XY pj_fwd(LP lp, ProjectionHandle projection)
     if (projection == nullptr)
         return errorXY;
     // A projection made from a "+proj=" text takes radians, as the classic
-    // call did; proj_trans hands back HUGE_VAL for a point it can't project.
+    // call does; proj_trans hands back HUGE_VAL for a point it can't project.
     const PJ_COORD out = proj_trans(projection->object.get(), PJ_FWD,
                                     proj_coord(lp.lam, lp.phi, 0, 0));
     return {out.xy.x, out.xy.y};

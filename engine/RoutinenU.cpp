@@ -93,10 +93,10 @@ struct DegreesMinutes {
 // first character after the degree sign that is no digit.  A blank, a
 // control character, "." or "," there is no minute sign (decimal minutes are
 // not read, rather than cut to whole ones).  Wherever a fixed six-character
-// field ending in a minute sign read the minutes, this reads the same; it
-// also reads three-digit degrees with two-digit minutes, where such a field
-// loses the last minute digit, and one-digit degrees with one-digit minutes,
-// which overrun it.
+// field ending in a minute sign would read the minutes, this reads the same;
+// it also reads three-digit degrees with two-digit minutes, where such a
+// field would lose the last minute digit, and one-digit degrees with
+// one-digit minutes, which would overrun it.
 DegreesMinutes englishLongitude(std::string_view text)
 {
     const std::string_view rest = copyFrom(text, 6);

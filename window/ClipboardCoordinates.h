@@ -17,8 +17,8 @@ class ErrorPresenter;
 // - no text (empty, or a picture only): nothing is shown;
 // - a text that no notation fits: the box "Fehler" with "Es befinden sich
 //   keine gültigen Koordinaten in der Zwischenablage!" through `presenter`.
-// The text ends at its first NUL, as the platform's zero-terminated text
-// did.  Throws EConvertError for a number of notation 1 or 4 that does not
+// The text ends at its first NUL, as a zero-terminated platform text does.
+// Throws EConvertError for a number of notation 1 or 4 that does not
 // convert (readCoordinates); nothing is shown then.
 std::optional<TZwischenablageKoordinaten> KoordinatenAusZwischenablage(const Clipboard& clipboard,
                                                                        ErrorPresenter& presenter,

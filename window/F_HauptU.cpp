@@ -280,9 +280,8 @@ void TF_Haupt::fitCaptions()
     // own, so rather than halving the range each guess comes from the widths
     // in the last font tried (within one face they follow the stretch nearly
     // in proportion), kept strictly between the widest stretch known to fit
-    // and the narrowest known not to; that takes two or three fonts where
-    // halving took five.  The first measurement is the default font as the
-    // labels show it, loaded already.
+    // and the narrowest known not to.  The first measurement is the default
+    // font as the labels show it, loaded already.
     QFont condensed = font();
     Measurement last = measure(condensed);
     int stretch = 100;
@@ -450,9 +449,8 @@ void TF_Haupt::BitBtn_kopierenClick()
     clipboard_.setText(E_ZELV->selectedText());
 }
 
-// The handlers below belong to the angle fields, the grid conversions and
-// the clipboard reader; they are wired already and take their work from
-// those modules.
+// The handlers of the angle fields, the grid conversions and the clipboard
+// reader: each reads its fields, calls the engine and writes its fields.
 
 void TF_Haupt::CE_LaengeExit()
 {
