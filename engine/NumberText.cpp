@@ -14,7 +14,7 @@
 
 namespace zelv {
 
-bool tryTextToFloat(std::string_view whole, Separators separators, Extended& value)
+std::optional<Extended> tryTextToFloat(std::string_view whole, Separators separators)
 {
     const std::string_view text = trimSpaces(whole);
     std::size_t i = 0;
@@ -45,7 +45,7 @@ bool tryTextToFloat(std::string_view whole, Separators separators, Extended& val
         }
     }
     if (!anyDigit && !anySeparator)
-        return false;
+        return std::nullopt;
     if (plain.back() == '.')
         plain.pop_back();
 
@@ -61,7 +61,7 @@ bool tryTextToFloat(std::string_view whole, Separators separators, Extended& val
             plain += 'e' + exponent + digits;
     }
     if (i != n)
-        return false;
+        return std::nullopt;
 
     // strtold_l under the C locale: exact to the last bit of the extended
     // value and independent of the process locale that Qt sets.
@@ -69,9 +69,8 @@ bool tryTextToFloat(std::string_view whole, Separators separators, Extended& val
     char* end = nullptr;
     const Extended result = strtold_l(plain.c_str(), &end, cLocale);
     if (end != plain.c_str() + plain.size() || std::isinf(result))
-        return false;
-    value = negative ? -result : result;
-    return true;
+        return std::nullopt;
+    return negative ? -result : result;
 }
 
 void throwConvertError(std::string_view text)
@@ -459,18 +458,18 @@ bool isAcceptableTyping(std::string_view candidate, unsigned decimals, Extended 
     for (const char c : text)
         if (!(c == separators.decimal || c == '+' || c == '-' || isDigit(c) || c == 'E' || c == 'e'))
             return false;
-    Extended value = 0;
-    if (!tryTextToFloat(std::string_view(text).substr(0, 63), separators, value))
+    const std::optional<Extended> value = tryTextToFloat(std::string_view(text).substr(0, 63), separators);
+    if (!value)
         return false;
-    return !(minValue >= 0 && maxValue > 0 && value < 0);
+    return !(minValue >= 0 && maxValue > 0 && *value < 0);
 }
 
 Extended textToFloat(std::string_view text, Separators separators)
 {
-    Extended value = 0;
-    if (!tryTextToFloat(text, separators, value))
+    const std::optional<Extended> value = tryTextToFloat(text, separators);
+    if (!value)
         throwConvertError(text);
-    return value;
+    return *value;
 }
 
 } // namespace zelv

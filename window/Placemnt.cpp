@@ -99,9 +99,10 @@ void assignText(QObject& component, const QMetaProperty& property, ValueKind kin
         property.write(&component, parseStoredInteger(text));
         return;
     }
-    Extended value = 0;
-    if (!parseStoredFloat(text, separators, value))
+    const std::optional<Extended> parsed = parseStoredFloat(text, separators);
+    if (!parsed)
         return;
+    const Extended value = *parsed;
     // A value the property's type cannot hold does not parse for it either.
     switch (kind) {
     case ValueKind::Single:
@@ -140,11 +141,11 @@ QString formatStoredFloat(Extended value, int significantDigits, Separators sepa
     return fromEngineText(text);
 }
 
-bool parseStoredFloat(const QString& text, Separators separators, Extended& value)
+std::optional<Extended> parseStoredFloat(const QString& text, Separators separators)
 {
     std::string local = toEngineText(text);
     std::replace(local.begin(), local.end(), '.', separators.decimal);
-    return tryTextToFloat(local, separators, value);
+    return tryTextToFloat(local, separators);
 }
 
 QString quoteStoredText(const QString& text)

@@ -40,6 +40,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -206,8 +207,8 @@ int parseStoredInteger(const QString& text);
 // 7 float) in the general form, always with "." as decimal point.
 QString formatStoredFloat(Extended value, int significantDigits, Separators separators);
 // Every "." becomes the locale's decimal separator, then the locale's
-// number parser reads it (no group separators).  False when it does not.
-bool parseStoredFloat(const QString& text, Separators separators, Extended& value);
+// number parser reads it (no group separators); nullopt when it does not.
+std::optional<Extended> parseStoredFloat(const QString& text, Separators separators);
 
 // A text that starts and ends with the same quote character gets one more
 // pair of double quotes, which the reader strips again.
