@@ -7,8 +7,7 @@ namespace zelv {
 
 namespace {
 
-// At least eight characters, five decimals, then trimmed: the width only
-// ever adds leading blanks, so the trimmed text is the plain fixed form.
+// Five decimals of the magnitude; the hemisphere letter carries the sign.
 std::string fiveDecimals(Extended value, Separators separators)
 {
     return formatFixed(std::fabs(value), 5, separators);

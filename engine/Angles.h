@@ -1,7 +1,8 @@
 #pragma once
 // Decimal degrees <-> degrees/minutes/seconds, and the one-line location
-// text of a ZELV gazetteer record.  All arithmetic is in extended precision,
-// in the order given below, because the window's fields show its results.
+// text of a ZELV gazetteer record.  The arithmetic is in extended precision,
+// or in whole numbers where said, in the order given below, because the
+// window's fields show its results.
 
 #include "NumberText.h"
 
@@ -21,12 +22,18 @@ Extended wholePart(Extended x);
 Extended fractionPart(Extended x);
 
 // The three steps of decimal to degrees/minutes/seconds, each on the value
-// as the caller has just read it:
-//   degrees = Int(v)
-//   minutes = |Int(Frac(v) * 60)|
-//   seconds = |Frac(Frac(v) * 60) * 60|
+// as the caller has just read it.  The split is made on the angle's decimal
+// digits: |v| rounded to twelve decimal places (a whole number of 1e-12
+// degrees), then
+//   degrees = its whole degrees, with the sign of v (-0 for -1 < v < 0)
+//   minutes = the whole minutes of the rest
+//   seconds = what is left, in seconds
+// so that a value the binary type holds a hair below its decimal form
+// splits as written: 13.4 gives 13, 24, 0, not 13, 23, 59.99999...
 // 10.76943 gives 10, 46, 9.948; -10.76943 gives -10, 46, 9.948; -0.5 gives
 // -0, 30, 0.  No range is applied (10.9999999 gives 10, 59, 59.99964).
+// From |v| = 1e6 on, and for NaN and infinities, the plain extended split
+// is used: Int(v), |Int(Frac(v) * 60)|, |Frac(Frac(v) * 60) * 60|.
 Extended degreesOf(Extended value);
 Extended minutesOf(Extended value);
 Extended secondsOf(Extended value);

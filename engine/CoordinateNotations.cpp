@@ -100,10 +100,7 @@ std::optional<Extended> numberValue(std::string_view number, Separators separato
         text += separators.decimal;
         text += number.substr(integerEnd + 1, maxDecimals);
     }
-    Extended value = 0;
-    if (!tryTextToFloat(text, separators, value))
-        return std::nullopt;
-    return value;
+    return tryTextToFloat(text, separators);
 }
 
 bool hasDecimals(std::string_view number)

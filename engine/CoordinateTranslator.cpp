@@ -3,6 +3,7 @@
 #include "Exception.h"
 #include "Windows1252.h"
 
+#include <cmath>
 #include <filesystem>
 #include <system_error>
 
@@ -11,6 +12,13 @@ namespace zelv {
 namespace {
 
 const char* const initializationFailed = "Initialization of proj toolkit failed!";
+const char* const notProjectable = "Der Punkt kann nicht projiziert werden";
+
+void requireFinite(double a, double b)
+{
+    if (!std::isfinite(a) || !std::isfinite(b))
+        throw GridConversionError(GridFailure::PointNotProjectable, notProjectable);
+}
 
 } // namespace
 
@@ -23,7 +31,7 @@ TCoordinateTranslator::TCoordinateTranslator(const std::string& dataDirectory)
     initialDefinition_ = "+proj=lcc +ellps=WGS84";
     handle_.reset(proj447::pj_init_plus_path(initialDefinition_.c_str(), dataDirectory.c_str()));
     if (!handle_)
-        throw Exception(initializationFailed);
+        throw GridConversionError(GridFailure::DefinitionRejected, initializationFailed);
     dataDirectory_ = dataDirectory;
 }
 
@@ -34,26 +42,29 @@ void TCoordinateTranslator::SetDefinition(const std::string& definition)
     handle_.reset();
     handle_.reset(proj447::pj_init_plus_path(definition.c_str(), dataDirectory_.c_str()));
     if (!handle_)
-        throw Exception(initializationFailed);
+        throw GridConversionError(GridFailure::DefinitionRejected, initializationFailed);
 }
 
 ProjectedPoint TCoordinateTranslator::Forward(double longitude, double latitude) const
 {
     if (!handle_)
-        throw Exception(initializationFailed);
+        throw GridConversionError(GridFailure::ServiceEmpty, initializationFailed);
     const proj447::LP lp{static_cast<double>(longitude * degreesToRadians),
                          static_cast<double>(latitude * degreesToRadians)};
     const proj447::XY xy = proj447::pj_fwd(lp, handle_.get());
+    requireFinite(xy.x, xy.y);
     return {xy.x, xy.y};
 }
 
 GeographicPoint TCoordinateTranslator::Inverse(double x, double y) const
 {
     if (!handle_)
-        throw Exception(initializationFailed);
+        throw GridConversionError(GridFailure::ServiceEmpty, initializationFailed);
     const proj447::LP lp = proj447::pj_inv({x, y}, handle_.get());
-    return {static_cast<double>(lp.lam * radiansToDegrees),
-            static_cast<double>(lp.phi * radiansToDegrees)};
+    const GeographicPoint point{static_cast<double>(lp.lam * radiansToDegrees),
+                                static_cast<double>(lp.phi * radiansToDegrees)};
+    requireFinite(point.Longitude, point.Latitude);
+    return point;
 }
 
 } // namespace zelv

@@ -2,7 +2,8 @@
 // The projection service: the system's one gateway to the projection
 // library.  It holds one projection at a time, converts degrees (its callers'
 // unit) to and from radians (the library's), and passes everything else
-// through untouched.
+// through untouched.  The library's error values stay behind this edge:
+// its callers get a finite result or a GridConversionError.
 
 #include "ProjApi447.h"
 
@@ -33,11 +34,12 @@ public:
     // "proj_def.dat" (its <lcc> section supplies the standard parallels).
     // The directory is a path in the file system's encoding (UTF-8 here); the
     // library looks for its files there and nowhere else.
-    // Throws zelv::Exception:
-    // - "Initialization file \"proj_def.dat\" in path \"<dir>\" not found!",
-    //   with the directory exactly as passed (as Windows-1252 text);
-    // - "Initialization of proj toolkit failed!" when the library rejects the
-    //   start-up definition.
+    // Throws:
+    // - zelv::Exception "Initialization file \"proj_def.dat\" in path
+    //   \"<dir>\" not found!", with the directory exactly as passed (as
+    //   Windows-1252 text);
+    // - GridConversionError DefinitionRejected "Initialization of proj
+    //   toolkit failed!" when the library rejects the start-up definition.
     explicit TCoordinateTranslator(const std::string& dataDirectory);
     ~TCoordinateTranslator();
 
@@ -45,18 +47,21 @@ public:
     TCoordinateTranslator& operator=(const TCoordinateTranslator&) = delete;
 
     // Replaces the projection.  The old one is released first, so a rejected
-    // definition ("Initialization of proj toolkit failed!") leaves the
-    // service empty until the next accepted one.
+    // definition (GridConversionError DefinitionRejected, "Initialization of
+    // proj toolkit failed!") leaves the service empty until the next
+    // accepted one.
     void SetDefinition(const std::string& definition);
 
-    // Degrees in, metres out.  A point the library can't project comes back
-    // as its error value (HUGE_VAL), not as an exception.
-    // Throws "Initialization of proj toolkit failed!" when empty.
+    // Degrees in, metres out, exactly as the library computes them.
+    // Throws GridConversionError:
+    // - PointNotProjectable when either coordinate of the result is not
+    //   finite (the library's error value for a point it can't project);
+    //   the projection stays usable;
+    // - ServiceEmpty "Initialization of proj toolkit failed!" when the
+    //   service holds no projection.
     ProjectedPoint Forward(double longitude, double latitude) const;
 
-    // Metres in, degrees out; the library's error value comes back scaled
-    // (infinite or NaN).  Throws "Initialization of proj toolkit failed!"
-    // when empty.
+    // Metres in, degrees out; throws as Forward.
     GeographicPoint Inverse(double x, double y) const;
 
 private:

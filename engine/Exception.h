@@ -1,7 +1,9 @@
 #pragma once
-// The system's one general failure: it carries a message text and nothing else.
-// Messages are Windows-1252 texts like every text of the engine; the window
-// converts them at its edge.
+// The system's one failure type and its kinds.  Every expected failure is a
+// zelv::Exception carrying a message, a Windows-1252 text like every text
+// of the engine (the window converts it at its edge); a caller that expects
+// one kind catches that kind by type and lets the rest go on to the
+// window's guard, which shows the message.
 
 #include <stdexcept>
 #include <string>
@@ -22,6 +24,31 @@ public:
 
 // A number outside a field's range ("Wert muß zwischen %d und %d liegen").
 class ERangeError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// Why a grid conversion failed.  A caller that tells the user picks its
+// words by the kind, never by the message.
+enum class GridFailure {
+    DefinitionRejected,  // the projection library refused the definition text
+    PointNotProjectable, // the library gave no finite result for the point
+    ValueNotRoundable,   // a grid value is no finite number in the 64-bit integer range
+    ServiceEmpty,        // a projection was asked of a service that holds none
+};
+
+class GridConversionError : public Exception {
+public:
+    GridConversionError(GridFailure kind, const std::string& message) : Exception(message), kind_(kind) {}
+    GridFailure kind() const { return kind_; }
+
+private:
+    GridFailure kind_;
+};
+
+// A clipboard text in which no notation fits; the window shows the message
+// in a box of its own.
+class NoCoordinatesError : public Exception {
 public:
     using Exception::Exception;
 };

@@ -6,6 +6,15 @@
 
 namespace zelv {
 
+namespace {
+
+GridConversionError notRoundable()
+{
+    return GridConversionError(GridFailure::ValueNotRoundable, "Ung\xFC" "ltige Gleitkommaoperation");
+}
+
+} // namespace
+
 int utmZone(Extended longitude)
 {
     const Extended zone = std::trunc((longitude + 180) / 6) + 1;
@@ -44,7 +53,7 @@ std::int64_t roundHalfEven(Extended value)
     // value comes before the conversion, which would be undefined outside it.
     constexpr Extended limit = 9223372036854775808.0L;
     if (!std::isfinite(value))
-        throw Exception("Ung\xFC" "ltige Gleitkommaoperation");
+        throw notRoundable();
     // x - floor(x) is exact, so the half is recognised without error and
     // the result does not depend on the current rounding mode.
     const Extended below = std::floor(value);
@@ -53,7 +62,7 @@ std::int64_t roundHalfEven(Extended value)
     if (rest > 0.5L || (rest == 0.5L && std::fmod(below, 2.0L) != 0))
         rounded = below + 1;
     if (rounded >= limit || rounded < -limit)
-        throw Exception("Ung\xFC" "ltige Gleitkommaoperation");
+        throw notRoundable();
     return static_cast<std::int64_t>(rounded);
 }
 

@@ -29,14 +29,15 @@ std::string utmDefinition(int zone);
 // " +x_0=" + eastingText.  The texts are the fields' edit texts (empty for
 // zero): minutes 0 give "10d" and an easting of 0 in metres leaves " +x_0="
 // at the end, both read right by the library.  Empty degrees alone are
-// written "0", so degrees 0 give "0d30": PROJ reads "d30" as 0 degrees and
-// drops the minutes.  A degree text "-0" stays, giving the meridian -0d30.
+// written "0", so degrees 0 give "0d30", since PROJ reads "d30" as meridian
+// 0 and drops the minutes.  A degree text "-0" stays, giving the meridian -0d30.
 std::string tmercDefinition(const std::string& degreesText, const std::string& minutesText,
                             const std::string& eastingText);
 
 // Round to the nearest integer, an exact half to the even neighbour.
-// Throws zelv::Exception "Ungültige Gleitkommaoperation" (Windows-1252) for NaN,
-// infinities and values outside the 64-bit integer range.
+// Throws GridConversionError ValueNotRoundable "Ungültige
+// Gleitkommaoperation" (Windows-1252) for NaN, infinities and values outside
+// the 64-bit integer range.
 std::int64_t roundHalfEven(Extended value);
 
 // The easting in metres for a value typed in kilometres: the decimal text of

@@ -1,6 +1,7 @@
 #include "NumberText.h"
 
 #include "Exception.h"
+#include "TextUtil.h"
 
 #include <clocale>
 #include <cmath>
@@ -13,20 +14,11 @@
 
 namespace zelv {
 
-namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-} // namespace
-
-bool tryTextToFloat(std::string_view text, Separators separators, Extended& value)
+std::optional<Extended> tryTextToFloat(std::string_view whole, Separators separators)
 {
+    const std::string_view text = trimSpaces(whole);
     std::size_t i = 0;
-    std::size_t n = text.size();
-    while (i < n && text[i] == ' ')
-        ++i;
-    while (n > i && text[n - 1] == ' ')
-        --n;
+    const std::size_t n = text.size();
 
     // Rebuild the number in the C form, so no locale and no detour through
     // double is involved; the leading zero makes ".5" and a lone separator
@@ -53,7 +45,7 @@ bool tryTextToFloat(std::string_view text, Separators separators, Extended& valu
         }
     }
     if (!anyDigit && !anySeparator)
-        return false;
+        return std::nullopt;
     if (plain.back() == '.')
         plain.pop_back();
 
@@ -69,7 +61,7 @@ bool tryTextToFloat(std::string_view text, Separators separators, Extended& valu
             plain += 'e' + exponent + digits;
     }
     if (i != n)
-        return false;
+        return std::nullopt;
 
     // strtold_l under the C locale: exact to the last bit of the extended
     // value and independent of the process locale that Qt sets.
@@ -77,9 +69,8 @@ bool tryTextToFloat(std::string_view text, Separators separators, Extended& valu
     char* end = nullptr;
     const Extended result = strtold_l(plain.c_str(), &end, cLocale);
     if (end != plain.c_str() + plain.size() || std::isinf(result))
-        return false;
-    value = negative ? -result : result;
-    return true;
+        return std::nullopt;
+    return negative ? -result : result;
 }
 
 void throwConvertError(std::string_view text)
@@ -390,14 +381,8 @@ std::string currencyPattern(std::string_view symbol, unsigned decimals, int plac
 
 std::string normalizeNumberText(std::string_view text, Separators separators)
 {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && text[begin] == ' ')
-        ++begin;
-    while (end > begin && text[end - 1] == ' ')
-        --end;
     std::string out;
-    for (const char c : text.substr(begin, end - begin)) {
+    for (const char c : trimSpaces(text)) {
         if (separators.decimal != separators.group && c == separators.group)
             continue;
         if ((c == '.' || c == ',') && c != separators.decimal && c != separators.group)
@@ -473,18 +458,18 @@ bool isAcceptableTyping(std::string_view candidate, unsigned decimals, Extended 
     for (const char c : text)
         if (!(c == separators.decimal || c == '+' || c == '-' || isDigit(c) || c == 'E' || c == 'e'))
             return false;
-    Extended value = 0;
-    if (!tryTextToFloat(std::string_view(text).substr(0, 63), separators, value))
+    const std::optional<Extended> value = tryTextToFloat(std::string_view(text).substr(0, 63), separators);
+    if (!value)
         return false;
-    return !(minValue >= 0 && maxValue > 0 && value < 0);
+    return !(minValue >= 0 && maxValue > 0 && *value < 0);
 }
 
 Extended textToFloat(std::string_view text, Separators separators)
 {
-    Extended value = 0;
-    if (!tryTextToFloat(text, separators, value))
+    const std::optional<Extended> value = tryTextToFloat(text, separators);
+    if (!value)
         throwConvertError(text);
-    return value;
+    return *value;
 }
 
 } // namespace zelv

@@ -4,6 +4,7 @@
 // Windows-1252 byte strings.  The locale's separators are a parameter, never
 // read from the environment here, so every rule runs under any locale.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,8 +29,9 @@ inline constexpr Separators pointSeparators{'.', ','};
 // text exactly as given.
 Extended textToFloat(std::string_view text, Separators separators);
 
-// The same test without throwing: true and the value when the text converts.
-bool tryTextToFloat(std::string_view text, Separators separators, Extended& value);
+// The same conversion without throwing: the value, or nullopt when the text
+// does not convert.
+std::optional<Extended> tryTextToFloat(std::string_view text, Separators separators);
 
 // The conversion error for a text, as textToFloat raises it.
 [[noreturn]] void throwConvertError(std::string_view text);

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <map>
 #include <memory>
-#include <new>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -177,8 +176,8 @@ std::string applyDefaults(std::string_view definition, DefinitionKeys given, con
     return result;
 }
 
-// The whole file, or nothing when it can't be read: the classic library went
-// on without defaults in that case, and so does this layer.
+// The whole file, or nothing when it can't be read: the classic interface
+// goes on without defaults then, and so does this layer.
 std::string readDefaultsFile(const std::string& path)
 {
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -220,9 +219,8 @@ FileIdentity identityOf(const std::string& path)
     return {true, status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim};
 }
 
-// A search directory as the layer uses it.  Creating a PROJ context and
-// setting it up reads configuration files and costs about as much as a
-// fifth of a projection, so each directory gets one context, shared by every
+// A search directory as the layer uses it.  Setting up a PROJ context reads
+// configuration files, so each directory gets one context, shared by every
 // handle made for it; the defaults file is parsed once and read again only
 // when it changes.
 struct SearchDirectory {
@@ -303,22 +301,18 @@ ProjectionHandle pj_init_plus_path(const char* definition, const char* searchDir
 {
     if (definition == nullptr || searchDirectory == nullptr)
         return nullptr;
-    try {
-        auto projection = std::make_unique<Projection>();
-        projection->directory = directoryFor(searchDirectory);
-        if (!projection->directory)
-            return nullptr;
-        DefinitionKeys keys = keysOf(definition);
-        const std::string full = keys.noDefaults
-                                     ? std::string(definition)
-                                     : applyDefaults(definition, std::move(keys), projection->directory->currentDefaults());
-        projection->object.reset(proj_create(projection->directory->context.get(), full.c_str()));
-        if (!projection->object)
-            return nullptr;
-        return projection.release();
-    } catch (const std::bad_alloc&) {
+    auto projection = std::make_unique<Projection>();
+    projection->directory = directoryFor(searchDirectory);
+    if (!projection->directory)
         return nullptr;
-    }
+    DefinitionKeys keys = keysOf(definition);
+    const std::string full = keys.noDefaults
+                                 ? std::string(definition)
+                                 : applyDefaults(definition, std::move(keys), projection->directory->currentDefaults());
+    projection->object.reset(proj_create(projection->directory->context.get(), full.c_str()));
+    if (!projection->object)
+        return nullptr;
+    return projection.release();
 }
 
 XY pj_fwd(LP lp, ProjectionHandle projection)
@@ -326,7 +320,7 @@ XY pj_fwd(LP lp, ProjectionHandle projection)
     if (projection == nullptr)
         return errorXY;
     // A projection made from a "+proj=" text takes radians, as the classic
-    // call did; proj_trans hands back HUGE_VAL for a point it can't project.
+    // call does; proj_trans hands back HUGE_VAL for a point it can't project.
     const PJ_COORD out = proj_trans(projection->object.get(), PJ_FWD,
                                     proj_coord(lp.lam, lp.phi, 0, 0));
     return {out.xy.x, out.xy.y};

@@ -1,7 +1,7 @@
 #pragma once
 // The four classic projection calls (initialise from a definition text and a
 // search directory, forward, inverse, release) on top of the current PROJ
-// API, which no longer offers them.
+// API, which does not offer them.
 //
 // The handles made for one search directory share one PROJ context, whose
 // search path is exactly that directory and which logs nothing to stderr: a
@@ -48,6 +48,8 @@ std::string defaultsFilePath(std::string_view directory);
 // added first (see withDefaults); a defaults file that is missing or
 // unreadable adds nothing, so the definition must then stand on its own.
 // Returns null when either text is null or the library rejects the result.
+// Running out of memory is no rejected definition: std::bad_alloc goes on to
+// the caller.
 ProjectionHandle pj_init_plus_path(const char* definition, const char* searchDirectory);
 
 // Forward projection, radians in, linear unit out, exactly as the library

@@ -1,6 +1,7 @@
 #include "RoutinenU.h"
 
 #include "Exception.h"
+#include "TextUtil.h"
 
 #include <cstddef>
 #include <optional>
@@ -40,19 +41,6 @@ std::string_view copy(std::string_view s, Position from, Position count)
 
 // Everything from position `from` on.
 std::string_view copyFrom(std::string_view s, Position from) { return copy(s, from, length(s)); }
-
-bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 0x20; }
-
-std::string_view trim(std::string_view s)
-{
-    while (!s.empty() && isBlankOrControl(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlankOrControl(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr std::string_view degreeSign = "\xB0";
 constexpr std::string_view sued = "S\xFC" "d";
@@ -105,10 +93,10 @@ struct DegreesMinutes {
 // first character after the degree sign that is no digit.  A blank, a
 // control character, "." or "," there is no minute sign (decimal minutes are
 // not read, rather than cut to whole ones).  Wherever a fixed six-character
-// field ending in a minute sign read the minutes, this reads the same; it
-// also reads three-digit degrees with two-digit minutes, where such a field
-// loses the last minute digit, and one-digit degrees with one-digit minutes,
-// which overrun it.
+// field ending in a minute sign would read the minutes, this reads the same;
+// it also reads three-digit degrees with two-digit minutes, where such a
+// field would lose the last minute digit, and one-digit degrees with
+// one-digit minutes, which would overrun it.
 DegreesMinutes englishLongitude(std::string_view text)
 {
     const std::string_view rest = copyFrom(text, 6);
@@ -121,9 +109,9 @@ DegreesMinutes englishLongitude(std::string_view text)
     if (sign > length(rest))
         return {};
     const char minuteSign = rest[static_cast<std::size_t>(sign - 1)];
-    if (isBlankOrControl(minuteSign) || minuteSign == '.' || minuteSign == ',')
+    if (isBlank(minuteSign) || minuteSign == '.' || minuteSign == ',')
         return {};
-    const std::string_view field = trim(copy(rest, 1, sign));
+    const std::string_view field = trimBlanks(copy(rest, 1, sign));
     const Position degreeInField = pos(degreeSign, field);
     return {copy(field, 1, degreeInField - 1), copy(field, degreeInField + 1, length(field) - 1 - degreeInField)};
 }
@@ -205,7 +193,7 @@ std::string_view takeUntil(std::string_view& t, std::string_view sign)
     const Position p = pos(sign, t);
     if (p == 0)
         return {};
-    const std::string_view part = trim(copy(t, 1, p - 1));
+    const std::string_view part = trimBlanks(copy(t, 1, p - 1));
     t = copyFrom(t, p + 1);
     return part;
 }
@@ -221,10 +209,10 @@ char takeLetter(std::string_view& t)
     return letter;
 }
 
-// Returns nullopt for "no fit": the caller shows the message.
+// Returns nullopt for "no fit": no notation is left to try.
 std::optional<TZwischenablageKoordinaten> lettersAndMinutes(std::string_view text, Separators separators)
 {
-    std::string_view t = trim(text);
+    std::string_view t = trimBlanks(text);
     const std::string_view latitudeDegrees = takeUntil(t, degreeSign);
     const std::string_view latitudeMinutes = takeUntil(t, "'");
     const char latitudeLetter = takeLetter(t);
@@ -249,11 +237,6 @@ std::optional<TZwischenablageKoordinaten> lettersAndMinutes(std::string_view tex
     return result;
 }
 
-ClipboardReading found(const TZwischenablageKoordinaten& coordinates)
-{
-    return {ClipboardOutcome::Coordinates, coordinates};
-}
-
 } // namespace
 
 bool NurZiffern(std::string_view text)
@@ -266,25 +249,25 @@ bool NurZiffern(std::string_view text)
     return true;
 }
 
-ClipboardReading readCoordinates(std::string_view text, Separators separators)
+std::optional<TZwischenablageKoordinaten> readCoordinates(std::string_view text, Separators separators)
 {
     if (text.empty())
-        return {};
+        return std::nullopt;
 
     // Notations 1 and 4 are final once entered (a number that does not fit
     // throws); 2 and 3 hand on to the next notation; 5 is the last resort.
-    if (const auto result = germanCompassWords(text, separators))
-        return found(*result);
-    if (const auto result = englishCompassWords(text, separators))
-        return found(*result);
-    if (const auto result = gridLocator(text))
-        return found(*result);
-    if (const auto result = labelledDecimals(text, separators))
-        return found(*result);
+    if (auto result = germanCompassWords(text, separators))
+        return result;
+    if (auto result = englishCompassWords(text, separators))
+        return result;
+    if (auto result = gridLocator(text))
+        return result;
+    if (auto result = labelledDecimals(text, separators))
+        return result;
     if (contains(text, degreeSign))
-        if (const auto result = lettersAndMinutes(text, separators))
-            return found(*result);
-    return {ClipboardOutcome::NoCoordinates, {}};
+        if (auto result = lettersAndMinutes(text, separators))
+            return result;
+    throw NoCoordinatesError(std::string(noCoordinatesMessage));
 }
 
 } // namespace zelv

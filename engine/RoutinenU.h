@@ -18,34 +18,21 @@
 #include "NumberText.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace zelv {
 
-// The reader's result.  Laenge (longitude) is east positive, Breite
-// (latitude) north positive, both in decimal degrees.  Format is 0 when
-// nothing was read, else the number (1..5) of the recognised notation; the
-// two values mean something only then.
+// A position read from a text.  Laenge (longitude) is east positive, Breite
+// (latitude) north positive, both in decimal degrees; Format is the number
+// (1..5) of the notation it was read in.
 struct TZwischenablageKoordinaten {
     double Laenge = 0;
     double Breite = 0;
     std::int32_t Format = 0;
 };
 
-// How a text turned out.  An empty text is no error and gets no message;
-// a text in which no notation fits gets noCoordinatesMessage.
-enum class ClipboardOutcome {
-    EmptyText,
-    NoCoordinates,
-    Coordinates,
-};
-
-struct ClipboardReading {
-    ClipboardOutcome outcome = ClipboardOutcome::EmptyText;
-    TZwischenablageKoordinaten coordinates;  // Format 0 unless outcome is Coordinates
-};
-
-// The error box for ClipboardOutcome::NoCoordinates (Windows-1252 texts).
+// The error box for a text in which no notation fits (Windows-1252 texts).
 inline constexpr std::string_view noCoordinatesTitle = "Fehler";
 inline constexpr std::string_view noCoordinatesMessage =
     "Es befinden sich keine g\xFC" "ltigen Koordinaten in der Zwischenablage!";
@@ -53,14 +40,16 @@ inline constexpr std::string_view noCoordinatesMessage =
 // True when the text is not empty and holds only the digits 0 to 9.
 bool NurZiffern(std::string_view text);
 
-// Reads a coordinate pair out of a Windows-1252 text.  Decimal numbers
-// (notations 1 and 4) are written with the decimal point whatever the
-// locale; it becomes separators.decimal before the general number
-// conversion, whose error text then names the number.  Throws
-// EConvertError "'%s' ist kein gültiger Gleitkommawert" when notation 1 or 4
-// is entered and a number of it does not convert (later notations are then
-// not tried), and when a digit run of notation 2 or 5 is too long for any
-// floating-point value.
-ClipboardReading readCoordinates(std::string_view text, Separators separators);
+// Reads a coordinate pair out of a Windows-1252 text: the position, or
+// nullopt for the empty text, which is nothing to read and no error.
+// Decimal numbers (notations 1 and 4) are written with the decimal point
+// whatever the locale; it becomes separators.decimal before the general
+// number conversion, whose error text then names the number.  Throws:
+// - NoCoordinatesError with noCoordinatesMessage when no notation fits;
+// - EConvertError "'%s' ist kein gültiger Gleitkommawert" when notation 1
+//   or 4 is entered and a number of it does not convert (later notations
+//   are then not tried), and when a digit run of notation 2 or 5 is too
+//   long for any floating-point value.
+std::optional<TZwischenablageKoordinaten> readCoordinates(std::string_view text, Separators separators);
 
 } // namespace zelv

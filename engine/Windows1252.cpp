@@ -1,10 +1,11 @@
 #include "Windows1252.h"
 
+#include "Exception.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 #include <memory>
-#include <stdexcept>
 
 namespace zelv {
 
@@ -19,7 +20,7 @@ IconvHandle openConverter(const char* to, const char* from)
 {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
-        throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
+        throw Exception(std::string("iconv cannot convert from ") + from + " to " + to);
     return IconvHandle(cd);
 }
 

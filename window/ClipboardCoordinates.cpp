@@ -3,23 +3,25 @@
 #include "Clipboard.h"
 #include "EngineText.h"
 #include "ErrorPresenter.h"
+#include "Exception.h"
 
 namespace zelv {
 
-TZwischenablageKoordinaten KoordinatenAusZwischenablage(const Clipboard& clipboard, ErrorPresenter& presenter,
-                                                        Separators separators)
+std::optional<TZwischenablageKoordinaten> KoordinatenAusZwischenablage(const Clipboard& clipboard,
+                                                                       ErrorPresenter& presenter,
+                                                                       Separators separators)
 {
     QString text = clipboard.text();
     const qsizetype end = text.indexOf(QChar(u'\0'));
     if (end >= 0)
         text.truncate(end);
 
-    const ClipboardReading reading = readCoordinates(toEngineText(text), separators);
-    if (reading.outcome == ClipboardOutcome::NoCoordinates)
-        presenter.showError(fromEngineText(noCoordinatesTitle), fromEngineText(noCoordinatesMessage));
-    if (reading.outcome != ClipboardOutcome::Coordinates)
-        return {};
-    return reading.coordinates;
+    try {
+        return readCoordinates(toEngineText(text), separators);
+    } catch (const NoCoordinatesError& error) {
+        presenter.showError(fromEngineText(noCoordinatesTitle), fromEngineText(error.message()));
+        return std::nullopt;
+    }
 }
 
 } // namespace zelv

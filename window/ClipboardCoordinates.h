@@ -6,20 +6,22 @@
 #include "NumberText.h"
 #include "RoutinenU.h"
 
+#include <optional>
+
 namespace zelv {
 
 class Clipboard;
 class ErrorPresenter;
 
-// The clipboard's coordinate pair; Format 0 when there is none.
-// - No text (empty, or a picture only): Format 0, nothing shown.
-// - A text that no notation fits: the box "Fehler" with "Es befinden sich
-//   keine gültigen Koordinaten in der Zwischenablage!" through `presenter`,
-//   then Format 0.
-// The text ends at its first NUL, as the platform's zero-terminated text
-// did.  Throws what readCoordinates throws (EConvertError for a number of
-// notation 1 or 4 that does not convert); nothing is shown then.
-TZwischenablageKoordinaten KoordinatenAusZwischenablage(const Clipboard& clipboard, ErrorPresenter& presenter,
-                                                        Separators separators);
+// The clipboard's coordinate pair, or nullopt when there is none:
+// - no text (empty, or a picture only): nothing is shown;
+// - a text that no notation fits: the box "Fehler" with "Es befinden sich
+//   keine gültigen Koordinaten in der Zwischenablage!" through `presenter`.
+// The text ends at its first NUL, as a zero-terminated platform text does.
+// Throws EConvertError for a number of notation 1 or 4 that does not
+// convert (readCoordinates); nothing is shown then.
+std::optional<TZwischenablageKoordinaten> KoordinatenAusZwischenablage(const Clipboard& clipboard,
+                                                                       ErrorPresenter& presenter,
+                                                                       Separators separators);
 
 } // namespace zelv

@@ -1,5 +1,8 @@
 #include "ElSpinEdit.h"
 
+#include "EngineText.h"
+#include "TextUtil.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -14,20 +17,9 @@ namespace {
 
 // A whole number as the field takes it: an optional sign and decimal digits,
 // nothing else, within the 32-bit range.
-bool parseWholeNumber(const QString& text, int& value)
+std::optional<int> wholeNumberOf(const QString& text)
 {
-    int i = 0;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
-        ++i;
-    if (i == text.size())
-        return false;
-    for (int j = i; j < text.size(); ++j) {
-        if (text[j] < u'0' || text[j] > u'9')
-            return false;
-    }
-    bool ok = false;
-    value = text.toInt(&ok, 10);
-    return ok;
+    return parseInteger(toEngineText(text));
 }
 
 constexpr int buttonWidth = 16;
@@ -152,9 +144,9 @@ void TElSpinEdit::userEdited(const QString& text)
     // in range is taken at once.  Anything else is undone to the last value.
     if (text.isEmpty() || text == QStringLiteral("-"))
         return;
-    int number = 0;
-    if (parseWholeNumber(text, number) && number >= minValue_ && number <= maxValue_) {
-        value_ = number;
+    const std::optional<int> number = wholeNumberOf(text);
+    if (number && *number >= minValue_ && *number <= maxValue_) {
+        value_ = *number;
         return;
     }
     const int caret = caretBeforeEdit_;
@@ -164,8 +156,8 @@ void TElSpinEdit::userEdited(const QString& text)
 
 void TElSpinEdit::settleText()
 {
-    int number = 0;
-    value_ = parseWholeNumber(text(), number) ? clamped(number) : minValue_;
+    const std::optional<int> number = wholeNumberOf(text());
+    value_ = number ? clamped(*number) : minValue_;
     setText(QString::number(value_));
 }
 

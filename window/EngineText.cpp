@@ -1,5 +1,6 @@
 #include "EngineText.h"
 
+#include "TextUtil.h"
 #include "Windows1252.h"
 
 #include <algorithm>
@@ -38,6 +39,14 @@ std::string toEngineText(const QString& text)
         bytes[static_cast<std::size_t>(i)] = static_cast<char>(code);
     }
     return bytes;
+}
+
+QString trimBlanks(const QString& text)
+{
+    const QStringView view(text);
+    const std::u16string_view whole(view.utf16(), static_cast<std::size_t>(view.size()));
+    const std::u16string_view trimmed = trimBlanks(whole);
+    return text.sliced(trimmed.data() - whole.data(), static_cast<qsizetype>(trimmed.size()));
 }
 
 Separators separatorsOf(const QLocale& locale)

@@ -14,6 +14,10 @@ namespace zelv {
 QString fromEngineText(std::string_view windows1252);
 std::string toEngineText(const QString& text);
 
+// The text without blanks (codes up to 0x20) at either end: the engine's
+// trimBlanks on Qt's text.
+QString trimBlanks(const QString& text);
+
 // The separators of a locale, as the engine takes them.  The window asks for
 // QLocale::system() in one place and hands the result on.
 Separators separatorsOf(const QLocale& locale);

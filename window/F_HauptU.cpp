@@ -8,7 +8,8 @@
 #include "CurrEdit.h"
 #include "ElSpinEdit.h"
 #include "EngineText.h"
-#include "GridConversion.h"
+#include "Exception.h"
+#include "GridWorkflows.h"
 #include "MapLink.h"
 #include "Placemnt.h"
 #include "RadioGroup.h"
@@ -333,9 +334,8 @@ void TF_Haupt::fitCaptions()
     // own, so rather than halving the range each guess comes from the widths
     // in the last font tried (within one face they follow the stretch nearly
     // in proportion), kept strictly between the widest stretch known to fit
-    // and the narrowest known not to; that takes two or three fonts where
-    // halving took five.  The first measurement is the default font as the
-    // labels show it, loaded already.
+    // and the narrowest known not to.  The first measurement is the default
+    // font as the labels show it, loaded already.
     QFont condensed = font();
     Measurement last = measure(condensed);
     int stretch = 100;
@@ -509,9 +509,8 @@ void TF_Haupt::BitBtn_kopierenClick()
     clipboard_.setText(E_ZELV->selectedText());
 }
 
-// The handlers below belong to the angle fields, the grid conversions and
-// the clipboard reader; they are wired already and take their work from
-// those modules.
+// The handlers of the angle fields, the grid conversions and the clipboard
+// reader: each reads its fields, calls the engine and writes its fields.
 
 void TF_Haupt::CE_LaengeExit()
 {
@@ -588,21 +587,15 @@ void TF_Haupt::showLocationText()
 namespace {
 
 // The conversions' guard: a definition the library rejects, a point it can't
-// project or a value no field can take ends the conversion where it stands,
-// without a word.
+// project or a grid value that can't be rounded ends the conversion where it
+// stands, without a word.  Any other failure goes on to the handler's guard.
 template <class F>
-void dropFailure(F&& conversion) noexcept
+void dropGridFailure(F&& conversion)
 {
     try {
         conversion();
-    } catch (...) {
+    } catch (const GridConversionError&) {
     }
-}
-
-bool isKilometres(const TRadioGroup& unit)
-{
-    // "m" is every other index, none selected included.
-    return unit.ItemIndex() == 0;
 }
 
 } // namespace
@@ -611,18 +604,11 @@ void TF_Haupt::BitBtn_LL_UTMClick()
 {
     if (!coordinateTranslator_)
         return; // no service since the start: nothing to convert with
-    dropFailure([this] {
-        const int zone = utmZone(CE_Laenge->Value());
-        coordinateTranslator_->SetDefinition(utmDefinition(zone));
-        const ProjectedPoint point = coordinateTranslator_->Forward(static_cast<double>(CE_Laenge->Value()),
-                                                                    static_cast<double>(CE_Breite->Value()));
-        // Both rounded before anything is written: a point the library can't
-        // project throws here, and the zone must not change alone.
-        const std::int64_t easting = roundHalfEven(point.X);
-        const std::int64_t northing = roundHalfEven(point.Y);
-        ElSE_Zone->setValue(zone);
-        CE_Rechts->setValue(static_cast<Extended>(easting));
-        CE_Hoch->setValue(static_cast<Extended>(northing));
+    dropGridFailure([this] {
+        const UtmPoint utm = utmForward(*coordinateTranslator_, CE_Laenge->Value(), CE_Breite->Value());
+        ElSE_Zone->setValue(utm.zone);
+        CE_Rechts->setValue(static_cast<Extended>(utm.easting));
+        CE_Hoch->setValue(static_cast<Extended>(utm.northing));
     });
 }
 
@@ -630,11 +616,9 @@ void TF_Haupt::BitBtn_UTM_LLClick()
 {
     if (!coordinateTranslator_)
         return;
-    dropFailure([this] {
-        coordinateTranslator_->SetDefinition(utmDefinition(ElSE_Zone->Value()));
-        const GeographicPoint point = coordinateTranslator_->Inverse(static_cast<double>(CE_Rechts->Value()),
-                                                                     static_cast<double>(CE_Hoch->Value()));
-        showLatitudeLongitude(point.Longitude, point.Latitude);
+    dropGridFailure([this] {
+        showLatitudeLongitude(
+            utmInverse(*coordinateTranslator_, ElSE_Zone->Value(), CE_Rechts->Value(), CE_Hoch->Value()));
     });
     // After a failure too: the angle fields and the text follow the decimal fields.
     CE_LaengeExit();
@@ -645,56 +629,50 @@ void TF_Haupt::BitBtn_TMERC_LLClick()
 {
     if (!coordinateTranslator_)
         return;
-    dropFailure([this] {
-        const bool kilometres = isKilometres(*RG_Eingabe_km_m);
-        const std::string degrees = toEngineText(CE_TMERC_Laenge_Grad->Text());
-        const std::string minutes = toEngineText(CE_TMERC_Laenge_Minuten->Text());
-        const std::string easting = kilometres ? metresTextFromKilometres(CE_TMERC_BezugsRechts->Value())
-                                               : toEngineText(CE_TMERC_BezugsRechts->Text());
-        coordinateTranslator_->SetDefinition(tmercDefinition(degrees, minutes, easting));
-        const Extended factor = kilometres ? 1000 : 1;
-        const GeographicPoint point =
-            coordinateTranslator_->Inverse(static_cast<double>(CE_TMERC_Rechts->Value() * factor),
-                                           static_cast<double>(CE_TMERC_Hoch->Value() * factor));
-        showLatitudeLongitude(point.Longitude, point.Latitude);
+    dropGridFailure([this] {
+        const TmGrid grid{
+            .meridianDegreesText = toEngineText(CE_TMERC_Laenge_Grad->Text()),
+            .meridianMinutesText = toEngineText(CE_TMERC_Laenge_Minuten->Text()),
+            .referenceEasting = CE_TMERC_BezugsRechts->Value(),
+            .referenceEastingText = toEngineText(CE_TMERC_BezugsRechts->Text()),
+            .unit = gridUnitOfIndex(RG_Eingabe_km_m->ItemIndex()),
+        };
+        showLatitudeLongitude(
+            tmInverse(*coordinateTranslator_, grid, CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value()));
     });
     CE_LaengeExit();
     CE_BreiteExit();
 }
 
-void TF_Haupt::showLatitudeLongitude(double longitude, double latitude)
+void TF_Haupt::showLatitudeLongitude(const GeographicPoint& point)
 {
-    // A point the library could not invert comes back infinite or NaN: a
-    // failed conversion, which leaves both decimal fields as they were.
-    if (!std::isfinite(longitude) || !std::isfinite(latitude))
-        return;
-    CE_Laenge->setValue(longitude);
-    CE_Breite->setValue(latitude);
+    CE_Laenge->setValue(point.Longitude);
+    CE_Breite->setValue(point.Latitude);
 }
 
 void TF_Haupt::RG_Eingabe_km_mClick()
 {
-    // The switch does not know the previous unit: every run scales.  Values
-    // first, so that each is scaled at the decimals it was typed with.
+    // Values first, so that each is scaled at the decimals it was typed with.
     TCurrencyEdit* const fields[] = {CE_TMERC_BezugsRechts, CE_TMERC_Rechts, CE_TMERC_Hoch};
-    const bool kilometres = isKilometres(*RG_Eingabe_km_m);
+    const GridUnit unit = gridUnitOfIndex(RG_Eingabe_km_m->ItemIndex());
+    const GridUnitFormat format = gridUnitFormat(unit);
     for (TCurrencyEdit* field : fields)
-        field->setValue(kilometres ? field->Value() / 1000 : field->Value() * 1000);
+        field->setValue(scaledIntoUnit(field->Value(), unit));
     for (TCurrencyEdit* field : fields)
-        field->setDecimalPlaces(kilometres ? 3 : 0);
+        field->setDecimalPlaces(format.decimalPlaces);
     for (TCurrencyEdit* field : fields)
-        field->setDisplayFormat(kilometres ? QStringLiteral("#0.000") : QStringLiteral("#######"));
+        field->setDisplayFormat(fromEngineText(format.displayFormat));
 }
 
 void TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick()
 {
     // A conversion error of the reader goes on to the window's guard.
-    const TZwischenablageKoordinaten coordinates =
+    const std::optional<TZwischenablageKoordinaten> coordinates =
         KoordinatenAusZwischenablage(clipboard_, exceptionHandler_.presenter(), separators_);
-    if (coordinates.Format == 0)
+    if (!coordinates)
         return;
-    CE_Laenge->setValue(coordinates.Laenge);
-    CE_Breite->setValue(coordinates.Breite);
+    CE_Laenge->setValue(coordinates->Laenge);
+    CE_Breite->setValue(coordinates->Breite);
     CE_LaengeExit();
     CE_BreiteExit();
 }

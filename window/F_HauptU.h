@@ -18,6 +18,7 @@ namespace zelv {
 
 class Clipboard;
 class TCoordinateTranslator;
+struct GeographicPoint;
 class TCurrencyEdit;
 class TElSpinEdit;
 class TFormStorage;
@@ -156,8 +157,8 @@ private:
                             TCurrencyEdit& seconds);
     void showLocationText();
     // The result of a conversion back to latitude/longitude into the decimal
-    // fields; one that is not finite leaves both as they are.
-    void showLatitudeLongitude(double longitude, double latitude);
+    // fields.
+    void showLatitudeLongitude(const GeographicPoint& point);
 
     ExceptionHandler exceptionHandler_;
     Clipboard& clipboard_;

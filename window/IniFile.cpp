@@ -1,5 +1,7 @@
 #include "IniFile.h"
 
+#include "TextUtil.h"
+
 #include <algorithm>
 
 #include <QDir>
@@ -12,17 +14,11 @@ namespace zelv {
 
 namespace {
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
+// Blanks are bytes up to 0x20; no byte of a multi-byte UTF-8 character is one.
 QByteArrayView trimmed(QByteArrayView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.sliced(begin, end - begin);
+    const std::string_view bytes = trimBlanks(std::string_view(text.data(), static_cast<std::size_t>(text.size())));
+    return QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 // Where parsing of a line starts: after the blanks, and on the first line

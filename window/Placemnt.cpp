@@ -4,6 +4,7 @@
 #include "ErrorPresenter.h"
 #include "Exception.h"
 #include "IniFile.h"
+#include "TextUtil.h"
 
 #include <QDir>
 #include <QEvent>
@@ -22,8 +23,6 @@ namespace zelv {
 namespace {
 
 const QString formVersionKey = QStringLiteral("FormVersion");
-
-bool isBlank(QChar c) { return c.unicode() <= ' '; }
 
 // How a property's value becomes text, by the property's type.
 enum class ValueKind { None, Integer, Single, Double, Extended };
@@ -100,9 +99,10 @@ void assignText(QObject& component, const QMetaProperty& property, ValueKind kin
         property.write(&component, parseStoredInteger(text));
         return;
     }
-    Extended value = 0;
-    if (!parseStoredFloat(text, separators, value))
+    const std::optional<Extended> parsed = parseStoredFloat(text, separators);
+    if (!parsed)
         return;
+    const Extended value = *parsed;
     // A value the property's type cannot hold does not parse for it either.
     switch (kind) {
     case ValueKind::Single:
@@ -122,30 +122,7 @@ void assignText(QObject& component, const QMetaProperty& property, ValueKind kin
     }
 }
 
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
-
 } // namespace
-
-QString trimBlanks(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.sliced(begin, end - begin);
-}
 
 QString formatStoredInteger(int value)
 {
@@ -154,35 +131,7 @@ QString formatStoredInteger(int value)
 
 int parseStoredInteger(const QString& text)
 {
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    bool negative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    int base = 10;
-    if (i < n && (text[i] == u'$' || text[i] == u'x' || text[i] == u'X')) {
-        base = 16;
-        ++i;
-    } else if (i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i == n)
-        return 0;
-    const qint64 limit = negative ? -qint64{std::numeric_limits<int>::min()}
-                                  : qint64{std::numeric_limits<int>::max()};
-    qint64 magnitude = 0;
-    for (; i < n; ++i) {
-        const int digit = hexDigit(text[i]);
-        if (digit < 0 || digit >= base)
-            return 0;
-        magnitude = magnitude * base + digit;
-        if (magnitude > limit)
-            return 0;
-    }
-    return static_cast<int>(negative ? -magnitude : magnitude);
+    return parseInteger(toEngineText(text), IntegerNotation::DecimalOrHex).value_or(0);
 }
 
 QString formatStoredFloat(Extended value, int significantDigits, Separators separators)
@@ -192,11 +141,11 @@ QString formatStoredFloat(Extended value, int significantDigits, Separators sepa
     return fromEngineText(text);
 }
 
-bool parseStoredFloat(const QString& text, Separators separators, Extended& value)
+std::optional<Extended> parseStoredFloat(const QString& text, Separators separators)
 {
     std::string local = toEngineText(text);
     std::replace(local.begin(), local.end(), '.', separators.decimal);
-    return tryTextToFloat(local, separators, value);
+    return tryTextToFloat(local, separators);
 }
 
 QString quoteStoredText(const QString& text)
@@ -398,7 +347,7 @@ void TFormStorage::restoreEntries(const IniFile& file, const QString& section)
             const std::optional<QString> stored = file.value(section, keyOf(*component, property));
             if (stored)
                 assignText(*component, property, kind, trimBlanks(*stored), separators());
-        } catch (...) {
+        } catch (const Exception&) {
             // One value that cannot be set keeps what it has; the rest go on.
         }
     }

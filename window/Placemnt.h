@@ -40,6 +40,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -110,8 +111,10 @@ public:
     void ownerDestroying() noexcept;
 
     // Reads the file and assigns the stored values.  Never fails on the
-    // file's content: what cannot be read keeps its current value.  Clears
-    // the saved flag and sets the restored flag.
+    // file's content: what cannot be read keeps its current value, and so
+    // does a control whose setter throws zelv::Exception; the other values
+    // are assigned all the same.  Anything else a setter throws goes on to
+    // the caller.  Clears the saved flag and sets the restored flag.
     void RestoreSettings();
 
     // Writes "FormVersion" and the stored values in one atomic replacement
@@ -204,15 +207,12 @@ int parseStoredInteger(const QString& text);
 // 7 float) in the general form, always with "." as decimal point.
 QString formatStoredFloat(Extended value, int significantDigits, Separators separators);
 // Every "." becomes the locale's decimal separator, then the locale's
-// number parser reads it (no group separators).  False when it does not.
-bool parseStoredFloat(const QString& text, Separators separators, Extended& value);
+// number parser reads it (no group separators); nullopt when it does not.
+std::optional<Extended> parseStoredFloat(const QString& text, Separators separators);
 
 // A text that starts and ends with the same quote character gets one more
 // pair of double quotes, which the reader strips again.
 QString quoteStoredText(const QString& text);
-
-// Trims blanks at both ends.
-QString trimBlanks(const QString& text);
 
 } // namespace zelv
 

@@ -24,8 +24,8 @@ TEST(DegreesMinutesSeconds, FromDecimal)
         {-0.5L, -0.0L, 30, 0},
         {-0.0001L, -0.0L, 0, 0.36L},
         {0.5L, 0, 30, 0},
-        // split on the decimal digits: these used to come out one minute
-        // short, with 59.99999... seconds, from their binary representation
+        // split on the decimal digits: their binary representation lies a
+        // hair below, which a plain split turns into 59.99999... seconds
         {13.4L, 13, 24, 0},
         {-13.4L, -13, 24, 0},
         {52.516667L, 52, 31, 0.0012L},
@@ -71,7 +71,7 @@ TEST(DegreesMinutesSeconds, ToDecimal)
         {-10, 46, 9.9L, -10.769416666666666667L, "-10.769417"},
         {50, 24, 53.4L, 50.414833333333333333L, "50.414833"},
         {0, 30, 0, 0.5L, "0.500000"},
-        // -0 degrees used to lose the sign: -0 30 0 came back as +0.5
+        // -0 degrees carry the sign: deciding by d < 0 would give +0.5
         {-0.0L, 30, 0, -0.5L, "-0.500000"},
         {-0.0L, 0, 0.36L, -0.0001L, "-0.000100"},
         {-180, 0, 0, -180, "-180.000000"},

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace zelv {
@@ -44,25 +45,20 @@ void check(const Row& row)
     SCOPED_TRACE("text [" + row.text + "] decimal '" + row.separators.decimal + "' " + row.note);
     const Expected& e = row.expected;
     try {
-        const ClipboardReading r = readCoordinates(row.text, row.separators);
-        ASSERT_NE(e.kind, Kind::ConvertError) << "no conversion error; read format " << r.coordinates.Format;
-        switch (e.kind) {
-        case Kind::Read:
-            EXPECT_EQ(r.outcome, ClipboardOutcome::Coordinates);
-            EXPECT_EQ(r.coordinates.Format, e.format);
-            EXPECT_NEAR(r.coordinates.Laenge, e.laenge, 1e-12);
-            EXPECT_NEAR(r.coordinates.Breite, e.breite, 1e-12);
-            break;
-        case Kind::Message:
-        case Kind::Silent:
-            EXPECT_EQ(r.outcome, e.kind == Kind::Message ? ClipboardOutcome::NoCoordinates : ClipboardOutcome::EmptyText);
-            EXPECT_EQ(r.coordinates.Format, 0);
-            EXPECT_EQ(r.coordinates.Laenge, 0);
-            EXPECT_EQ(r.coordinates.Breite, 0);
-            break;
-        case Kind::ConvertError:
-            break;
+        const std::optional<TZwischenablageKoordinaten> r = readCoordinates(row.text, row.separators);
+        ASSERT_TRUE(e.kind == Kind::Read || e.kind == Kind::Silent)
+            << "read " << (r ? "format " + std::to_string(r->Format) : "nothing");
+        if (e.kind == Kind::Silent) {
+            EXPECT_FALSE(r.has_value());
+            return;
         }
+        ASSERT_TRUE(r.has_value());
+        EXPECT_EQ(r->Format, e.format);
+        EXPECT_NEAR(r->Laenge, e.laenge, 1e-12);
+        EXPECT_NEAR(r->Breite, e.breite, 1e-12);
+    } catch (const NoCoordinatesError& error) {
+        ASSERT_EQ(e.kind, Kind::Message) << "unexpected message";
+        EXPECT_EQ(error.message(), noCoordinatesMessage);
     } catch (const EConvertError& error) {
         ASSERT_EQ(e.kind, Kind::ConvertError) << "unexpected conversion error " << error.what();
         EXPECT_EQ(error.message(), e.error);
@@ -92,16 +88,16 @@ TEST(ClipboardReader, TableOfTexts)
         {de, "East 12\xB0" "34' North 51\xB0" "23'", reads(2, 12 + min34, 51 + min23)},
         {de, "West 12\xB0" "34' South 51\xB0" "23'", reads(2, -12 - min34, -51 - min23)},
         {de, "East 112\xB0" "34' North 51\xB0" "23'", reads(2, 112 + min34, 51 + min23),
-         "mended: all minute digits are read (a fixed field gave 112.05)"},
+         "all minute digits are read, also past a six-character field"},
         {de, "East 1\xB0" "34' North 51\xB0" "23'", reads(2, 1 + min34, 51 + min23)},
         {de, "East 12\xB0" "3' North 51\xB0" "23'", reads(2, 12.05, 51 + min23)},
         {de, "East 1\xB0" "3' North 51\xB0" "3'", reads(2, 1.05, 51.05),
-         "mended: one-digit degrees and minutes (a fixed field overran them and fell through)"},
+         "one-digit degrees and minutes: the field ends at the minute sign"},
         {de, "West  1\xB0" "34' North 5\xB0" "2'", reads(2, -1 - min34, 5 + 2.0 / 60), "blank before the degrees"},
         {de, "East 12\xB0" "34\x92 North 51\xB0" "23\x92", reads(2, 12 + min34, 51 + min23), "typographic apostrophe"},
         {de, "East 12\xB0" "34.5' North 51\xB0" "23'", message(),
-         "mended: decimal minutes are refused (a fixed field cut them to 34)"},
-        {de, "East 12\xB0" "34 North 51\xB0" "23'", message(), "mended: no minute sign (a fixed field read 12.05)"},
+         "decimal minutes are refused rather than cut to whole ones"},
+        {de, "East 12\xB0" "34 North 51\xB0" "23'", message(), "no minute sign, no minutes"},
         {de, "East 12\xB0" "34' North 51\xB0" "23", reads(2, 12 + min34, 51 + 2.0 / 60),
          "the latitude minutes end one character before the end"},
         {de, "East 12\xB0" "34' North 51\xB0", message(), "ends right after the degree sign"},
@@ -158,9 +154,9 @@ TEST(ClipboardReader, TableOfTexts)
 
         // Under a locale with the decimal point.
         {pt, "13.405 Ost, 52.52 Nord", reads(1, 13.405, 52.52),
-         "mended: the point stays the decimal separator (was a conversion error for 13,405)"},
-        {pt, "Lat: 51:15:00N (51.25) Lon: 1:30:00W (-1.5)", reads(4, -1.5, 51.25), "mended likewise"},
-        {pt, "13.405\xB0 Ost, 52.52\xB0 Nord", notAFloat("13.405\xB0"), "mended: the error names the number as written"},
+         "the point becomes the locale's separator: the text reads under every locale"},
+        {pt, "Lat: 51:15:00N (51.25) Lon: 1:30:00W (-1.5)", reads(4, -1.5, 51.25), "likewise"},
+        {pt, "13.405\xB0 Ost, 52.52\xB0 Nord", notAFloat("13.405\xB0"), "the error names the number as written"},
         {pt, "13,405 Ost, 52,52 Nord", notAFloat("13,405")},
         {pt, "East 12\xB0" "34' North 51\xB0" "23'", reads(2, 12 + min34, 51 + min23)},
         {pt, "JO62QM", reads(3, 13 + 1.0 / 3, 52.5)},
@@ -189,11 +185,11 @@ TEST(ClipboardReader, ReadsOnlyInsideItsText)
     // Texts cut out of a longer buffer: the reader must stop at the cut.
     const std::string buffer = "52\xB0" "31'N 13\xB0" "24'O";
     const std::string_view cut(buffer.data(), buffer.size() - 1);
-    EXPECT_EQ(readCoordinates(cut, germanSeparators).outcome, ClipboardOutcome::NoCoordinates);
+    EXPECT_THROW(readCoordinates(cut, germanSeparators), NoCoordinatesError);
 
     const std::string east = "East 12\xB0" "34' North 51\xB0" "23'";
     const std::string_view cutEast(east.data(), east.find("North"));
-    EXPECT_EQ(readCoordinates(cutEast, germanSeparators).outcome, ClipboardOutcome::NoCoordinates);
+    EXPECT_THROW(readCoordinates(cutEast, germanSeparators), NoCoordinatesError);
 }
 
 } // namespace

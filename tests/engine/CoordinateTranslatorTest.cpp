@@ -7,6 +7,7 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 namespace zelv {
 namespace {
@@ -25,6 +26,19 @@ std::string messageOf(const std::string& directory)
         return e.message();
     }
     return "(no exception)";
+}
+
+// The kind and message of the grid failure that `call` throws.
+template <class Call>
+std::pair<GridFailure, std::string> gridFailureOf(Call call)
+{
+    try {
+        call();
+    } catch (const GridConversionError& e) {
+        return {e.kind(), e.message()};
+    }
+    ADD_FAILURE() << "no grid failure";
+    return {};
 }
 
 std::string notFound(const std::string& directory)
@@ -65,7 +79,8 @@ TEST(TCoordinateTranslator, StartUpDefinitionNeedsTheLccDefaults)
 {
     TemporaryDirectory generalOnly;
     generalOnly.write("proj_def.dat", "<general>\nellps=WGS84\n");
-    EXPECT_EQ(messageOf(generalOnly.string()), initializationFailed);
+    EXPECT_EQ(gridFailureOf([&] { TCoordinateTranslator{generalOnly.string()}; }),
+              std::pair(GridFailure::DefinitionRejected, initializationFailed));
 
     // with the shipped file it is the conic with the file's parallels
     TCoordinateTranslator translator(nad);
@@ -149,44 +164,44 @@ TEST(TCoordinateTranslator, RejectedDefinitionLeavesServiceEmptyUntilNextValidOn
         "",
     };
     for (const char* definition : rejected) {
-        try {
-            translator.SetDefinition(definition);
-            ADD_FAILURE() << "accepted: " << definition;
-        } catch (const Exception& e) {
-            EXPECT_EQ(e.message(), initializationFailed) << definition;
-        }
+        EXPECT_EQ(gridFailureOf([&] { translator.SetDefinition(definition); }),
+                  std::pair(GridFailure::DefinitionRejected, initializationFailed))
+            << definition;
         // the old projection is gone, not kept
-        for (int call = 0; call < 2; ++call) {
-            try {
-                if (call == 0)
-                    translator.Forward(10, 50);
-                else
-                    translator.Inverse(625712, 5586252);
-                ADD_FAILURE() << "not empty after: " << definition;
-            } catch (const Exception& e) {
-                EXPECT_EQ(e.message(), initializationFailed);
-            }
-        }
+        EXPECT_EQ(gridFailureOf([&] { translator.Forward(10, 50); }),
+                  std::pair(GridFailure::ServiceEmpty, initializationFailed))
+            << definition;
+        EXPECT_EQ(gridFailureOf([&] { translator.Inverse(625712, 5586252); }),
+                  std::pair(GridFailure::ServiceEmpty, initializationFailed))
+            << definition;
     }
 
     translator.SetDefinition(utm32);
     EXPECT_NEAR(translator.Forward(10.769430, 50.414840).X, 625711.630, 1e-3);
 }
 
-TEST(TCoordinateTranslator, UnprojectablePointIsHandedOnNotRaised)
+TEST(TCoordinateTranslator, UnprojectablePointIsRaisedAndTheProjectionStaysUsable)
 {
     TCoordinateTranslator translator(nad);
     const char* definitions[] = {utm32, "+proj=tmerc +ellps=bessel +lon_0=10d30 +x_0=6525000"};
     for (const char* definition : definitions) {
         translator.SetDefinition(definition);
-        const GeographicPoint g = translator.Inverse(1e8, 5586252);
-        EXPECT_FALSE(std::isfinite(g.Longitude)) << definition;
-        EXPECT_FALSE(std::isfinite(g.Latitude)) << definition;
+        // the library itself answers with its error value here
+        const auto handle = proj447::pj_init_plus_path(definition, nad.c_str());
+        ASSERT_NE(handle, nullptr);
+        const proj447::LP lp = proj447::pj_inv({1e8, 5586252}, handle);
+        proj447::pj_free(handle);
+        ASSERT_FALSE(std::isfinite(lp.lam) && std::isfinite(lp.phi)) << definition;
+
+        EXPECT_EQ(gridFailureOf([&] { translator.Inverse(1e8, 5586252); }).first, GridFailure::PointNotProjectable)
+            << definition;
     }
-    // the library's error value itself, not a stand-in
-    const ProjectedPoint p = translator.Forward(10, 91);
-    EXPECT_EQ(p.X, HUGE_VAL);
-    EXPECT_EQ(p.Y, HUGE_VAL);
+    EXPECT_EQ(gridFailureOf([&] { translator.Forward(10, 91); }).first, GridFailure::PointNotProjectable);
+    EXPECT_EQ(gridFailureOf([&] { translator.Forward(1e30, 0); }).first, GridFailure::PointNotProjectable);
+    // the projection is still there
+    const GeographicPoint g = translator.Inverse(6625000, 5600000);
+    EXPECT_NEAR(g.Longitude, 11.910499667, 1e-8);
+    EXPECT_NEAR(g.Latitude, 50.528406756, 1e-8);
 }
 
 TEST(TCoordinateTranslator, PrintsNothing)
@@ -202,9 +217,9 @@ TEST(TCoordinateTranslator, PrintsNothing)
         TCoordinateTranslator translator(nad);
         EXPECT_THROW(translator.SetDefinition("+proj=utm +ellps=GRS80 +zone=61"), Exception);
         translator.SetDefinition(utm32);
-        translator.Inverse(1e8, 0);
-        translator.Forward(10, 91);
-        translator.Forward(1e30, 0);
+        EXPECT_THROW(translator.Inverse(1e8, 0), GridConversionError);
+        EXPECT_THROW(translator.Forward(10, 91), GridConversionError);
+        EXPECT_THROW(translator.Forward(1e30, 0), GridConversionError);
     }
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
 }

@@ -38,10 +38,10 @@ TEST(TextToFloat, TableOfTexts)
         {"abc", germanSeparators, false, 0},
     };
     for (const auto& c : cases) {
-        Extended value = -99;
-        EXPECT_EQ(tryTextToFloat(c.text, c.separators, value), c.converts) << c.text;
-        if (c.converts) {
-            EXPECT_EQ(value, c.value) << c.text;
+        const std::optional<Extended> value = tryTextToFloat(c.text, c.separators);
+        EXPECT_EQ(value.has_value(), c.converts) << c.text;
+        if (c.converts && value) {
+            EXPECT_EQ(*value, c.value) << c.text;
         }
     }
 }

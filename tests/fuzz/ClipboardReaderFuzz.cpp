@@ -26,19 +26,21 @@ void require(bool condition)
         std::abort();
 }
 
-std::optional<ClipboardReading> readUnder(std::string_view text, Separators separators)
+// The reader's position for the text; nothing for the empty text and for a
+// failure of the project's own type (no notation fits, a number that does
+// not convert).
+std::optional<TZwischenablageKoordinaten> readUnder(std::string_view text, Separators separators)
 {
     try {
-        const ClipboardReading reading = readCoordinates(text, separators);
-        const TZwischenablageKoordinaten& c = reading.coordinates;
-        require((reading.outcome == ClipboardOutcome::EmptyText) == text.empty());
-        require((reading.outcome == ClipboardOutcome::Coordinates) == (c.Format != 0));
-        require(c.Format >= 0 && c.Format <= 5);
-        if (c.Format == 0)
-            require(c.Laenge == 0 && c.Breite == 0);
-        if (c.Format == 3)
-            require(c.Laenge >= -180 && c.Laenge < 180 && c.Breite >= -90 && c.Breite < 90);
-        return reading;
+        const std::optional<TZwischenablageKoordinaten> position = readCoordinates(text, separators);
+        require(!position == text.empty());
+        if (position) {
+            require(position->Format >= 1 && position->Format <= 5);
+            if (position->Format == 3)
+                require(position->Laenge >= -180 && position->Laenge < 180 && position->Breite >= -90
+                        && position->Breite < 90);
+        }
+        return position;
     } catch (const zelv::Exception&) {
         return std::nullopt;
     }
@@ -50,12 +52,11 @@ void readBoth(std::string_view text)
     const auto point = readUnder(text, pointSeparators);
     // Only the decimal numbers of formats 1 and 4 depend on the separators;
     // the digit runs of 2 and 5 and the locator do not.
-    if (german && (german->coordinates.Format == 2 || german->coordinates.Format == 3
-                   || german->coordinates.Format == 5)) {
+    if (german && (german->Format == 2 || german->Format == 3 || german->Format == 5)) {
         require(point.has_value());
-        require(point->coordinates.Format == german->coordinates.Format);
-        require(point->coordinates.Laenge == german->coordinates.Laenge);
-        require(point->coordinates.Breite == german->coordinates.Breite);
+        require(point->Format == german->Format);
+        require(point->Laenge == german->Laenge);
+        require(point->Breite == german->Breite);
     }
 }
 

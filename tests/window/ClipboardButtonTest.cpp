@@ -39,8 +39,8 @@ struct ReadCase {
 TEST_F(ClipboardButton, RecognisedTextFillsTheFields)
 {
     const ReadCase cases[] = {
-        // 13,4 lies a hair below 13.4 in extended precision; it used to
-        // split as 13 23 59,9
+        // 13,4 lies a hair below 13.4 in extended precision and must still
+        // split as 13 24 0,0
         {"52\u00B031'N 13\u00B024'O", "13,400000", "52,516667", "13 24 0,0",
          "liegt bei 52.51667\u00B0N 13.40000\u00B0O;"},
         // primes from a web page stand for the minute sign

@@ -139,8 +139,8 @@ TEST_F(Conversions, TransverseMercatorInKilometresAndMetres)
 
 TEST_F(Conversions, ReferenceDegreesZeroKeepTheMinutes)
 {
-    // The degree field's empty text used to make the meridian "d30", which
-    // the library reads as 0 degrees.
+    // The degree field's text is empty for 0; the meridian must still be
+    // 0 degrees 30 minutes, which PROJ would not read from "d30".
     TF_Haupt& w = window();
     fromTmerc("0", "30", "500", "500", "5500");
     EXPECT_EQ(decimalFields(), "0,500000 49,637816");

@@ -63,5 +63,14 @@ TEST(EngineText, MixedTexts)
     EXPECT_FALSE(fromEngineText(std::string_view()).isNull());
 }
 
+TEST(EngineText, TrimBlanksKeepsWhatWindows1252Lacks)
+{
+    // Cut on the UTF-16 text itself: characters outside Windows-1252 stay.
+    EXPECT_EQ(trimBlanks(QString::fromUtf16(u"\t \u0142\U0001F600 \u0663\r\n")),
+              QString::fromUtf16(u"\u0142\U0001F600 \u0663"));
+    EXPECT_EQ(trimBlanks(QStringLiteral(" \x01 ")), QString());
+    EXPECT_EQ(trimBlanks(QString()), QString());
+}
+
 } // namespace
 } // namespace zelv

@@ -242,39 +242,13 @@ INSTANTIATE_TEST_SUITE_P(
                     FloatRead{"", germanSeparators, std::nullopt},
                     FloatRead{"INF", pointSeparators, std::nullopt}));
 
+// The forms themselves are the engine's parseInteger (TextUtilTest); here
+// the stored text's reading of them: what is no integer reads as 0.
 TEST(SettingsIntegerText, ParsesSignDecimalAndHexadecimalForms)
 {
     const std::pair<const char*, int> cases[] = {
-        {"0", 0},
-        {"33", 33},
-        {"+5", 5},
-        {"-3", -3},
-        {"$1F", 31},
-        {"$1f", 31},
-        {"x1F", 31},
-        {"X1F", 31},
-        {"0x1F", 31},
-        {"0X1F", 31},
-        {"-$A", -10},
-        {"2147483647", 2147483647},
-        {"-2147483648", -2147483647 - 1},
-        {"$7FFFFFFF", 2147483647},
-        {"-$80000000", -2147483647 - 1},
-        // not an integer, so 0
-        {"", 0},
-        {"abc", 0},
-        {"12abc", 0},
-        {"1.5", 0},
-        {"1 2", 0},
-        {"$", 0},
-        {"0x", 0},
-        {"-", 0},
-        {"$G", 0},
-        {"1F", 0},
-        {"2147483648", 0},
-        {"-2147483649", 0},
-        {"$80000000", 0},
-        {"99999999999999999999", 0},
+        {"33", 33}, {"-$A", -10}, {"0x1F", 31}, {"-2147483648", -2147483647 - 1},
+        {"", 0},    {"abc", 0},   {"$", 0},     {"2147483648", 0},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(zelv::parseStoredInteger(text), expected) << text;
