@@ -1,6 +1,7 @@
 #include "SettingsTestForm.h"
 
 #include "Exception.h"
+#include "GTestQtPrinters.h"
 #include "IniFile.h"
 #include "Placemnt.h"
 
