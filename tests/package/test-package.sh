@@ -24,6 +24,11 @@ dpkg-deb -x "$deb" "$work/root"
 test -L "$work/root/usr/bin/zelv-derarar"
 test -f "$work/root/usr/lib/zelv-derarar/nad/proj_def.dat"
 test -f "$work/root/usr/share/applications/zelv-derarar.desktop"
+# The user guide where the window's link looks for it (two levels above the
+# program's directory), with the picture it shows.
+guide="$work/root/usr/lib/zelv-derarar/../../share/doc/zelv-derarar/zelv-derarar.html"
+grep -q '<meta charset="utf-8">' "$guide"
+test -f "$(dirname "$guide")/docs/screenshot.png"
 
 cc -O2 -o "$work/x11-probe" tools/x11-probe.c -lX11
 display=:$((90 + RANDOM % 9))
