@@ -12,7 +12,6 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
-#include <random>
 
 using namespace settings_test;
 using zelv::Extended;
@@ -419,10 +418,7 @@ TEST_F(SettingsStore, HandEditsCommentsAndOtherSectionsSurviveASave)
 
 TEST_F(SettingsStore, GarbageFilesGiveWhatCanBeReadAndNothingElse)
 {
-    std::mt19937 random(11);
-    QByteArray binary;
-    for (int i = 0; i < 3000000; ++i)
-        binary += static_cast<char>(random() % 256);
+    const QByteArray binary = zelv::window_fakes::randomBytes(11, 3000000);
 
     struct Case {
         const char* name;

@@ -18,7 +18,6 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
-#include <random>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -314,10 +313,7 @@ TEST_F(StartupSettings, AnUnwritableSettingsDirectoryIsReportedAndTheWindowClose
 
 TEST_F(StartupSettings, GarbageFilesKeepTheLayoutValues)
 {
-    std::mt19937 random(7);
-    QByteArray binary;
-    for (int i = 0; i < 100000; ++i)
-        binary += static_cast<char>(random() % 256);
+    const QByteArray binary = window_fakes::randomBytes(7, 100000);
 
     const struct {
         const char* name;
