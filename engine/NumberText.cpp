@@ -103,10 +103,18 @@ std::string formatGeneral(Extended value, int significantDigits, Separators sepa
         return std::isnan(value) ? "NAN" : value < 0 ? "-INF" : "INF";
     if (value == 0)
         return "0";
-    // Round once to the significant digits, then lay the digits out.
+    significantDigits = std::max(significantDigits, 1);
+    // Round once to the significant digits, then lay the digits out.  Many
+    // digits do not fit the buffer; snprintf then says how many there are.
     char buffer[64];
     const int n = std::snprintf(buffer, sizeof buffer, "%.*Le", significantDigits - 1, value);
-    std::string text(buffer, static_cast<std::size_t>(n));
+    std::string text;
+    if (n >= static_cast<int>(sizeof buffer)) {
+        text.resize(static_cast<std::size_t>(n));
+        std::snprintf(text.data(), text.size() + 1, "%.*Le", significantDigits - 1, value);
+    } else {
+        text.assign(buffer, static_cast<std::size_t>(n));
+    }
     const bool negative = text.front() == '-';
     if (negative)
         text.erase(0, 1);
@@ -244,8 +252,12 @@ RoundedDigits roundDecimal(Extended magnitude, int decimals)
         result.fraction.assign(static_cast<std::size_t>(decimals), '0');
         return result;
     }
+    // The 18 digits of a value above this one round up past the largest
+    // value, and such a text would not convert back; those values are
+    // written as this one.
+    constexpr Extended largestEighteenDigits = 1.18973149535723176e4932L;
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
+    std::snprintf(buffer, sizeof buffer, "%.17Le", std::min(magnitude, largestEighteenDigits));
     const char* e = std::strchr(buffer, 'e');
     std::string digits;
     for (const char* p = buffer; p != e; ++p)

@@ -43,7 +43,9 @@ std::string formatFixed(Extended value, int decimals, Separators separators);
 // The general number form: at most `significantDigits` significant digits,
 // no trailing zeros, no trailing separator, no group separators.  Plain
 // decimal notation unless the decimal exponent is below -5 or at least
-// `significantDigits`; then scientific ("1,5E+20").
+// `significantDigits`; then scientific ("1,5E+20").  Fewer than one
+// significant digit count as one.  Next to the largest value the rounded
+// digits can lie beyond it and then do not convert back.
 std::string formatGeneral(Extended value, int significantDigits, Separators separators);
 
 // ---- Number patterns --------------------------------------------------------
@@ -56,7 +58,9 @@ std::string formatGeneral(Extended value, int significantDigits, Separators sepa
 // single or double quotes and every other character is copied: what stands
 // before the first digit or "." goes in front of the number, everything else
 // after it.  The number is rounded to the last digit the section writes,
-// halves away from zero, on its decimal form of 18 significant digits.  A
+// halves away from zero, on its decimal form of 18 significant digits (those
+// of 1.18973149535723176E+4932 for the values above it, whose own would
+// round past the largest value).  A
 // section without any "0" writes nothing at all for a number that rounds to
 // zero.  A negative number that rounds to zero is written as zero; the signed
 // zero itself keeps its sign ("-0" for ",0"), so a field can carry the sign of

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 runs=${1:-15}
 
 bash scripts/install-deps.sh
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELV_BENCHMARKS=ON >/dev/null
 cmake --build build/bench --target ZELV_Derarar bare_window
 cc -O2 -o build/bench/x11-probe tools/x11-probe.c -lX11
 

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   libproj-dev
   libgtest-dev libbenchmark-dev
+  cmark-gfm
   clang libclang-rt-14-dev
   fonts-dejavu-core xvfb xauth libx11-dev
   dpkg-dev file lintian

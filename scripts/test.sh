@@ -2,7 +2,7 @@
 # Installs what is missing, builds and runs every test; exits non-zero on any failure.
 #   1. the test suite (CTest)
 #   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer
-#   3. the clipboard reader's fuzz harness, for a bounded time
+#   3. the fuzz harnesses, each for its bounded time
 #   4. the Debian package: lintian, then the unpacked program started and closed
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,8 +24,8 @@ UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --test-dir build/asan --output-on-failure -j "$jobs"
 echo "AddressSanitizer and UndefinedBehaviorSanitizer: no reports"
 
-echo "== Fuzzing the clipboard reader"
-bash tests/fuzz/run-fuzz.sh 60
+echo "== Fuzzing: the clipboard reader, the settings file, the number texts"
+bash tests/fuzz/run-fuzz.sh
 
 echo "== Debian package"
 bash tests/package/test-package.sh

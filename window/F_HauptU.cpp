@@ -66,6 +66,18 @@ QFont layoutFont(int pointSize, bool bold)
     return font;
 }
 
+// The user guide, README.md as one page: beside the program in the build
+// tree, else in the documentation folder that the package installs two
+// levels above the program's own directory (lib/zelv-derarar, see
+// packaging/Install.cmake).
+QString userGuideAddress(const QString& programDirectory)
+{
+    const QString beside = programDirectory + QStringLiteral("zelv-derarar.html");
+    const QString installed =
+        QDir::cleanPath(programDirectory + QStringLiteral("../../share/doc/zelv-derarar/zelv-derarar.html"));
+    return QUrl::fromLocalFile(QFileInfo::exists(beside) ? beside : installed).toString(QUrl::FullyEncoded);
+}
+
 } // namespace
 
 QString TF_Haupt::programDirectoryOf(const QString& executablePath)
@@ -230,8 +242,8 @@ void TF_Haupt::createControls()
     ElURLLabel1 = link("ElURLLabel1", 8, 256, QStringLiteral("multimap"), QString::fromLatin1(mapHomeAddress));
     ElURLLabel2 = link("ElURLLabel2", 56, 256, QStringLiteral("https://whgazetteer.org/"),
                        QStringLiteral("https://whgazetteer.org/"));
-    ElURLLabel3 = link("ElURLLabel3", 648, 368, QStringLiteral("Projektseite"),
-                       QStringLiteral("https://zelv-derarar.example.org/"));
+    ElURLLabel3 = link("ElURLLabel3", 648, 368, QStringLiteral("Anleitung"),
+                       userGuideAddress(programDirectoryOf(executablePath_)));
 
     describeControls();
 }

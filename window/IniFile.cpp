@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <utility>
 
 namespace zelv {
@@ -53,9 +54,17 @@ qsizetype equalsSign(QByteArrayView text, bool firstLine)
     return text.indexOf('=', start);
 }
 
+// A name or value as text.  QString::fromUtf8 would drop a byte order mark
+// in front, so that a key or value starting with U+FEFF would not read back.
+QString decoded(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
 bool sameName(QByteArrayView stored, QStringView wanted)
 {
-    return QString::fromUtf8(stored).compare(wanted, Qt::CaseInsensitive) == 0;
+    return decoded(stored).compare(wanted, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -162,7 +171,7 @@ std::optional<QString> IniFile::value(QStringView section, QStringView key) cons
     const qsizetype byteLimit = 4 * qsizetype{maximumValueLength};
     if (raw.size() > byteLimit)
         raw = raw.first(byteLimit);
-    return QString::fromUtf8(raw).left(maximumValueLength);
+    return decoded(raw).left(maximumValueLength);
 }
 
 QByteArray IniFile::newLineEnding() const

@@ -56,6 +56,10 @@ public:
 
     // Sets `key` in `section` to `value`, written as given (the caller adds
     // quotes that the reader is to strip).  Only the memory copy changes.
+    // The file can carry names and values without line breaks (no CR, no
+    // LF: a value ending in CR would end its line in CR LF), a section
+    // name without "]" and a key without "=" and not starting with "[" or
+    // ";", both without blanks at either end; other ones do not read back.
     void setValue(QStringView section, QStringView key, QStringView value);
 
     // Replaces the file by the edited content in one atomic step, creating

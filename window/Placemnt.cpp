@@ -81,11 +81,11 @@ QString valueText(const QObject& component, const QMetaProperty& property, Value
     case ValueKind::Integer:
         return formatStoredInteger(value.toInt());
     case ValueKind::Single:
-        return formatStoredFloat(value.value<float>(), significantDigits(kind), separators);
+        return formatStoredFloat(value.value<float>(), significantDigits(kind), FLT_MAX, separators);
     case ValueKind::Double:
-        return formatStoredFloat(value.toDouble(), significantDigits(kind), separators);
+        return formatStoredFloat(value.toDouble(), significantDigits(kind), DBL_MAX, separators);
     case ValueKind::Extended:
-        return formatStoredFloat(value.value<long double>(), significantDigits(kind), separators);
+        return formatStoredFloat(value.value<long double>(), significantDigits(kind), LDBL_MAX, separators);
     case ValueKind::None:
         break;
     }
@@ -134,9 +134,19 @@ int parseStoredInteger(const QString& text)
     return parseInteger(toEngineText(text), IntegerNotation::DecimalOrHex).value_or(0);
 }
 
-QString formatStoredFloat(Extended value, int significantDigits, Separators separators)
+QString formatStoredFloat(Extended value, int significantDigits, Extended largest, Separators separators)
 {
-    std::string text = formatGeneral(value, significantDigits, separators);
+    // Next to the type's largest value the digits can round up past it, and
+    // that text would not read back; then one more digit, until it does (an
+    // extended value reads back exactly from 21).
+    std::string text;
+    for (int digits = significantDigits;; ++digits) {
+        text = formatGeneral(value, digits, separators);
+        if (!std::isfinite(value) || digits >= 21)
+            break;
+        if (const auto back = tryTextToFloat(text, separators); back && std::fabs(*back) <= largest)
+            break;
+    }
     std::replace(text.begin(), text.end(), separators.decimal, '.');
     return fromEngineText(text);
 }

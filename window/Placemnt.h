@@ -204,8 +204,10 @@ QString formatStoredInteger(int value);
 int parseStoredInteger(const QString& text);
 
 // A floating value with `significantDigits` (18 extended, 15 double,
-// 7 float) in the general form, always with "." as decimal point.
-QString formatStoredFloat(Extended value, int significantDigits, Separators separators);
+// 7 float) in the general form, always with "." as decimal point.  Where
+// that text would read back beyond `largest`, the type's largest value, it
+// gets the fewest more digits that read back within it.
+QString formatStoredFloat(Extended value, int significantDigits, Extended largest, Separators separators);
 // Every "." becomes the locale's decimal separator, then the locale's
 // number parser reads it (no group separators); nullopt when it does not.
 std::optional<Extended> parseStoredFloat(const QString& text, Separators separators);

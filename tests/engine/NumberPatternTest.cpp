@@ -98,6 +98,12 @@ TEST(NumberPattern, KeepsEighteenDigitsOfTheExtendedValue)
               "0,123456789012345679");
     EXPECT_EQ(formatPattern(123456789012345678901.0L, "0", germanSeparators),
               "123456789012345679000");
+    // The largest value's 18 digits rounded up past it, to a text that did
+    // not convert back: a field holding it could not read its own value.
+    const std::string largest = formatPattern(std::numeric_limits<Extended>::max(), "0", germanSeparators);
+    EXPECT_EQ(largest, "118973149535723176" + std::string(4932 - 17, '0'));
+    EXPECT_EQ(textToFloat(largest, germanSeparators), 1.18973149535723176e4932L);
+    EXPECT_EQ(formatPattern(-std::numeric_limits<Extended>::max(), ",0.0", pointSeparators).substr(0, 10), "-1,189,731");
 }
 
 TEST(NumberPattern, CurrencyDefaultFormat)

@@ -1,6 +1,7 @@
 #include "Exception.h"
 #include "NumberText.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace zelv {
@@ -102,6 +103,13 @@ TEST(FormatNumbers, FixedAndGeneralUnderBothLocales)
     }
     EXPECT_EQ(formatGeneral(6.525L, 15, germanSeparators), "6,525");
     EXPECT_EQ(formatGeneral(1.0L / 3, 7, pointSeparators), "0.3333333");
+    // More digits than a 64-byte buffer holds ran past its end.
+    EXPECT_EQ(formatGeneral(1.0L / 3, 70, pointSeparators),
+              "0.33333333333333333334236835143737920361672877334058284759521484375");
+    EXPECT_EQ(formatGeneral(-std::ldexp(1.0L, -30), 64, germanSeparators), "-9,31322574615478515625E-10");
+    // No digits at all asked for: one digit, not printf's default six.
+    EXPECT_EQ(formatGeneral(1234.5L, 0, pointSeparators), "1E+03");
+    EXPECT_EQ(formatGeneral(1234.5L, -3, pointSeparators), "1E+03");
 }
 
 } // namespace

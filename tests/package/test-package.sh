@@ -38,6 +38,11 @@ echo "desktop-file-validate: no findings"
 appstreamcli validate --no-net --strict "$metainfo"
 # The tree as installed: the metadata's launchable finds the desktop entry.
 appstreamcli validate-tree --no-net --strict "$work/root/usr"
+# The user guide where the window's link looks for it (two levels above the
+# program's directory), with the picture it shows.
+guide="$work/root/usr/lib/zelv-derarar/../../share/doc/zelv-derarar/zelv-derarar.html"
+grep -q '<meta charset="utf-8">' "$guide"
+test -f "$(dirname "$guide")/docs/screenshot.png"
 
 cc -O2 -o "$work/x11-probe" tools/x11-probe.c -lX11
 display=:$((90 + RANDOM % 9))

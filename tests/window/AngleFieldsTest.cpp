@@ -1,5 +1,6 @@
 // The angle fields' exit handlers through real focus changes: decimal degrees
 // to degrees/minutes/seconds and back, and the location text.
+#include "GTestQtPrinters.h"
 #include "HandlerWindowFixture.h"
 
 namespace zelv::window_fakes {

@@ -2,6 +2,7 @@
 // clipboard's text through the reader into the decimal fields, the angle
 // fields and the location text, or a message and nothing else.
 #include "ClipboardCoordinates.h"
+#include "GTestQtPrinters.h"
 #include "HandlerWindowFixture.h"
 
 #include <QClipboard>

@@ -1,5 +1,6 @@
 // The grid conversion buttons and the km/m switch, driven through the window
 // with typed values and real clicks.
+#include "GTestQtPrinters.h"
 #include "HandlerWindowFixture.h"
 
 namespace zelv::window_fakes {

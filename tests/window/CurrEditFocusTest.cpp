@@ -2,6 +2,7 @@
 // failed one keeps the focus whichever way the focus tried to leave.
 
 #include "CurrEditTestFixture.h"
+#include "GTestQtPrinters.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -86,7 +87,7 @@ TEST_P(CurrEditLeaving, FailedCheckKeepsTheFocusOnEveryRoute)
         field->setValue(10);
         enterByKeyboard(field);
         events.clear();
-        presenter.texts.clear();
+        presenter.shown.clear();
         QTest::keyClicks(field, QStringLiteral("200"));
         ASSERT_EQ(field->Text(), "200");
 
@@ -103,9 +104,9 @@ TEST_P(CurrEditLeaving, FailedCheckKeepsTheFocusOnEveryRoute)
         EXPECT_EQ(field->selectedText(), "200");
         EXPECT_EQ(field->ShownText(), "10");          // the stored value of before
         EXPECT_EQ(events, std::vector<std::string>{}); // no exit, no click, no entering elsewhere
-        ASSERT_EQ(presenter.texts.size(), 1);
-        EXPECT_EQ(presenter.texts[0], QString::fromUtf8("Wert mu\u00df zwischen -180 und 180 liegen."));
-        EXPECT_EQ(presenter.captions[0], "ZELV-Derarar");
+        ASSERT_EQ(presenter.shown.size(), 1u);
+        EXPECT_EQ(presenter.shown[0].second, QString::fromUtf8("Wert mu\u00df zwischen -180 und 180 liegen."));
+        EXPECT_EQ(presenter.shown[0].first, "ZELV-Derarar");
 
         // The field stays usable: a good number leaves by the same way, and
         // the field's exit comes before the button's click.
@@ -114,7 +115,7 @@ TEST_P(CurrEditLeaving, FailedCheckKeepsTheFocusOnEveryRoute)
         EXPECT_EQ(QApplication::focusWidget(), r.toButton ? static_cast<QWidget*>(button) : other);
         EXPECT_EQ(field->Text(), "-20");
         EXPECT_EQ(field->Value(), -20);
-        EXPECT_EQ(presenter.texts.size(), 1);
+        EXPECT_EQ(presenter.shown.size(), 1u);
         std::vector<std::string> expected{"exit"};
         if (r.route == Route::ClickButtonWindow || r.route == Route::ClickButtonDirect)
             expected.push_back("click");
@@ -147,7 +148,7 @@ TEST_P(CurrEditLeaving, DoubleClickOnAButtonIsTwoAttempts)
     EXPECT_EQ(QApplication::focusWidget(), field);
     // One message per press; the double-click Qt makes of the second press
     // is no third attempt, and the button sees none of it.
-    EXPECT_EQ(presenter.texts.size(), 2);
+    EXPECT_EQ(presenter.shown.size(), 2u);
     EXPECT_EQ(doubleClicks, 0);
     EXPECT_EQ(events, std::vector<std::string>{});
 }
@@ -169,13 +170,13 @@ TEST_P(CurrEditLeaving, ConversionAndRangeMessages)
         field->setValue(0);
         configure(*field, c.config);
         enterByKeyboard(field);
-        presenter.texts.clear();
+        presenter.shown.clear();
         field->setText(loc(c.typed));   // what typing would leave
         QTest::keyClick(field, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), field);
-        ASSERT_EQ(presenter.texts.size(), 1);
+        ASSERT_EQ(presenter.shown.size(), 1u);
         // The default handling adds the full stop.
-        EXPECT_EQ(presenter.texts[0], loc(c.message) + u'.');
+        EXPECT_EQ(presenter.shown[0].second, loc(c.message) + u'.');
         field->setText(QString());
         QTest::keyClick(field, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), other);
@@ -191,13 +192,13 @@ TEST_P(CurrEditLeaving, WithoutCheckOnExitOnlyANonNumberKeepsTheFocus)
     QTest::keyClick(field, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), other);
     EXPECT_EQ(field->Text(), "180");              // clamped silently
-    EXPECT_TRUE(presenter.texts.isEmpty());
+    EXPECT_TRUE(presenter.shown.empty());
 
     enterByKeyboard(field);
     field->setText(QStringLiteral("+"));
     QTest::keyClick(field, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), field);
-    EXPECT_EQ(presenter.texts.size(), 1);
+    EXPECT_EQ(presenter.shown.size(), 1u);
 }
 
 TEST_P(CurrEditLeaving, WheelOnAWheelFocusWidgetIsSwallowed)
@@ -214,7 +215,7 @@ TEST_P(CurrEditLeaving, WheelOnAWheelFocusWidgetIsSwallowed)
     wheelThroughWindow(spin);
     EXPECT_EQ(QApplication::focusWidget(), field);
     EXPECT_EQ(spin->value(), 1);
-    EXPECT_EQ(presenter.texts.size(), 1);
+    EXPECT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(count("exit"), 0);
 
     QTest::keyClicks(field, QStringLiteral("20"));
@@ -222,7 +223,7 @@ TEST_P(CurrEditLeaving, WheelOnAWheelFocusWidgetIsSwallowed)
     EXPECT_EQ(QApplication::focusWidget(), spin);
     EXPECT_EQ(spin->value(), 2);
     EXPECT_EQ(count("exit"), 1);
-    EXPECT_EQ(presenter.texts.size(), 1);
+    EXPECT_EQ(presenter.shown.size(), 1u);
 }
 
 TEST_P(CurrEditLeaving, DeactivationAndPopupsAreNoLeaving)
@@ -250,13 +251,13 @@ TEST_P(CurrEditLeaving, DeactivationAndPopupsAreNoLeaving)
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
-    EXPECT_TRUE(presenter.texts.isEmpty());
+    EXPECT_TRUE(presenter.shown.empty());
     EXPECT_EQ(count("exit"), 0);
     EXPECT_EQ(QApplication::focusWidget(), field);
     EXPECT_EQ(field->Text(), "200");
     // Still in the field: leaving it now checks.
     QTest::keyClick(field, Qt::Key_Tab);
-    EXPECT_EQ(presenter.texts.size(), 1);
+    EXPECT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(QApplication::focusWidget(), field);
 }
 
@@ -273,7 +274,7 @@ TEST_P(CurrEditLeaving, FocusMovedWhileTheWindowWasInactiveIsChecked)
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_EQ(QApplication::focusWidget(), field);
-    EXPECT_EQ(presenter.texts.size(), 1);
+    EXPECT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(count("exit"), 0);
 }
 

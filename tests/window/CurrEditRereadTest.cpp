@@ -5,6 +5,7 @@
 
 #include "CurrEdit.h"
 #include "Exception.h"
+#include "GTestQtPrinters.h"
 
 #include <QString>
 #include <gtest/gtest.h>

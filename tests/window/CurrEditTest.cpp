@@ -2,6 +2,7 @@
 
 #include "EngineText.h"
 #include "Exception.h"
+#include "GTestQtPrinters.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -53,7 +54,7 @@ TEST_P(CurrEditValue, WrittenValuesAndTheirTexts)
         EXPECT_EQ(f.ShownText(), loc(c.shownText)) << where;
         EXPECT_EQ(f.Value(), c.readBack) << where;
     }
-    EXPECT_TRUE(presenter.texts.isEmpty());
+    EXPECT_TRUE(presenter.shown.empty());
 }
 
 TEST_P(CurrEditValue, StoredValueKeepsItsDigitsUntilRead)
@@ -145,7 +146,7 @@ TEST_P(CurrEditValue, ReadingANonNumberGivesMinValue)
     field->setText(QStringLiteral("+"));   // raw edit text, as typing leaves it
     EXPECT_EQ(field->Value(), -180);
     EXPECT_EQ(field->ShownText(), "-180");
-    EXPECT_TRUE(presenter.texts.isEmpty());
+    EXPECT_TRUE(presenter.shown.empty());
 }
 
 TEST_P(CurrEditValue, PropertyWritesRenderAgain)
@@ -353,9 +354,9 @@ TEST_P(CurrEditTyping, PlusInFrontThenAloneIsNoNumber)
     EXPECT_EQ(field->Text(), "+");
     QTest::keyClick(field, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), field);
-    ASSERT_EQ(presenter.texts.size(), 1);
-    EXPECT_EQ(presenter.texts[0], QString::fromUtf8("'+' ist kein g\u00fcltiger Gleitkommawert."));
-    EXPECT_EQ(presenter.captions[0], "ZELV-Derarar");
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].second, QString::fromUtf8("'+' ist kein g\u00fcltiger Gleitkommawert."));
+    EXPECT_EQ(presenter.shown[0].first, "ZELV-Derarar");
 }
 
 TEST_P(CurrEditTyping, LoneSeparatorIsZeroAndOneEIsOne)
@@ -369,7 +370,7 @@ TEST_P(CurrEditTyping, LoneSeparatorIsZeroAndOneEIsOne)
     EXPECT_EQ(field->Value(), 1);
     QTest::keyClick(field, Qt::Key_Tab);
     EXPECT_EQ(field->Text(), "1");
-    EXPECT_TRUE(presenter.texts.isEmpty());
+    EXPECT_TRUE(presenter.shown.empty());
 }
 
 TEST_P(CurrEditTyping, EscapeRestoresTheStoredValue)
@@ -494,7 +495,7 @@ TEST_P(CurrEditPaste, NoNumberIsUndoneSelectedAndBeeps)
         EXPECT_EQ(QApplication::focusWidget(), field);
         button->setFocus();
     }
-    EXPECT_TRUE(presenter.texts.isEmpty());
+    EXPECT_TRUE(presenter.shown.empty());
 }
 
 TEST_P(CurrEditPaste, GroupedNumberIsRead)
@@ -523,8 +524,8 @@ TEST_P(CurrEditPaste, OutOfRangeIsClampedButKeptForTheExitCheck)
     EXPECT_EQ(field->ShownText(), "59");     // stored at once
     QTest::keyClick(field, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), field);
-    ASSERT_EQ(presenter.texts.size(), 1);
-    EXPECT_EQ(presenter.texts[0], QString::fromUtf8("Wert mu\u00df zwischen 0 und 59 liegen."));
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].second, QString::fromUtf8("Wert mu\u00df zwischen 0 und 59 liegen."));
     EXPECT_EQ(field->selectedText(), "75");
 }
 

@@ -3,11 +3,10 @@
 // TCurrencyEdit with real key and mouse events under either locale.
 
 #include "CurrEdit.h"
-#include "ErrorPresenter.h"
+#include "WindowTestDoubles.h"
 
 #include <QApplication>
 #include <QPushButton>
-#include <QStringList>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -20,17 +19,7 @@
 
 namespace zelv::testing {
 
-// Keeps what would have been shown in a message box.
-class RecordingPresenter final : public ErrorPresenter {
-public:
-    void showError(const QString& caption, const QString& text) override
-    {
-        captions << caption;
-        texts << text;
-    }
-    QStringList captions;
-    QStringList texts;
-};
+using window_fakes::RecordingPresenter;
 
 // Counts the refusal beeps instead of sounding them.
 class CountingEdit final : public TCurrencyEdit {

@@ -72,7 +72,7 @@ TEST_F(DesktopUse, ScreenReadersFindEveryControlByItsOwnName)
          QAccessible::Button},
         {w.ElURLLabel1, "multimap", QAccessible::Link},
         {w.ElURLLabel2, "https://whgazetteer.org/", QAccessible::Link},
-        {w.ElURLLabel3, "Projektseite", QAccessible::Link},
+        {w.ElURLLabel3, "Anleitung", QAccessible::Link},
     };
     for (const auto& c : controls) {
         QAccessibleInterface* control = accessible(c.control);

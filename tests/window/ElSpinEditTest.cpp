@@ -1,4 +1,5 @@
 #include "ElSpinEdit.h"
+#include "GTestQtPrinters.h"
 
 #include <QApplication>
 #include <QClipboard>

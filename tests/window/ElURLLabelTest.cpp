@@ -1,4 +1,5 @@
 #include "ElURLLabel.h"
+#include "GTestQtPrinters.h"
 #include "WindowTestDoubles.h"
 
 #include <QAccessible>

@@ -3,6 +3,7 @@
 // must agree on every character.
 
 #include "EngineText.h"
+#include "GTestQtPrinters.h"
 #include "Windows1252.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 // How GoogleTest prints Qt's strings in failure messages.  Without this it
-// falls back to dumping QString's QChars byte by byte.  Included into every
-// widget test through the compiler's -include option.
+// falls back to dumping QString's QChars byte by byte.  Each widget test
+// that compares Qt's strings includes it.
 
 #include <QString>
 #include <QStringView>

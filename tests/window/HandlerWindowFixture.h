@@ -7,6 +7,7 @@
 #include "CurrEdit.h"
 #include "ElSpinEdit.h"
 #include "F_HauptU.h"
+#include "ProgramDirectory.h"
 #include "RadioGroup.h"
 #include "WindowTestDoubles.h"
 
@@ -29,10 +30,8 @@ namespace zelv::window_fakes {
 class HandlerWindowTest : public ::testing::Test {
 protected:
     explicit HandlerWindowTest(Separators separators = germanSeparators, bool withNad = true)
-        : separators_(separators)
+        : separators_(separators), program_(withNad)
     {
-        if (withNad)
-            copyNad(canonicalPath() + QStringLiteral("/nad"));
     }
 
     // Created on first use, so that a test may choose another clipboard first.
@@ -43,7 +42,7 @@ protected:
                 .errorPresenter = presenter,
                 .clipboard = *clipboardInUse,
                 .separators = separators_,
-                .executablePath = canonicalPath() + QStringLiteral("/ZELV_Derarar"),
+                .executablePath = program_.executable(),
                 .settingsDirectory = settings_.path(),
                 .openUrl = [](const QUrl&) {},
             });
@@ -102,18 +101,8 @@ protected:
     Clipboard* clipboardInUse = &clipboard;
 
 private:
-    QString canonicalPath() const { return QFileInfo(program_.path()).canonicalFilePath(); }
-
-    static void copyNad(const QString& target)
-    {
-        const QDir source(QStringLiteral(ZELV_SOURCE_NAD));
-        ASSERT_TRUE(QDir().mkpath(target));
-        for (const QString& name : source.entryList(QDir::Files))
-            ASSERT_TRUE(QFile::copy(source.filePath(name), target + u'/' + name)) << name.toStdString();
-    }
-
     Separators separators_;
-    QTemporaryDir program_;
+    ProgramDirectory program_;
     QTemporaryDir settings_;
     std::unique_ptr<TF_Haupt> window_;
 };

@@ -1,3 +1,4 @@
+#include "GTestQtPrinters.h"
 #include "IniFile.h"
 
 #include <QDir>
@@ -66,6 +67,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"nulAndBadUtf8Elsewhere", bytes("\0\xFF\xFE[junk\n[S]\n\x80\0=\nA=5\n"), "S",
                  "A", "5"},
         ReadCase{"badUtf8InValue", "[S]\nA=\xFF" "1\n", "S", "A", QString::fromUtf16(u"\uFFFD1")},
+        // A U+FEFF in front of a name or value was dropped on reading.
+        ReadCase{"byteOrderMarkInFrontOfAValue", "[S]\nA=\xEF\xBB\xBFx\n", "S", "A", QChar(0xFEFF) + QString(u'x')},
+        ReadCase{"byteOrderMarkInFrontOfAKey", "[S]\n\xEF\xBB\xBF" "A=1\n", "S", "A", std::nullopt},
         ReadCase{"longValueCut", "[S]\nA=" + longX.toUtf8() + "\n", "S", "A", longX.left(2047)},
         ReadCase{"quotesStrippedBeforeTheCut", "[S]\nA=\"" + longX.toUtf8() + "\"\n", "S", "A",
                  longX.left(2047)}),
@@ -128,6 +132,19 @@ INSTANTIATE_TEST_SUITE_P(
                  "[S]\nB=1\nA=2\n[S]\nA=1\n"},
         EditCase{"sameKeyTwiceOneLine", "", {{"S", "A", "1"}, {"s", "a", "2"}}, "[S]\nA=2\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(IniFile, ANameOrValueStartingWithAByteOrderMarkReadsBack)
+{
+    // The mark was dropped on reading: the value came back without it, and
+    // every write of the key added another line.
+    const QString mark(QChar(0xFEFF));
+    IniFile file("unused.INI");
+    file.setValue(u"S", mark + u'A', mark + u'x');
+    file.setValue(u"S", mark + u'A', mark + u'y');
+    EXPECT_EQ(file.content(), "[S]\n\xEF\xBB\xBF" "A=\xEF\xBB\xBFy\n");
+    EXPECT_EQ(file.value(u"S", mark + u'A'), mark + u'y');
+    EXPECT_EQ(file.value(u"S", u"A"), std::nullopt);
+}
 
 TEST(IniFile, KeepsAnyBytesItDoesNotEdit)
 {

@@ -2,6 +2,8 @@
 #include "ElSpinEdit.h"
 #include "ElURLLabel.h"
 #include "F_HauptU.h"
+#include "GTestQtPrinters.h"
+#include "ProgramDirectory.h"
 #include "RadioGroup.h"
 #include "WindowTestDoubles.h"
 
@@ -23,6 +25,8 @@
 namespace zelv {
 namespace {
 
+using window_fakes::copyNad;
+using window_fakes::ProgramDirectory;
 using window_fakes::RecordingBrowser;
 using window_fakes::RecordingClipboard;
 using window_fakes::RecordingPresenter;
@@ -31,31 +35,6 @@ QString canonical(const QString& path)
 {
     return QFileInfo(path).canonicalFilePath();
 }
-
-// A program directory of its own: the executable's name in it (the file
-// need not exist) and, when asked for, a copy of the repository's nad/.
-class ProgramDirectory {
-public:
-    explicit ProgramDirectory(bool withNad)
-    {
-        if (withNad)
-            copyNad(path() + QStringLiteral("/nad"));
-    }
-
-    QString path() const { return canonical(directory_.path()); }
-    QString executable() const { return path() + QStringLiteral("/ZELV_Derarar"); }
-
-    static void copyNad(const QString& target)
-    {
-        const QDir source(QStringLiteral(ZELV_SOURCE_NAD));
-        ASSERT_TRUE(QDir().mkpath(target));
-        for (const QString& name : source.entryList(QDir::Files))
-            ASSERT_TRUE(QFile::copy(source.filePath(name), target + u'/' + name)) << name.toStdString();
-    }
-
-private:
-    QTemporaryDir directory_;
-};
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -233,15 +212,18 @@ TEST_F(MainWindowTest, LabelsWithTheirCaptionsAndFonts)
 
 TEST_F(MainWindowTest, LinksOpenAndCopyTheirAddresses)
 {
+    // The user guide beside the program, as the build lays it out.
+    const QString guide = program.path() + QStringLiteral("/zelv-derarar.html");
+    ASSERT_TRUE(QFile(guide).open(QIODevice::WriteOnly));
     const struct {
         const char* name;
         QPoint place;
         const char* caption;
-        const char* address;
+        QString address;
     } links[] = {
         {"ElURLLabel1", {8, 256}, "multimap", "https://www.openstreetmap.org/"},
         {"ElURLLabel2", {56, 256}, "https://whgazetteer.org/", "https://whgazetteer.org/"},
-        {"ElURLLabel3", {648, 368}, "Projektseite", "https://zelv-derarar.example.org/"},
+        {"ElURLLabel3", {648, 368}, "Anleitung", QUrl::fromLocalFile(guide).toString()},
     };
     shownWindow();
     for (const auto& c : links) {
@@ -254,14 +236,14 @@ TEST_F(MainWindowTest, LinksOpenAndCopyTheirAddresses)
         browser.opened.clear();
         QTest::mouseClick(link, Qt::LeftButton);
         ASSERT_EQ(browser.opened.size(), 1) << c.name;
-        EXPECT_EQ(browser.opened.front().toString(), QString::fromUtf8(c.address)) << c.name;
+        EXPECT_EQ(browser.opened.front().toString(), c.address) << c.name;
 
         std::unique_ptr<QMenu> menu(link->createContextMenu());
         for (QAction* action : menu->actions()) {
             if (action->text() == QStringLiteral("&Copy URL"))
                 action->trigger();
         }
-        EXPECT_EQ(clipboard.text(), QString::fromUtf8(c.address)) << c.name;
+        EXPECT_EQ(clipboard.text(), c.address) << c.name;
     }
 }
 
@@ -542,7 +524,7 @@ TEST(StartThroughALink, FindsNadBesideTheRealProgram)
     const QString base = canonical(root.path());
     ASSERT_TRUE(QDir().mkpath(base + QStringLiteral("/lib")));
     ASSERT_TRUE(QDir().mkpath(base + QStringLiteral("/bin")));
-    ProgramDirectory::copyNad(base + QStringLiteral("/lib/nad"));
+    copyNad(base + QStringLiteral("/lib/nad"));
     QFile executable(base + QStringLiteral("/lib/ZELV_Derarar"));
     ASSERT_TRUE(executable.open(QIODevice::WriteOnly));
     executable.close();

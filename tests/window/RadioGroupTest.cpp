@@ -1,3 +1,4 @@
+#include "GTestQtPrinters.h"
 #include "RadioGroup.h"
 
 #include <QRadioButton>

@@ -1,16 +1,17 @@
 #include "SettingsTestForm.h"
 
 #include "Exception.h"
+#include "GTestQtPrinters.h"
 #include "IniFile.h"
 #include "Placemnt.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cfloat>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
-#include <random>
 
 using namespace settings_test;
 using zelv::Extended;
@@ -160,14 +161,23 @@ public:
     bool flag = false;
 };
 
-TEST_F(SettingsStore, DigitsFollowThePropertysFloatingType)
-{
+// A store over the probe's properties, bound as the window's store is.
+class SettingsProbe : public SettingsStore {
+protected:
+    void bind(const QStringList& entries)
+    {
+        store.setStoredProps(entries);
+        store.loaded();
+    }
+
     QWidget owner;
-    auto* probe = new KindProbe(&owner);
-    zelv::TFormStorage store(&owner, errors, germanSeparators, "/x/ZELV_Derarar", dir.path());
-    store.setStoredProps({"Probe.Extended", "Probe.Double", "Probe.Single", "Probe.Integer",
-                          "Probe.Caption", "Probe.Flag"});
-    store.loaded();
+    KindProbe* probe = new KindProbe(&owner);
+    zelv::TFormStorage store{&owner, errors, germanSeparators, "/x/ZELV_Derarar", dir.path()};
+};
+
+TEST_F(SettingsProbe, DigitsFollowThePropertysFloatingType)
+{
+    bind({"Probe.Extended", "Probe.Double", "Probe.Single", "Probe.Integer", "Probe.Caption", "Probe.Flag"});
     store.RestoreSettings();
     probe->extended = 2.0L / 3;
     probe->dbl = 2.0 / 3;
@@ -192,13 +202,9 @@ TEST_F(SettingsStore, DigitsFollowThePropertysFloatingType)
     EXPECT_EQ(probe->integer, -7);
 }
 
-TEST_F(SettingsStore, FloatingValuesTheTypeCannotHoldAreNotAssigned)
+TEST_F(SettingsProbe, FloatingValuesTheTypeCannotHoldAreNotAssigned)
 {
-    QWidget owner;
-    auto* probe = new KindProbe(&owner);
-    zelv::TFormStorage store(&owner, errors, germanSeparators, "/x/ZELV_Derarar", dir.path());
-    store.setStoredProps({"Probe.Double", "Probe.Single", "Probe.Extended"});
-    store.loaded();
+    bind({"Probe.Double", "Probe.Single", "Probe.Extended"});
     writeFile("[QWidget]\nProbe_Double=1E+400\nProbe_Single=1E+40\nProbe_Extended=1E+400\n");
     probe->dbl = 1;
     probe->single = 1;
@@ -206,6 +212,29 @@ TEST_F(SettingsStore, FloatingValuesTheTypeCannotHoldAreNotAssigned)
     EXPECT_EQ(probe->dbl, 1);
     EXPECT_EQ(probe->single, 1);
     EXPECT_EQ(probe->extended, zelv::textToFloat("1e400", pointSeparators));
+}
+
+TEST_F(SettingsProbe, TheLargestValueOfEachTypeReadsBack)
+{
+    // Rounded to the type's digits, each of these came out beyond the
+    // largest value and was then ignored on reading.
+    bind({"Probe.Extended", "Probe.Double", "Probe.Single"});
+    store.RestoreSettings();
+    probe->extended = -LDBL_MAX;
+    probe->dbl = DBL_MAX;
+    probe->single = FLT_MAX;
+    store.SaveSettings();
+    EXPECT_EQ(fileContent(), "[QWidget]\n"
+                             "FormVersion=0\n"
+                             "Probe_Extended=-1.189731495357231765E+4932\n"
+                             "Probe_Double=1.7976931348623157E+308\n"
+                             "Probe_Single=3.402823E+38\n");
+
+    probe->extended = probe->dbl = probe->single = 0;
+    store.RestoreSettings();
+    EXPECT_EQ(probe->extended, zelv::textToFloat("-1.189731495357231765E+4932", pointSeparators));
+    EXPECT_EQ(probe->dbl, DBL_MAX);
+    EXPECT_EQ(probe->single, 3.402823E+38f);
 }
 
 struct FloatRead {
@@ -363,10 +392,7 @@ TEST_F(SettingsStore, HandEditsCommentsAndOtherSectionsSurviveASave)
 
 TEST_F(SettingsStore, GarbageFilesGiveWhatCanBeReadAndNothingElse)
 {
-    std::mt19937 random(11);
-    QByteArray binary;
-    for (int i = 0; i < 3000000; ++i)
-        binary += static_cast<char>(random() % 256);
+    const QByteArray binary = zelv::window_fakes::randomBytes(11, 3000000);
 
     struct Case {
         const char* name;

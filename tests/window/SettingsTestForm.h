@@ -6,6 +6,7 @@
 #include "ErrorPresenter.h"
 #include "NumberText.h"
 #include "Placemnt.h"
+#include "WindowTestDoubles.h"
 
 #include <QCloseEvent>
 #include <QObject>
@@ -18,6 +19,7 @@
 namespace settings_test {
 
 using zelv::Extended;
+using zelv::window_fakes::RecordingPresenter;
 
 // A numeric field: an extended Value, clamped to min..max unless both are 0.
 class NumberField : public QObject {
@@ -76,15 +78,6 @@ public:
 
 private:
     int index_ = 0;
-};
-
-class RecordingPresenter final : public zelv::ErrorPresenter {
-public:
-    void showError(const QString& caption, const QString& text) override
-    {
-        shown.emplace_back(caption, text);
-    }
-    std::vector<std::pair<QString, QString>> shown;
 };
 
 inline const QStringList mainWindowEntries{

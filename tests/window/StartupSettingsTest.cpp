@@ -4,7 +4,9 @@
 #include "CurrEdit.h"
 #include "ElSpinEdit.h"
 #include "F_HauptU.h"
+#include "GTestQtPrinters.h"
 #include "IniFile.h"
+#include "ProgramDirectory.h"
 #include "RadioGroup.h"
 #include "WindowTestDoubles.h"
 
@@ -16,13 +18,13 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
-#include <random>
 #include <sys/inotify.h>
 #include <unistd.h>
 
 namespace zelv {
 namespace {
 
+using window_fakes::copyNad;
 using window_fakes::RecordingClipboard;
 using window_fakes::RecordingPresenter;
 
@@ -69,21 +71,12 @@ private:
 
 class StartupSettings : public ::testing::Test {
 protected:
-    StartupSettings() { copyNad(); }
+    StartupSettings() { copyNad(programDirectory() + QStringLiteral("/nad")); }
 
     QString base() const { return QFileInfo(root.path()).canonicalFilePath(); }
     QString programDirectory() const { return base() + QStringLiteral("/program"); }
     QString settingsDirectory() const { return base() + QStringLiteral("/config"); }
     QString settingsFile() const { return settingsDirectory() + u'/' + iniName; }
-
-    void copyNad()
-    {
-        const QDir source(QStringLiteral(ZELV_SOURCE_NAD));
-        const QString target = programDirectory() + QStringLiteral("/nad");
-        ASSERT_TRUE(QDir().mkpath(target));
-        for (const QString& name : source.entryList(QDir::Files))
-            ASSERT_TRUE(QFile::copy(source.filePath(name), target + u'/' + name)) << name.toStdString();
-    }
 
     void writeSettings(const QByteArray& content)
     {
@@ -320,10 +313,7 @@ TEST_F(StartupSettings, AnUnwritableSettingsDirectoryIsReportedAndTheWindowClose
 
 TEST_F(StartupSettings, GarbageFilesKeepTheLayoutValues)
 {
-    std::mt19937 random(7);
-    QByteArray binary;
-    for (int i = 0; i < 100000; ++i)
-        binary += static_cast<char>(random() % 256);
+    const QByteArray binary = window_fakes::randomBytes(7, 100000);
 
     const struct {
         const char* name;

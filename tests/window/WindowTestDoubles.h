@@ -1,13 +1,15 @@
 #pragma once
 // Stand-ins for the desktop in widget tests: a clipboard, an error box and a
-// browser that only remember what they were given.
+// browser that only remember what they were given; and garbage to read.
 
 #include "Clipboard.h"
 #include "ErrorPresenter.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -40,5 +42,16 @@ struct RecordingBrowser {
     QList<QUrl> opened;
     void operator()(const QUrl& url) { opened.append(url); }
 };
+
+// `count` bytes of any value, the same for the same seed.
+inline QByteArray randomBytes(unsigned seed, int count)
+{
+    std::mt19937 random(seed);
+    QByteArray bytes;
+    bytes.reserve(count);
+    for (int i = 0; i < count; ++i)
+        bytes += static_cast<char>(random() % 256);
+    return bytes;
+}
 
 } // namespace zelv::window_fakes
