@@ -4,6 +4,7 @@
 // locale's separators.
 
 #include "Clipboard.h"
+#include "ProgramNad.h"
 #include "CurrEdit.h"
 #include "ElSpinEdit.h"
 #include "F_HauptU.h"
@@ -28,11 +29,12 @@ namespace zelv::window_fakes {
 
 class HandlerWindowTest : public ::testing::Test {
 protected:
-    explicit HandlerWindowTest(Separators separators = germanSeparators, bool withNad = true)
+    // withGrid: whether nad/ holds the BeTA2007 grid beside proj_def.dat.
+    explicit HandlerWindowTest(Separators separators = germanSeparators, bool withNad = true, bool withGrid = true)
         : separators_(separators)
     {
         if (withNad)
-            copyNad(canonicalPath() + QStringLiteral("/nad"));
+            copyProgramNad(canonicalPath() + QStringLiteral("/nad"), withGrid);
     }
 
     // Created on first use, so that a test may choose another clipboard first.
@@ -103,14 +105,6 @@ protected:
 
 private:
     QString canonicalPath() const { return QFileInfo(program_.path()).canonicalFilePath(); }
-
-    static void copyNad(const QString& target)
-    {
-        const QDir source(QStringLiteral(ZELV_SOURCE_NAD));
-        ASSERT_TRUE(QDir().mkpath(target));
-        for (const QString& name : source.entryList(QDir::Files))
-            ASSERT_TRUE(QFile::copy(source.filePath(name), target + u'/' + name)) << name.toStdString();
-    }
 
     Separators separators_;
     QTemporaryDir program_;
