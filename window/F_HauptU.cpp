@@ -71,7 +71,7 @@ QFont layoutFont(int pointSize, bool bold)
 const char* const datumShiftToolTip =
     "Angehakt: Länge und Breite werden vom alten deutschen Netz (DHDN, Bessel) mit dem amtlichen Gitter "
     "BeTA2007 nach ETRS89 umgerechnet, das bis auf einen Meter WGS 84 entspricht. Nicht angehakt: Sie "
-    "bleiben auf dem Bessel-Ellipsoid, bis zu 200 m von WGS 84 entfernt.";
+    "bleiben auf dem Bessel-Ellipsoid, bis zu gut 200 m von WGS 84 entfernt.";
 
 } // namespace
 
