@@ -35,6 +35,7 @@ enum class GridFailure {
     PointNotProjectable, // the library gave no finite result for the point
     ValueNotRoundable,   // a grid value is no finite number in the 64-bit integer range
     ServiceEmpty,        // a projection was asked of a service that holds none
+    OutsideDatumGrid,    // the grid itself works for the point, the datum grid does not cover it
 };
 
 class GridConversionError : public Exception {

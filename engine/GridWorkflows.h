@@ -12,7 +12,11 @@
 //   1..60, a meridian text it can't read);
 // - PointNotProjectable: the library gave no finite result for the point;
 // - ValueNotRoundable: a grid value that has to be rounded to whole metres
-//   is not finite or outside the 64-bit integer range.
+//   is not finite or outside the 64-bit integer range;
+// - OutsideDatumGrid: a Transverse Mercator conversion into ETRS89 whose
+//   point lies outside the BeTA2007 grid, while the grid on Bessel alone
+//   converts it.  Its message, in German, says that BeTA2007 covers only
+//   Germany.
 
 #include "CoordinateTranslator.h"
 #include "Exception.h"
@@ -38,6 +42,20 @@ enum class GridUnit { Kilometres, Metres };
 // nothing chosen, included) is m.
 GridUnit gridUnitOfIndex(int itemIndex);
 
+// The datum of the latitude/longitude side of a Transverse Mercator grid.
+enum class TmDatum {
+    // As the grid's own Bessel ellipsoid gives it: the old German network
+    // DHDN, up to 200 m from WGS 84.
+    Bessel,
+    // Shifted from DHDN to ETRS89 (WGS 84 to within a metre) with the
+    // official BeTA2007 grid, which covers Germany and its borders; the
+    // grid file must lie in the service's data directory.
+    Etrs89Beta2007,
+};
+
+// The file of the BeTA2007 grid, looked for in the data directory.
+inline constexpr std::string_view beta2007GridFileName = "BETA2007.gsb";
+
 // A Transverse Mercator grid on the Bessel ellipsoid as the user gives it.
 struct TmGrid {
     // The reference meridian as the degree and minute fields' edit texts
@@ -50,6 +68,14 @@ struct TmGrid {
     Extended referenceEasting = 0;
     std::string referenceEastingText;
     GridUnit unit = GridUnit::Kilometres;
+    TmDatum datum = TmDatum::Bessel;
+};
+
+// A Transverse Mercator position in the grid's unit: whole metres, or in km
+// the whole metres with three decimals.
+struct TmPoint {
+    Extended easting = 0;
+    Extended northing = 0;
 };
 
 // Latitude/longitude to UTM on GRS80: the zone from the longitude
@@ -62,12 +88,18 @@ UtmPoint utmForward(TCoordinateTranslator& service, Extended longitude, Extended
 // UTM on GRS80 back to latitude/longitude.
 GeographicPoint utmInverse(TCoordinateTranslator& service, int zone, Extended easting, Extended northing);
 
-// Transverse Mercator back to latitude/longitude; easting and northing are
-// in the grid's unit and scaled to metres here.  A reference easting that
+// Transverse Mercator back to latitude/longitude (in the grid's datum);
+// easting and northing are in the grid's unit and scaled to metres here.  A reference easting that
 // can't be rounded fails before the definition is set, so the service keeps
 // its projection then.
 GeographicPoint tmInverse(TCoordinateTranslator& service, const TmGrid& grid, Extended easting,
                           Extended northing);
+
+// Latitude/longitude to Transverse Mercator with the grid's definition (and
+// its datum), both values rounded to whole metres half to even and given in
+// the grid's unit.  All or nothing.  A reference easting that can't be
+// rounded fails before the definition is set.
+TmPoint tmForward(TCoordinateTranslator& service, const TmGrid& grid, Extended longitude, Extended latitude);
 
 // The km/m switch for one value: the value, read in the other unit, in
 // `unit` (x 1000 into metres, / 1000 into kilometres).  The switch does not

@@ -85,6 +85,7 @@ struct DefinitionKeys {
 DefinitionKeys keysOf(std::string_view definition)
 {
     DefinitionKeys result;
+    bool pipeline = false;
     for (const auto word : words(definition)) {
         const auto parameter = parameterOf(word);
         const auto key = keyOf(parameter);
@@ -92,8 +93,15 @@ DefinitionKeys keysOf(std::string_view definition)
             continue;
         if (key == "no_defs")
             result.noDefaults = true;
-        if (key == "proj" && result.projection.empty() && key.size() < parameter.size())
-            result.projection = parameter.substr(key.size() + 1);
+        if (key == "proj" && key.size() < parameter.size()) {
+            // The first projection names the section; in a pipeline, the
+            // last step's does.
+            const auto name = parameter.substr(key.size() + 1);
+            if (result.projection.empty())
+                pipeline = name == "pipeline";
+            if (result.projection.empty() || pipeline)
+                result.projection = name;
+        }
         result.shapeGiven = result.shapeGiven || isShapeKey(key);
         result.keys.emplace_back(key);
     }
@@ -290,6 +298,15 @@ std::string defaultsFilePath(std::string_view directory)
     path += '/';
     path += defaultsFileName;
     return path;
+}
+
+std::string gridShiftPipeline(std::string_view projectionDefinition, std::string_view gridFile)
+{
+    std::string pipeline = "+proj=pipeline +step +inv +proj=hgridshift +grids=";
+    pipeline += gridFile;
+    pipeline += " +step ";
+    pipeline += projectionDefinition;
+    return pipeline;
 }
 
 std::string withDefaults(std::string_view definition, std::string_view defaultsText)

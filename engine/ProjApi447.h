@@ -63,6 +63,19 @@ LP pj_inv(XY xy, ProjectionHandle projection);
 // Releases the projection and its context; null is allowed.
 void pj_free(ProjectionHandle projection);
 
+// A pipeline around `projectionDefinition` whose geographic side is shifted
+// by the horizontal grid `gridFile` (an NTv2 file in the search directory):
+//   "+proj=pipeline +step +inv +proj=hgridshift +grids=<gridFile> +step
+//    <projectionDefinition>"
+// Forward it takes longitude/latitude in the grid's target datum, shifts
+// them back into the projection's datum and projects them; inverse it
+// inverts the projection and shifts the result.  Both ends keep the classic
+// units (radians, the projection's linear unit), as hgridshift works in
+// radians.  A point outside the grid gives the error value.  The projection
+// comes last, so that the defaults pj_init_plus_path appends belong to its
+// step.
+std::string gridShiftPipeline(std::string_view projectionDefinition, std::string_view gridFile);
+
 // The definition with the defaults of a proj_def.dat text appended, as
 // " +key=value" tokens in the file's order, the projection's own section
 // (<lcc> for +proj=lcc) before <general>, so that its value wins:
@@ -71,7 +84,9 @@ void pj_free(ProjectionHandle projection);
 // - the keys that fix the earth's shape (ellps, datum, a, b, R, rf, f, es, e)
 //   count as one: once any of them is given, no other is added, so
 //   "+proj=utm +a=6378137" never gets "+ellps=WGS84" beside it;
-// - a definition that says +no_defs comes back unchanged.
+// - a definition that says +no_defs comes back unchanged;
+// - in a pipeline the section is that of the last step's projection, which
+//   the appended defaults join.
 // File format: "#" starts a comment to the end of the line; "<name>" starts
 // a section; every other blank-separated word is a key=value pair or a bare
 // flag, with or without a leading "+".  Words before the first section, and

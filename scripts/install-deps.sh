@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
-  libproj-dev
+  libproj-dev proj-data
   libgtest-dev libbenchmark-dev
   cmark-gfm
   clang libclang-rt-14-dev

@@ -14,6 +14,7 @@
 #include "Placemnt.h"
 #include "RadioGroup.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -78,6 +79,12 @@ QString userGuideAddress(const QString& programDirectory)
     return QUrl::fromLocalFile(QFileInfo::exists(beside) ? beside : installed).toString(QUrl::FullyEncoded);
 }
 
+// What the datum choice does, for its tooltip.
+const char* const datumShiftToolTip =
+    "Angehakt: Länge und Breite werden vom alten deutschen Netz (DHDN, Bessel) mit dem amtlichen Gitter "
+    "BeTA2007 nach ETRS89 umgerechnet, das bis auf einen Meter WGS 84 entspricht. Nicht angehakt: Sie "
+    "bleiben auf dem Bessel-Ellipsoid, bis zu gut 200 m von WGS 84 entfernt.";
+
 } // namespace
 
 QString TF_Haupt::programDirectoryOf(const QString& executablePath)
@@ -135,6 +142,7 @@ TF_Haupt::TF_Haupt(const MainWindowContext& context, QWidget* parent)
         QStringLiteral("CE_TMERC_BezugsRechts.Value"),
         QStringLiteral("ElSE_Zone.Value"),
         QStringLiteral("RG_Eingabe_km_m.ItemIndex"),
+        QStringLiteral("CB_TMERC_ETRS89.Checked"),
     });
     FormStorage1->loaded();
 
@@ -198,11 +206,19 @@ void TF_Haupt::createControls()
     RG_Eingabe_km_m->setGeometry(528, 200, 97, 33);
     RG_Eingabe_km_m->setItemIndex(0); // before the wiring: the layout's choice is no click
 
+    // In the free space right of the km/m choice; unticked, the conversions
+    // stay on Bessel.
+    CB_TMERC_ETRS89 = new QCheckBox(QStringLiteral("nach ETRS89\n(BeTA2007)"), this);
+    CB_TMERC_ETRS89->setObjectName(QStringLiteral("CB_TMERC_ETRS89"));
+    CB_TMERC_ETRS89->setGeometry(632, 200, 126, 33);
+
     // In kilometres to begin with; the unit switch changes decimals and format.
     CE_TMERC_BezugsRechts = numericField("CE_TMERC_BezugsRechts", 528, 240, 97, 3, "#0.000", 0, 0, true);
     CE_TMERC_Rechts = numericField("CE_TMERC_Rechts", 528, 280, 97, 3, "#0.000", 0, 0, true);
     CE_TMERC_Hoch = numericField("CE_TMERC_Hoch", 528, 312, 97, 3, "#0.000", 0, 0, true);
 
+    // Above the way back, as the UTM pair stands.
+    BitBtn_LL_TMERC = pictureButton("BitBtn_LL_TMERC", 360, 152, 75, 25, QString(), QStringLiteral("arrow-right"));
     BitBtn_TMERC_LL = pictureButton("BitBtn_TMERC_LL", 360, 184, 75, 25, QString(), QStringLiteral("arrow-left"));
     BitBtn_Koordinaten_aus_Zwischenablage =
         pictureButton("BitBtn_Koordinaten_aus_Zwischenablage", 8, 276, 337, 30,
@@ -283,9 +299,12 @@ void TF_Haupt::describeControls()
         {RG_Eingabe_km_m, "TMERC Eingabe in km oder m"},
         {RG_Eingabe_km_m->button(0), "TMERC Eingabe in km"},
         {RG_Eingabe_km_m->button(1), "TMERC Eingabe in m"},
+        {CB_TMERC_ETRS89, "TMERC Länge und Breite in ETRS89 (BeTA2007)", datumShiftToolTip},
         {CE_TMERC_BezugsRechts, "TMERC Bezugs-Rechtswert"},
         {CE_TMERC_Rechts, "TMERC Rechtswert"},
         {CE_TMERC_Hoch, "TMERC Hochwert"},
+        {BitBtn_LL_TMERC, "Länge und Breite nach TMERC umrechnen",
+         "Rechnet Länge und Breite (Dezimalgrad) mit Bezugslänge und Bezugs-R-Wert in TMERC-Rechts- und Hochwert um"},
         {BitBtn_TMERC_LL, "TMERC nach Länge und Breite umrechnen",
          "Rechnet TMERC-Rechts- und Hochwert mit Bezugslänge und Bezugs-R-Wert in Länge und Breite um"},
         {BitBtn_Koordinaten_aus_Zwischenablage, "Koordinaten aus Zwischenablage holen und konvertieren",
@@ -452,6 +471,7 @@ void TF_Haupt::wireEvents()
 
     connect(BitBtn_LL_UTM, &QPushButton::clicked, this, guarded(&TF_Haupt::BitBtn_LL_UTMClick));
     connect(BitBtn_UTM_LL, &QPushButton::clicked, this, guarded(&TF_Haupt::BitBtn_UTM_LLClick));
+    connect(BitBtn_LL_TMERC, &QPushButton::clicked, this, guarded(&TF_Haupt::BitBtn_LL_TMERCClick));
     connect(BitBtn_TMERC_LL, &QPushButton::clicked, this, guarded(&TF_Haupt::BitBtn_TMERC_LLClick));
     connect(RG_Eingabe_km_m, &TRadioGroup::OnClick, this, guarded(&TF_Haupt::RG_Eingabe_km_mClick));
     connect(BitBtn_kopieren, &QPushButton::clicked, this, guarded(&TF_Haupt::BitBtn_kopierenClick));
@@ -470,8 +490,9 @@ void TF_Haupt::chainTabOrder()
         BitBtn_UTM_LL,         ElSE_Zone,               CE_Rechts,
         CE_Hoch,               BitBtn_kopieren,         CE_TMERC_Laenge_Grad,
         CE_TMERC_Laenge_Minuten, RG_Eingabe_km_m->button(0), RG_Eingabe_km_m->button(1),
-        CE_TMERC_BezugsRechts, CE_TMERC_Rechts,         CE_TMERC_Hoch,
-        BitBtn_TMERC_LL,       BitBtn_Koordinaten_aus_Zwischenablage,
+        CB_TMERC_ETRS89,       CE_TMERC_BezugsRechts,   CE_TMERC_Rechts,
+        CE_TMERC_Hoch,         BitBtn_LL_TMERC,         BitBtn_TMERC_LL,
+        BitBtn_Koordinaten_aus_Zwischenablage,
     };
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -484,6 +505,7 @@ void TF_Haupt::FormCreate()
     exceptionHandler_.guard([this] {
         programDirectory_ = programDirectoryOf(executablePath_);
         const QString dataDirectory = programDirectory_ + QStringLiteral("nad");
+        offerDatumShift();
         coordinateTranslator_ =
             std::make_unique<TCoordinateTranslator>(QFile::encodeName(dataDirectory).toStdString());
     });
@@ -600,13 +622,17 @@ namespace {
 
 // The conversions' guard: a definition the library rejects, a point it can't
 // project or a grid value that can't be rounded ends the conversion where it
-// stands, without a word.  Any other failure goes on to the handler's guard.
+// stands, without a word.  A point outside the datum grid goes on to the
+// handler's guard, which shows its message: the user asked for ETRS89, and
+// silence would read as success.  So does any other failure.
 template <class F>
 void dropGridFailure(F&& conversion)
 {
     try {
         conversion();
-    } catch (const GridConversionError&) {
+    } catch (const GridConversionError& e) {
+        if (e.kind() == GridFailure::OutsideDatumGrid)
+            throw;
     }
 }
 
@@ -637,23 +663,51 @@ void TF_Haupt::BitBtn_UTM_LLClick()
     CE_BreiteExit();
 }
 
+TmGrid TF_Haupt::tmGrid() const
+{
+    return {
+        .meridianDegreesText = toEngineText(CE_TMERC_Laenge_Grad->Text()),
+        .meridianMinutesText = toEngineText(CE_TMERC_Laenge_Minuten->Text()),
+        .referenceEasting = CE_TMERC_BezugsRechts->Value(),
+        .referenceEastingText = toEngineText(CE_TMERC_BezugsRechts->Text()),
+        .unit = gridUnitOfIndex(RG_Eingabe_km_m->ItemIndex()),
+        // A disabled box has no grid behind it, whatever the stored tick says.
+        .datum = CB_TMERC_ETRS89->isEnabled() && CB_TMERC_ETRS89->isChecked() ? TmDatum::Etrs89Beta2007
+                                                                               : TmDatum::Bessel,
+    };
+}
+
+void TF_Haupt::BitBtn_LL_TMERCClick()
+{
+    if (!coordinateTranslator_)
+        return;
+    dropGridFailure([this] {
+        const TmPoint tm = tmForward(*coordinateTranslator_, tmGrid(), CE_Laenge->Value(), CE_Breite->Value());
+        CE_TMERC_Rechts->setValue(tm.easting);
+        CE_TMERC_Hoch->setValue(tm.northing);
+    });
+}
+
 void TF_Haupt::BitBtn_TMERC_LLClick()
 {
     if (!coordinateTranslator_)
         return;
     dropGridFailure([this] {
-        const TmGrid grid{
-            .meridianDegreesText = toEngineText(CE_TMERC_Laenge_Grad->Text()),
-            .meridianMinutesText = toEngineText(CE_TMERC_Laenge_Minuten->Text()),
-            .referenceEasting = CE_TMERC_BezugsRechts->Value(),
-            .referenceEastingText = toEngineText(CE_TMERC_BezugsRechts->Text()),
-            .unit = gridUnitOfIndex(RG_Eingabe_km_m->ItemIndex()),
-        };
         showLatitudeLongitude(
-            tmInverse(*coordinateTranslator_, grid, CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value()));
+            tmInverse(*coordinateTranslator_, tmGrid(), CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value()));
     });
     CE_LaengeExit();
     CE_BreiteExit();
+}
+
+void TF_Haupt::offerDatumShift()
+{
+    const QString directory = programDirectory_ + QStringLiteral("nad");
+    const bool available = QFileInfo(directory + u'/' + fromEngineText(beta2007GridFileName)).isFile();
+    CB_TMERC_ETRS89->setEnabled(available);
+    CB_TMERC_ETRS89->setToolTip(available ? QString::fromUtf8(datumShiftToolTip)
+                                          : QStringLiteral("Nicht verfügbar: Die Gitterdatei %1 fehlt im Ordner %2.")
+                                                .arg(fromEngineText(beta2007GridFileName), directory));
 }
 
 void TF_Haupt::showLatitudeLongitude(const GeographicPoint& point)

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <memory>
 
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
@@ -19,6 +20,7 @@ namespace zelv {
 class Clipboard;
 class TCoordinateTranslator;
 struct GeographicPoint;
+struct TmGrid;
 class TCurrencyEdit;
 class TElSpinEdit;
 class TFormStorage;
@@ -80,9 +82,13 @@ public:
     TCurrencyEdit* CE_TMERC_Laenge_Grad;
     TCurrencyEdit* CE_TMERC_Laenge_Minuten;
     TRadioGroup* RG_Eingabe_km_m;
+    // Latitude/longitude of the grid in ETRS89 through BeTA2007 rather than
+    // on Bessel; disabled when nad/ lacks the grid.
+    QCheckBox* CB_TMERC_ETRS89;
     TCurrencyEdit* CE_TMERC_BezugsRechts;
     TCurrencyEdit* CE_TMERC_Rechts;
     TCurrencyEdit* CE_TMERC_Hoch;
+    QPushButton* BitBtn_LL_TMERC;
     QPushButton* BitBtn_TMERC_LL;
     QPushButton* BitBtn_Koordinaten_aus_Zwischenablage;
     // Links: the web map, the gazetteer, the project's page.
@@ -92,8 +98,8 @@ public:
     // The plain labels are children named "Label1".."Label27" in the order
     // of createControls(); Label27 is the project line.
 
-    // Keeps the reference meridian, the reference easting, the zone and the
-    // km/m choice between runs; owned by the window.
+    // Keeps the reference meridian, the reference easting, the zone, the
+    // km/m choice and the datum choice between runs; owned by the window.
     TFormStorage* FormStorage1;
 
     // The service from FormCreate to FormDestroy; null when the start failed.
@@ -124,6 +130,7 @@ public:
     // The grid conversions and the km/m switch.
     void BitBtn_LL_UTMClick();
     void BitBtn_UTM_LLClick();
+    void BitBtn_LL_TMERCClick();
     void BitBtn_TMERC_LLClick();
     void RG_Eingabe_km_mClick();
 
@@ -159,6 +166,10 @@ private:
     // The result of a conversion back to latitude/longitude into the decimal
     // fields.
     void showLatitudeLongitude(const GeographicPoint& point);
+    // The Transverse Mercator grid as its fields and the datum choice give it.
+    TmGrid tmGrid() const;
+    // The datum choice works only with the grid file in nad/.
+    void offerDatumShift();
 
     ExceptionHandler exceptionHandler_;
     Clipboard& clipboard_;

@@ -24,14 +24,18 @@ namespace {
 
 const QString formVersionKey = QStringLiteral("FormVersion");
 
-// How a property's value becomes text, by the property's type.
-enum class ValueKind { None, Integer, Single, Double, Extended };
+// How a property's value becomes text, by the property's type.  A Boolean
+// is written as the integer 1 or 0 and read as an integer, any other than 0
+// being true.
+enum class ValueKind { None, Integer, Boolean, Single, Double, Extended };
 
 ValueKind kindOf(const QMetaProperty& property)
 {
     const QMetaType type = property.metaType();
     if (type == QMetaType::fromType<int>())
         return ValueKind::Integer;
+    if (type == QMetaType::fromType<bool>())
+        return ValueKind::Boolean;
     if (type == QMetaType::fromType<long double>())
         return ValueKind::Extended;
     if (type == QMetaType::fromType<double>())
@@ -80,6 +84,8 @@ QString valueText(const QObject& component, const QMetaProperty& property, Value
     switch (kind) {
     case ValueKind::Integer:
         return formatStoredInteger(value.toInt());
+    case ValueKind::Boolean:
+        return formatStoredInteger(value.toBool() ? 1 : 0);
     case ValueKind::Single:
         return formatStoredFloat(value.value<float>(), significantDigits(kind), FLT_MAX, separators);
     case ValueKind::Double:
@@ -97,6 +103,10 @@ void assignText(QObject& component, const QMetaProperty& property, ValueKind kin
 {
     if (kind == ValueKind::Integer) {
         property.write(&component, parseStoredInteger(text));
+        return;
+    }
+    if (kind == ValueKind::Boolean) {
+        property.write(&component, parseStoredInteger(text) != 0);
         return;
     }
     const std::optional<Extended> parsed = parseStoredFloat(text, separators);
@@ -117,6 +127,7 @@ void assignText(QObject& component, const QMetaProperty& property, ValueKind kin
         property.write(&component, QVariant::fromValue(value));
         break;
     case ValueKind::Integer:
+    case ValueKind::Boolean:
     case ValueKind::None:
         break;
     }

@@ -166,7 +166,9 @@ public:
     ~TFormStorage() override;
 
     // An entry is split at its first "."; both halves are trimmed and an
-    // entry with an empty half is dropped.  After loaded() the list holds
+    // entry with an empty half is dropped.  Properties of type int, bool
+    // (written 1 or 0, read as an integer: not 0 is true), float, double
+    // and long double are stored; others are skipped.  After loaded() the list holds
     // only entries whose component was found, and an entry leaves the list
     // when its component is destroyed.
     QStringList StoredProps() const;

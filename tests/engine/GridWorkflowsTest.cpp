@@ -4,12 +4,16 @@
 #include "Exception.h"
 #include "GridConversion.h"
 #include "GridWorkflows.h"
+#include "TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
+#include <proj.h>
 
 #include <cmath>
+#include <filesystem>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -177,6 +181,194 @@ TEST_F(GridWorkflows, TmInverseFailures)
         EXPECT_EQ(std::fabs(g.Longitude - 10.769435) < 1e-6, !c.definitionSet) << c.grid.referenceEasting;
     }
 }
+
+TEST_F(GridWorkflows, TmForwardInKilometresAndMetresAndBack)
+{
+    // Whole metres, an exact half to the even neighbour; km with three decimals.
+    const TmGrid km{"10", "30", 6525, "6525", GridUnit::Kilometres};
+    const TmGrid m{"10", "30", 6525000, "6525000", GridUnit::Metres};
+    for (const TmGrid& grid : {km, m}) {
+        const Extended factor = grid.unit == GridUnit::Kilometres ? 1000 : 1;
+        const GeographicPoint g = tmInverse(service, grid, 6625000 / factor, 5600000 / factor);
+        const TmPoint back = tmForward(service, grid, g.Longitude, g.Latitude);
+        EXPECT_EQ(back.easting * factor, 6625000) << factor;
+        EXPECT_EQ(back.northing * factor, 5600000) << factor;
+    }
+    const TmPoint p = tmForward(service, km, 11.9105L, 50.528407L);
+    EXPECT_EQ(formatFixed(p.easting, 3, pointSeparators), "6625.000");
+    EXPECT_EQ(formatFixed(p.northing, 3, pointSeparators), "5600.000");
+
+    // The same failures as the way back; nothing half written.
+    EXPECT_EQ(failureOf([&] { tmForward(service, km, 100, 91); }), GridFailure::PointNotProjectable);
+    const TmGrid unroundable{"10", "30", nan, "", GridUnit::Kilometres};
+    EXPECT_EQ(failureOf([&] { tmForward(service, unroundable, 10, 50); }), GridFailure::ValueNotRoundable);
+}
+
+// A data directory as the program ships it: the defaults and the BeTA2007 grid.
+class ShippedDataDirectory {
+public:
+    ShippedDataDirectory()
+    {
+        std::filesystem::copy_file(std::filesystem::path(ZELV_SOURCE_NAD) / "proj_def.dat",
+                                   directory_.path() / "proj_def.dat");
+        std::filesystem::copy_file(ZELV_DATUM_GRID, directory_.path() / beta2007GridFileName);
+    }
+    std::string path() const { return directory_.string(); }
+
+private:
+    test_support::TemporaryDirectory directory_;
+};
+
+// PROJ's own transformation between a Gauss-Kr\u00FCger zone on DHDN and
+// ETRS89 (EPSG:3146x to EPSG:4258), with the library's own database and
+// grids: the reference for the shifted conversions.  Each use checks that
+// PROJ took the BeTA2007 grid for the point.
+class EpsgTransformation {
+public:
+    explicit EpsgTransformation(int gaussKruegerZone) : context_(proj_context_create())
+    {
+        const std::string source = "EPSG:" + std::to_string(31464 + gaussKruegerZone);
+        const std::unique_ptr<PJ, Destroy> raw(
+            proj_create_crs_to_crs(context_.get(), source.c_str(), "EPSG:4258", nullptr));
+        if (raw)
+            transformation_.reset(proj_normalize_for_visualization(context_.get(), raw.get()));
+    }
+    bool usable() const { return transformation_ != nullptr; }
+
+    // Easting and northing in metres to longitude and latitude in degrees, and back.
+    PJ_COORD toEtrs89(double easting, double northing) { return run(PJ_FWD, easting, northing); }
+    PJ_COORD fromEtrs89(double longitude, double latitude) { return run(PJ_INV, longitude, latitude); }
+
+private:
+    struct Destroy {
+        void operator()(PJ* p) const { proj_destroy(p); }
+        void operator()(PJ_CONTEXT* c) const { proj_context_destroy(c); }
+    };
+
+    PJ_COORD run(PJ_DIRECTION direction, double a, double b)
+    {
+        const PJ_COORD out = proj_trans(transformation_.get(), direction, proj_coord(a, b, 0, 0));
+        const std::unique_ptr<PJ, Destroy> used(proj_trans_get_last_used_operation(transformation_.get()));
+        const char* steps = used ? proj_as_proj_string(context_.get(), used.get(), PJ_PROJ_5, nullptr) : nullptr;
+        EXPECT_NE(steps, nullptr);
+        if (steps) {
+            EXPECT_NE(std::string(steps).find("hgridshift"), std::string::npos) << steps;
+        }
+        return out;
+    }
+
+    std::unique_ptr<PJ_CONTEXT, Destroy> context_;
+    std::unique_ptr<PJ, Destroy> transformation_;
+};
+
+// Points across Germany, each in the Gauss-Kr\u00FCger zone of its meridian
+// (meridian 3 x zone, reference easting zone x 1000 + 500 km, as EPSG has it).
+struct DatumCase {
+    const char* name;
+    int zone;
+    double longitude, latitude; // ETRS89
+};
+
+const DatumCase acrossGermany[] = {
+    {"north, Flensburg", 3, 9.4367, 54.7819},
+    {"north-east, Kap Arkona", 4, 13.4322, 54.6786},
+    {"south, Zugspitze", 4, 10.9862, 47.4211},
+    {"east, Goerlitz", 5, 14.9872, 51.1529},
+    {"west, Aachen", 2, 6.0839, 50.7753},
+    {"border with Basel, Loerrach", 3, 7.6616, 47.6156},
+    {"far from its meridian, Emden in zone 3", 3, 7.2060, 53.3670},
+};
+
+TmGrid gaussKrueger(int zone, GridUnit unit, TmDatum datum)
+{
+    const long long metres = zone * 1000000LL + 500000;
+    if (unit == GridUnit::Kilometres)
+        return {std::to_string(3 * zone), "", static_cast<Extended>(metres / 1000), "", unit, datum};
+    return {std::to_string(3 * zone), "", static_cast<Extended>(metres), std::to_string(metres), unit, datum};
+}
+
+class DatumShift : public ::testing::TestWithParam<GridUnit> {
+protected:
+    ShippedDataDirectory data;
+    TCoordinateTranslator service{data.path()};
+
+    Extended factor() const { return GetParam() == GridUnit::Kilometres ? 1000 : 1; }
+};
+
+TEST_P(DatumShift, EqualsPROJsEpsgTransformationAcrossGermany)
+{
+    for (const DatumCase& c : acrossGermany) {
+        SCOPED_TRACE(c.name);
+        EpsgTransformation epsg(c.zone);
+        ASSERT_TRUE(epsg.usable());
+        const TmGrid etrs89 = gaussKrueger(c.zone, GetParam(), TmDatum::Etrs89Beta2007);
+
+        // Forward: whole metres, as PROJ's easting and northing round.
+        const PJ_COORD reference = epsg.fromEtrs89(c.longitude, c.latitude);
+        for (const double v : {reference.xy.x, reference.xy.y})
+            ASSERT_GT(std::fabs(v - std::floor(v) - 0.5), 1e-3) << "too near a half metre to compare";
+        const TmPoint tm = tmForward(service, etrs89, c.longitude, c.latitude);
+        EXPECT_EQ(tm.easting * factor(), std::round(reference.xy.x));
+        EXPECT_EQ(tm.northing * factor(), std::round(reference.xy.y));
+
+        // Back from those values: PROJ's result within 1e-9 degrees.
+        const GeographicPoint g = tmInverse(service, etrs89, tm.easting, tm.northing);
+        const PJ_COORD expected = epsg.toEtrs89(static_cast<double>(tm.easting * factor()),
+                                                static_cast<double>(tm.northing * factor()));
+        EXPECT_NEAR(g.Longitude, expected.lp.lam, 1e-9);
+        EXPECT_NEAR(g.Latitude, expected.lp.phi, 1e-9);
+
+    }
+}
+
+TEST_P(DatumShift, ReferencePointOfTheDatumChoice)
+{
+    // Meridian 12d0, reference easting 4500 km, easting 4412.345 km,
+    // northing 5598.765 km: zone 4.
+    EpsgTransformation epsg(4);
+    ASSERT_TRUE(epsg.usable());
+    TmGrid grid{"12", "", 4500, "", GetParam(), TmDatum::Etrs89Beta2007};
+    if (GetParam() == GridUnit::Metres) {
+        grid.referenceEasting = 4500000;
+        grid.referenceEastingText = "4500000";
+    }
+    const GeographicPoint g = tmInverse(service, grid, 4412345 / factor(), 5598765 / factor());
+    const PJ_COORD expected = epsg.toEtrs89(4412345, 5598765);
+    EXPECT_NEAR(g.Longitude, expected.lp.lam, 1e-9);
+    EXPECT_NEAR(g.Latitude, expected.lp.phi, 1e-9);
+    expectShown(g, {"10.762560", "50.518090", "liegt bei 50.51809\xB0N 10.76256\xB0O;"}, "ETRS89");
+
+    grid.datum = TmDatum::Bessel;
+    expectShown(tmInverse(service, grid, 4412345 / factor(), 5598765 / factor()),
+                {"10.763870", "50.519285", "liegt bei 50.51928\xB0N 10.76387\xB0O;"}, "Bessel");
+}
+
+TEST_P(DatumShift, OutsideTheGridIsToldApartFromAPointNoGridTakes)
+{
+    // Vienna in zone 5: Bessel alone converts it both ways, BeTA2007 does not cover it.
+    const TmGrid bessel = gaussKrueger(5, GetParam(), TmDatum::Bessel);
+    const TmGrid etrs89 = gaussKrueger(5, GetParam(), TmDatum::Etrs89Beta2007);
+    const TmPoint vienna = tmForward(service, bessel, 16.3738L, 48.2082L);
+    EXPECT_NO_THROW(tmInverse(service, bessel, vienna.easting, vienna.northing));
+    EXPECT_EQ(failureOf([&] { tmForward(service, etrs89, 16.3738L, 48.2082L); }), GridFailure::OutsideDatumGrid);
+    EXPECT_EQ(failureOf([&] { tmInverse(service, etrs89, vienna.easting, vienna.northing); }),
+              GridFailure::OutsideDatumGrid);
+    try {
+        tmInverse(service, etrs89, vienna.easting, vienna.northing);
+    } catch (const GridConversionError& e) {
+        EXPECT_NE(e.message().find("BeTA2007 gilt nur f\xFCr Deutschland"), std::string::npos) << e.message();
+    }
+
+    // A point that the grid on Bessel can't take either stays what it is.
+    EXPECT_EQ(failureOf([&] { tmInverse(service, etrs89, 100000000 / factor(), 5586252 / factor()); }),
+              GridFailure::PointNotProjectable);
+    EXPECT_EQ(failureOf([&] { tmForward(service, etrs89, 100, 91); }), GridFailure::PointNotProjectable);
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, DatumShift, ::testing::Values(GridUnit::Kilometres, GridUnit::Metres),
+                         [](const ::testing::TestParamInfo<GridUnit>& info) {
+                             return std::string(info.param == GridUnit::Kilometres ? "km" : "m");
+                         });
 
 TEST(GridUnit, ChoiceScalingAndFormat)
 {

@@ -5,6 +5,7 @@
 #include <proj.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -30,6 +31,8 @@ struct DefaultsCase {
 
 TEST(WithDefaults, AddsOnlyWhatTheDefinitionLacks)
 {
+    const std::string shifted =
+        gridShiftPipeline("+proj=tmerc +ellps=bessel +lon_0=12d +x_0=4500000", "BETA2007.gsb");
     const DefaultsCase cases[] = {
         // the start-up definition gets its standard parallels, not a second ellps
         {"+proj=lcc +ellps=WGS84", shippedDefaults, "+proj=lcc +ellps=WGS84 +lat_1=33 +lat_2=45"},
@@ -53,6 +56,13 @@ TEST(WithDefaults, AddsOnlyWhatTheDefinitionLacks)
         {"+proj=lcc", "k_0=2\n<lcc\nlat_1=33\n<general> x_0=1", "+proj=lcc +x_0=1"},
         // a key that only starts like a given one is still added
         {"+proj=lcc +lat_10=1", "<lcc> lat_1=33", "+proj=lcc +lat_10=1 +lat_1=33"},
+        // a pipeline takes the section of its last step's projection, whose
+        // step the defaults join; the shifted Transverse Mercator gets nothing
+        {"+proj=pipeline +step +proj=lcc +step +proj=tmerc", "<pipeline> x_0=1\n<lcc> lat_1=33\n<tmerc> k_0=1",
+         "+proj=pipeline +step +proj=lcc +step +proj=tmerc +k_0=1"},
+        {shifted.c_str(), shippedDefaults,
+         "+proj=pipeline +step +inv +proj=hgridshift +grids=BETA2007.gsb +step "
+         "+proj=tmerc +ellps=bessel +lon_0=12d +x_0=4500000"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(withDefaults(c.definition, c.defaults), c.expected) << c.definition;
@@ -146,9 +156,11 @@ TEST(ProjApi447, SearchesOnlyTheGivenDirectory)
     const char* definition = "+proj=utm +ellps=bessel +zone=32 +nadgrids=BETA2007.gsb";
 
     // The library's own data directory holds the grid, but is not searched.
-    // Asked first: once opened, a grid stays in the library's process-wide
-    // cache and is found under its name from any directory.
-    EXPECT_EQ(init(definition, nad), nullptr);
+    // Asked in a process of its own: once opened, a grid stays in the
+    // library's process-wide cache and is found under its name from any
+    // directory, and other tests open this grid.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::exit(init(definition, nad) == nullptr ? 0 : 1), ::testing::ExitedWithCode(0), "");
     EXPECT_NE(init(definition, withGrid.string()), nullptr);
 }
 

@@ -24,6 +24,7 @@ trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 dpkg-deb -x "$deb" "$work/root"
 test -L "$work/root/usr/bin/zelv-derarar"
 test -f "$work/root/usr/lib/zelv-derarar/nad/proj_def.dat"
+test -f "$work/root/usr/lib/zelv-derarar/nad/BETA2007.gsb"
 desktop=$work/root/usr/share/applications/zelv-derarar.desktop
 metainfo=$work/root/usr/share/metainfo/org.example.zelv_derarar.metainfo.xml
 test -f "$desktop"

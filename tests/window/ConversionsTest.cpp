@@ -3,6 +3,9 @@
 #include "GTestQtPrinters.h"
 #include "HandlerWindowFixture.h"
 
+#include <QCheckBox>
+#include <tuple>
+
 namespace zelv::window_fakes {
 namespace {
 
@@ -216,6 +219,166 @@ TEST_F(Conversions, UnitSwitchScalesEveryTime)
     EXPECT_EQ(str(w.CE_TMERC_BezugsRechts->ShownText()), "6,525");
 }
 
+// The Transverse Mercator group both ways, on Bessel and in ETRS89, with
+// the grid of Gauss-Kr\u00FCger zone 4 (meridian 12d0, reference easting 4500 km).
+// The expected values are PROJ's: EPSG:31468 to EPSG:4258 with BeTA2007 when
+// ticked, the plain Transverse Mercator on Bessel when not (the engine's
+// tests compare with PROJ's transformation itself).
+class TransverseMercatorBothWays : public Conversions {
+protected:
+    void zone4(bool metres)
+    {
+        TF_Haupt& w = window();
+        if (metres)
+            click(w.RG_Eingabe_km_m->button(1));
+        enter(w.CE_TMERC_Laenge_Grad, QStringLiteral("12"));
+        enter(w.CE_TMERC_Laenge_Minuten, QStringLiteral("0"));
+        enter(w.CE_TMERC_BezugsRechts, metres ? QStringLiteral("4500000") : QStringLiteral("4500"));
+    }
+
+    void toTmerc(const char* longitude, const char* latitude)
+    {
+        enter(window().CE_Laenge, QString::fromUtf8(longitude));
+        type(window().CE_Breite, QString::fromUtf8(latitude));
+        click(window().BitBtn_LL_TMERC);
+    }
+
+    std::string tmercFields()
+    {
+        return str(window().CE_TMERC_Rechts->ShownText() + u' ' + window().CE_TMERC_Hoch->ShownText());
+    }
+
+    void setDatum(bool etrs89)
+    {
+        if (window().CB_TMERC_ETRS89->isChecked() != etrs89)
+            click(window().CB_TMERC_ETRS89);
+        ASSERT_EQ(window().CB_TMERC_ETRS89->isChecked(), etrs89);
+    }
+};
+
+TEST_F(TransverseMercatorBothWays, ForwardInKilometresAndMetresWithAndWithoutTheShift)
+{
+    // [metres][ETRS89]
+    const char* const expected[2][2] = {{"4412,250 5598,634", "4412,345 5598,765"},
+                                        {"4412250 5598634", "4412345 5598765"}};
+    for (const bool metres : {false, true}) {
+        zone4(metres);
+        for (const bool etrs89 : {false, true}) {
+            SCOPED_TRACE(std::string(metres ? "m" : "km") + (etrs89 ? " ETRS89" : " Bessel"));
+            setDatum(etrs89);
+            toTmerc("10,762560", "50,518090");
+            EXPECT_EQ(tmercFields(), expected[metres][etrs89]);
+            // The position's fields stay as typed.
+            EXPECT_EQ(decimalFields(), "10,762560 50,518090");
+        }
+    }
+    // Both or neither: latitude 91 can't be projected.
+    toTmerc("12", "91");
+    EXPECT_EQ(tmercFields(), "4412345 5598765");
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(TransverseMercatorBothWays, RoundTripGivesTheGridValuesBack)
+{
+    TF_Haupt& w = window();
+    for (const bool metres : {false, true}) {
+        zone4(metres);
+        for (const bool etrs89 : {false, true}) {
+            SCOPED_TRACE(std::string(metres ? "m" : "km") + (etrs89 ? " ETRS89" : " Bessel"));
+            setDatum(etrs89);
+            enter(w.CE_TMERC_Rechts, metres ? QStringLiteral("4412345") : QStringLiteral("4412,345"));
+            type(w.CE_TMERC_Hoch, metres ? QStringLiteral("5598765") : QStringLiteral("5598,765"));
+            click(w.BitBtn_TMERC_LL);
+            const std::string position = decimalFields();
+            w.CE_TMERC_Rechts->setValue(0);
+            w.CE_TMERC_Hoch->setValue(0);
+            click(w.BitBtn_LL_TMERC);
+            EXPECT_EQ(tmercFields(), metres ? "4412345 5598765" : "4412,345 5598,765");
+            // and the position once more from there
+            click(w.BitBtn_TMERC_LL);
+            EXPECT_EQ(decimalFields(), position);
+        }
+    }
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(TransverseMercatorBothWays, TheBoxMovesTheResultAndTheLocationText)
+{
+    TF_Haupt& w = window();
+    zone4(false);
+    for (const auto& [etrs89, decimals, location] : {
+             std::tuple{false, "10,763870 50,519285", "liegt bei 50.51929\u00B0N 10.76387\u00B0O;"},
+             std::tuple{true, "10,762560 50,518090", "liegt bei 50.51809\u00B0N 10.76256\u00B0O;"},
+         }) {
+        SCOPED_TRACE(etrs89);
+        setDatum(etrs89);
+        enter(w.CE_TMERC_Rechts, QStringLiteral("4412,345"));
+        type(w.CE_TMERC_Hoch, QStringLiteral("5598,765"));
+        click(w.BitBtn_TMERC_LL);
+        EXPECT_EQ(decimalFields(), decimals);
+        EXPECT_EQ(str(w.E_ZELV->text()), location);
+    }
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(TransverseMercatorBothWays, APointOutsideTheGridIsToldAndChangesNothing)
+{
+    TF_Haupt& w = window();
+    // Vienna in zone 5: Bessel alone converts it, BeTA2007 does not cover it.
+    enter(w.CE_TMERC_Laenge_Grad, QStringLiteral("15"));
+    enter(w.CE_TMERC_BezugsRechts, QStringLiteral("5500"));
+    enter(w.CE_TMERC_Rechts, QStringLiteral("5602,094"));
+    enter(w.CE_TMERC_Hoch, QStringLiteral("5341,946"));
+    enter(w.CE_Laenge, QStringLiteral("16,3738"));
+    enter(w.CE_Breite, QStringLiteral("48,2082"));
+    setDatum(true);
+    const std::string before = snapshot();
+
+    for (QPushButton* button : {w.BitBtn_TMERC_LL, w.BitBtn_LL_TMERC}) {
+        SCOPED_TRACE(str(button->objectName()));
+        presenter.shown.clear();
+        click(button);
+        ASSERT_EQ(presenter.shown.size(), 1u);
+        EXPECT_EQ(str(presenter.shown[0].first), "Zelv_derarar");
+        EXPECT_EQ(str(presenter.shown[0].second),
+                  "BeTA2007 gilt nur f\u00FCr Deutschland und seine Grenzgebiete: "
+                  "Dieser Punkt l\u00E4sst sich nicht nach ETRS89 umrechnen.");
+        EXPECT_EQ(snapshot(), before);
+    }
+
+    // Unticked, the same point converts without a word.
+    presenter.shown.clear();
+    setDatum(false);
+    click(w.BitBtn_LL_TMERC);
+    EXPECT_EQ(tmercFields(), "5602,094 5341,946");
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+class TransverseMercatorWithoutGrid : public HandlerWindowTest {
+protected:
+    TransverseMercatorWithoutGrid() : HandlerWindowTest(germanSeparators, true, false) {}
+};
+
+TEST_F(TransverseMercatorWithoutGrid, TheBoxIsDisabledAndSaysWhichFileIsMissing)
+{
+    TF_Haupt& w = window();
+    ASSERT_NE(w.CoordinateTranslator(), nullptr);
+    EXPECT_FALSE(w.CB_TMERC_ETRS89->isEnabled());
+    EXPECT_EQ(w.CB_TMERC_ETRS89->toolTip(),
+              QStringLiteral("Nicht verf\u00FCgbar: Die Gitterdatei BETA2007.gsb fehlt im Ordner %1nad.")
+                  .arg(w.ProgramDirectory()));
+
+    // A tick from the settings file does not count without the grid.
+    w.CB_TMERC_ETRS89->setChecked(true);
+    enter(w.CE_TMERC_Laenge_Grad, QStringLiteral("12"));
+    enter(w.CE_TMERC_BezugsRechts, QStringLiteral("4500"));
+    enter(w.CE_TMERC_Rechts, QStringLiteral("4412,345"));
+    type(w.CE_TMERC_Hoch, QStringLiteral("5598,765"));
+    click(w.BitBtn_TMERC_LL);
+    EXPECT_EQ(str(w.CE_Laenge->ShownText() + u' ' + w.CE_Breite->ShownText()), "10,763870 50,519285");
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
 class ConversionsUnderPointLocale : public Conversions {
 protected:
     ConversionsUnderPointLocale() : Conversions(pointSeparators) {}
@@ -262,7 +425,7 @@ TEST_F(ConversionsWithoutNad, ButtonsDoNothing)
     click(w.BitBtn_kopieren); // the focus away from every field with a handler
     const std::string before = snapshot();
 
-    for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_TMERC_LL}) {
+    for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_LL_TMERC, w.BitBtn_TMERC_LL}) {
         click(button);
         EXPECT_EQ(snapshot(), before) << str(button->objectName());
     }

@@ -4,6 +4,7 @@
 #include "HandlerWindowFixture.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -64,9 +65,11 @@ TEST_F(DesktopUse, ScreenReadersFindEveryControlByItsOwnName)
         {w.RG_Eingabe_km_m, "TMERC Eingabe in km oder m", QAccessible::Grouping},
         {w.RG_Eingabe_km_m->button(0), "TMERC Eingabe in km", QAccessible::RadioButton},
         {w.RG_Eingabe_km_m->button(1), "TMERC Eingabe in m", QAccessible::RadioButton},
+        {w.CB_TMERC_ETRS89, "TMERC Länge und Breite in ETRS89 (BeTA2007)", QAccessible::CheckBox},
         {w.CE_TMERC_BezugsRechts, "TMERC Bezugs-Rechtswert", QAccessible::EditableText},
         {w.CE_TMERC_Rechts, "TMERC Rechtswert", QAccessible::EditableText},
         {w.CE_TMERC_Hoch, "TMERC Hochwert", QAccessible::EditableText},
+        {w.BitBtn_LL_TMERC, "Länge und Breite nach TMERC umrechnen", QAccessible::Button},
         {w.BitBtn_TMERC_LL, "TMERC nach Länge und Breite umrechnen", QAccessible::Button},
         {w.BitBtn_Koordinaten_aus_Zwischenablage, "Koordinaten aus Zwischenablage holen und konvertieren",
          QAccessible::Button},
@@ -104,6 +107,8 @@ TEST_F(DesktopUse, ButtonsSayWhatTheyConvertOrCopy)
     } buttons[] = {
         {w.BitBtn_LL_UTM, "Rechnet Länge und Breite (Dezimalgrad) in UTM-Zone, Rechts- und Hochwert um"},
         {w.BitBtn_UTM_LL, "Rechnet UTM-Zone, Rechts- und Hochwert in Länge und Breite um"},
+        {w.BitBtn_LL_TMERC,
+         "Rechnet Länge und Breite (Dezimalgrad) mit Bezugslänge und Bezugs-R-Wert in TMERC-Rechts- und Hochwert um"},
         {w.BitBtn_TMERC_LL,
          "Rechnet TMERC-Rechts- und Hochwert mit Bezugslänge und Bezugs-R-Wert in Länge und Breite um"},
         {w.BitBtn_kopieren, "Kopiert die ZELV-Ortsangabe in die Zwischenablage"},
@@ -129,6 +134,7 @@ TEST_F(DesktopUse, PicturesAreSharpAtDoubleScale)
     } buttons[] = {
         {w.BitBtn_LL_UTM, "arrow-right"},
         {w.BitBtn_UTM_LL, "arrow-left"},
+        {w.BitBtn_LL_TMERC, "arrow-right"},
         {w.BitBtn_TMERC_LL, "arrow-left"},
         {w.BitBtn_kopieren, "copy-to-clipboard"},
         {w.BitBtn_Koordinaten_aus_Zwischenablage, "paste-from-clipboard"},

@@ -29,8 +29,9 @@ namespace zelv::window_fakes {
 
 class HandlerWindowTest : public ::testing::Test {
 protected:
-    explicit HandlerWindowTest(Separators separators = germanSeparators, bool withNad = true)
-        : separators_(separators), program_(withNad)
+    // withGrid: whether nad/ holds the BeTA2007 grid beside proj_def.dat.
+    explicit HandlerWindowTest(Separators separators = germanSeparators, bool withNad = true, bool withGrid = true)
+        : separators_(separators), program_(withNad, withGrid)
     {
     }
 

@@ -8,6 +8,7 @@
 #include "WindowTestDoubles.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -140,9 +141,11 @@ TEST_F(MainWindowTest, EveryControlInItsPlace)
         {"CE_TMERC_Laenge_Grad", {528, 176, 49, 28}},
         {"CE_TMERC_Laenge_Minuten", {588, 176, 29, 28}},
         {"RG_Eingabe_km_m", {528, 200, 97, 33}},
+        {"CB_TMERC_ETRS89", {632, 200, 126, 33}},
         {"CE_TMERC_BezugsRechts", {528, 240, 97, 28}},
         {"CE_TMERC_Rechts", {528, 280, 97, 28}},
         {"CE_TMERC_Hoch", {528, 312, 97, 28}},
+        {"BitBtn_LL_TMERC", {360, 152, 75, 25}},
         {"BitBtn_TMERC_LL", {360, 184, 75, 25}},
         {"BitBtn_Koordinaten_aus_Zwischenablage", {8, 276, 337, 30}},
     };
@@ -158,6 +161,8 @@ TEST_F(MainWindowTest, EveryControlInItsPlace)
     EXPECT_EQ(w.RG_Eingabe_km_m, control<TRadioGroup>("RG_Eingabe_km_m"));
     EXPECT_EQ(w.E_ZELV, control<QLineEdit>("E_ZELV"));
     EXPECT_EQ(w.BitBtn_kopieren, control<QPushButton>("BitBtn_kopieren"));
+    EXPECT_EQ(w.CB_TMERC_ETRS89, control<QCheckBox>("CB_TMERC_ETRS89"));
+    EXPECT_EQ(w.BitBtn_LL_TMERC, control<QPushButton>("BitBtn_LL_TMERC"));
 }
 
 TEST_F(MainWindowTest, LabelsWithTheirCaptionsAndFonts)
@@ -273,6 +278,18 @@ TEST_F(MainWindowTest, SmallCaptionsFitTheirPlaces)
         const int needed = button->fontMetrics().horizontalAdvance(button->text()) + button->iconSize().width();
         EXPECT_LT(needed, button->width()) << button->objectName().toStdString();
     }
+    // The datum choice's two lines fit its place, which no other control shares.
+    const QSize needed = w.CB_TMERC_ETRS89->sizeHint();
+    EXPECT_LE(needed.width(), w.CB_TMERC_ETRS89->width());
+    EXPECT_LE(needed.height(), w.CB_TMERC_ETRS89->height());
+    EXPECT_TRUE(client.contains(w.CB_TMERC_ETRS89->geometry()));
+    for (QObject* object : w.children()) {
+        auto* other = qobject_cast<QWidget*>(object);
+        if (other && other != w.CB_TMERC_ETRS89 && other->isVisible()) {
+            EXPECT_FALSE(other->geometry().intersects(w.CB_TMERC_ETRS89->geometry()))
+                << other->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(MainWindowTest, NumericFieldsAsLaidOut)
@@ -341,15 +358,20 @@ TEST_F(MainWindowTest, OtherControlsStartAsLaidOut)
     EXPECT_EQ(w.BitBtn_kopieren->text(), QStringLiteral("kopieren"));
     EXPECT_EQ(w.BitBtn_Koordinaten_aus_Zwischenablage->text(),
               QStringLiteral("Koordinaten aus Zwischenablage holen und konvertieren"));
-    for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_TMERC_LL})
+    for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_LL_TMERC, w.BitBtn_TMERC_LL})
         EXPECT_EQ(button->text(), QString()) << button->objectName().toStdString();
+
+    // With the grid in nad/: offered, unticked.
+    EXPECT_EQ(w.CB_TMERC_ETRS89->text(), QStringLiteral("nach ETRS89\n(BeTA2007)"));
+    EXPECT_TRUE(w.CB_TMERC_ETRS89->isEnabled());
+    EXPECT_FALSE(w.CB_TMERC_ETRS89->isChecked());
 }
 
 TEST_F(MainWindowTest, PicturesWithGreyedTwins)
 {
     TF_Haupt& w = window();
-    for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_TMERC_LL, w.BitBtn_kopieren,
-                                w.BitBtn_Koordinaten_aus_Zwischenablage}) {
+    for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_LL_TMERC, w.BitBtn_TMERC_LL,
+                                w.BitBtn_kopieren, w.BitBtn_Koordinaten_aus_Zwischenablage}) {
         const std::string name = button->objectName().toStdString();
         EXPECT_EQ(button->iconSize(), QSize(16, 16)) << name;
         const QImage normal = button->icon().pixmap(16, 16, QIcon::Normal).toImage();
@@ -376,6 +398,7 @@ TEST_F(MainWindowTest, PicturesWithGreyedTwins)
     // Right and left arrows are different pictures; both left arrows are the same.
     EXPECT_NE(w.BitBtn_LL_UTM->icon().pixmap(16).toImage(), w.BitBtn_UTM_LL->icon().pixmap(16).toImage());
     EXPECT_EQ(w.BitBtn_UTM_LL->icon().pixmap(16).toImage(), w.BitBtn_TMERC_LL->icon().pixmap(16).toImage());
+    EXPECT_EQ(w.BitBtn_LL_UTM->icon().pixmap(16).toImage(), w.BitBtn_LL_TMERC->icon().pixmap(16).toImage());
 }
 
 TEST_F(MainWindowTest, TabVisitsTheControlsInOrderAndSkipsTheLocationText)
@@ -385,8 +408,8 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInOrderAndSkipsTheLocationText)
         "CE_Breite_Minuten", "CE_Breite_Sekunden", "CE_Laenge", "CE_Breite",
         "BitBtn_LL_UTM", "BitBtn_UTM_LL", "ElSE_Zone", "CE_Rechts",
         "CE_Hoch", "BitBtn_kopieren", "CE_TMERC_Laenge_Grad", "CE_TMERC_Laenge_Minuten",
-        "RG_Eingabe_km_m", "CE_TMERC_BezugsRechts", "CE_TMERC_Rechts", "CE_TMERC_Hoch",
-        "BitBtn_TMERC_LL", "BitBtn_Koordinaten_aus_Zwischenablage",
+        "RG_Eingabe_km_m", "CB_TMERC_ETRS89", "CE_TMERC_BezugsRechts", "CE_TMERC_Rechts",
+        "CE_TMERC_Hoch", "BitBtn_LL_TMERC", "BitBtn_TMERC_LL", "BitBtn_Koordinaten_aus_Zwischenablage",
     };
     TF_Haupt& w = shownWindow();
     EXPECT_EQ(focusedControl(), order.front()); // the window opens in the first field
@@ -416,7 +439,7 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInOrderAndSkipsTheLocationText)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), w.RG_Eingabe_km_m->button(1));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(focusedControl(), QStringLiteral("CE_TMERC_BezugsRechts"));
+    EXPECT_EQ(focusedControl(), QStringLiteral("CB_TMERC_ETRS89"));
 
     // The location text still takes a click, for selecting and copying.
     QTest::mouseClick(w.E_ZELV, Qt::LeftButton);
@@ -471,8 +494,10 @@ TEST_F(StartWithoutNad, ShowsTheMissingFileAndOpensAllTheSame)
     // The window opens and what needs no projection works.
     shownWindow();
     EXPECT_TRUE(w.isVisible());
-    for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_TMERC_LL})
+    for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_LL_TMERC, w.BitBtn_TMERC_LL})
         QTest::mouseClick(button, Qt::LeftButton);
+    // Without nad/ there is no grid either.
+    EXPECT_FALSE(w.CB_TMERC_ETRS89->isEnabled());
     // Leaving the degree field for the first button still writes the text.
     QTest::mouseClick(w.BitBtn_kopieren, Qt::LeftButton);
     EXPECT_EQ(clipboard.text(), QStringLiteral("liegt bei 0.00000°N 0.00000°O;"));

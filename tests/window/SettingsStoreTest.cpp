@@ -186,20 +186,44 @@ TEST_F(SettingsProbe, DigitsFollowThePropertysFloatingType)
     probe->caption = "'quoted'";
     probe->flag = true;
     store.SaveSettings();
-    // Kinds other than integer and floating are neither written nor read.
+    // A Boolean as the integer 1; kinds other than integer, Boolean and
+    // floating are neither written nor read.
     EXPECT_EQ(fileContent(), "[QWidget]\n"
                              "FormVersion=0\n"
                              "Probe_Extended=0.666666666666666667\n"
                              "Probe_Double=0.666666666666667\n"
                              "Probe_Single=0.6666667\n"
-                             "Probe_Integer=-7\n");
+                             "Probe_Integer=-7\n"
+                             "Probe_Flag=1\n");
 
     probe->extended = probe->dbl = probe->single = probe->integer = 0;
+    probe->flag = false;
     store.RestoreSettings();
     EXPECT_EQ(probe->extended, zelv::textToFloat("0,666666666666666667", germanSeparators));
     EXPECT_EQ(probe->dbl, 0.666666666666667);
     EXPECT_EQ(probe->single, 0.6666667f);
     EXPECT_EQ(probe->integer, -7);
+    EXPECT_TRUE(probe->flag);
+}
+
+TEST_F(SettingsStore, BooleanTextsAreReadAsIntegers)
+{
+    // Not 0 is true; what is no integer reads as 0, as for the integer kind.
+    const std::pair<const char*, bool> cases[] = {
+        {"1", true}, {"0", false}, {"-1", true}, {"$10", true}, {" 0 ", false}, {"abc", false}, {"", false},
+        {"true", false},
+    };
+    QWidget owner;
+    auto* probe = new KindProbe(&owner);
+    zelv::TFormStorage store(&owner, errors, germanSeparators, "/x/ZELV_Derarar", dir.path());
+    store.setStoredProps({"Probe.Flag"});
+    store.loaded();
+    for (const auto& [text, expected] : cases) {
+        writeFile(QByteArray("[QWidget]\nProbe_Flag=") + text + "\n");
+        probe->flag = !expected;
+        store.RestoreSettings();
+        EXPECT_EQ(probe->flag, expected) << text;
+    }
 }
 
 TEST_F(SettingsProbe, FloatingValuesTheTypeCannotHoldAreNotAssigned)

@@ -10,6 +10,7 @@
 #include "RadioGroup.h"
 #include "WindowTestDoubles.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -92,7 +93,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
     }
 
-    // The six values of the section, "FormVersion" first, blank-separated;
+    // The seven values of the section, "FormVersion" first, blank-separated;
     // "-" for a missing key.
     QString storedValues() const
     {
@@ -101,7 +102,8 @@ protected:
             return QStringLiteral("<unreadable>");
         QStringList values;
         for (const char* key : {"FormVersion", "CE_TMERC_Laenge_Grad_Value", "CE_TMERC_Laenge_Minuten_Value",
-                                "CE_TMERC_BezugsRechts_Value", "ElSE_Zone_Value", "RG_Eingabe_km_m_ItemIndex"})
+                                "CE_TMERC_BezugsRechts_Value", "ElSE_Zone_Value", "RG_Eingabe_km_m_ItemIndex",
+                                "CB_TMERC_ETRS89_checked"})
             values << file.value(section, QString::fromLatin1(key)).value_or(QStringLiteral("-"));
         return values.join(u' ');
     }
@@ -140,6 +142,7 @@ struct TmercGroup {
     const char* shown;
     int zone;
     int index; // and the button marked, none for -1
+    bool etrs89 = false;
 };
 
 void expectGroup(TF_Haupt& w, const TmercGroup& expected)
@@ -158,11 +161,12 @@ void expectGroup(TF_Haupt& w, const TmercGroup& expected)
     EXPECT_EQ(w.RG_Eingabe_km_m->ItemIndex(), expected.index);
     EXPECT_EQ(w.RG_Eingabe_km_m->button(0)->isChecked(), expected.index == 0);
     EXPECT_EQ(w.RG_Eingabe_km_m->button(1)->isChecked(), expected.index == 1);
+    EXPECT_EQ(w.CB_TMERC_ETRS89->isChecked(), expected.etrs89);
 }
 
 const TmercGroup layout{0, 0, 0, 3, "#0.000", "0,000", 1, 0};
 
-TEST_F(StartupSettings, FirstStartShowsTheLayoutAndClosingWritesTheSixLines)
+TEST_F(StartupSettings, FirstStartShowsTheLayoutAndClosingWritesTheSevenLines)
 {
     TF_Haupt& w = start();
     expectGroup(w, layout);
@@ -174,7 +178,8 @@ TEST_F(StartupSettings, FirstStartShowsTheLayoutAndClosingWritesTheSixLines)
                                                "CE_TMERC_Laenge_Minuten_Value=0\n"
                                                "CE_TMERC_BezugsRechts_Value=0\n"
                                                "ElSE_Zone_Value=1\n"
-                                               "RG_Eingabe_km_m_ItemIndex=0\n");
+                                               "RG_Eingabe_km_m_ItemIndex=0\n"
+                                               "CB_TMERC_ETRS89_checked=0\n");
     EXPECT_TRUE(presenter.shown.empty());
 }
 
@@ -183,7 +188,7 @@ struct StoredStart {
     const char* file; // the section's lines after its header
     bool pointLocale;
     TmercGroup shown;
-    const char* saved; // the six values after closing, as storedValues()
+    const char* saved; // the seven values after closing, as storedValues()
 };
 
 class StoredStartUp : public StartupSettings, public ::testing::WithParamInterface<StoredStart> {};
@@ -205,32 +210,38 @@ INSTANTIATE_TEST_SUITE_P(
         StoredStart{"metres",
                     "FormVersion=0\nCE_TMERC_Laenge_Grad_Value=9\nCE_TMERC_Laenge_Minuten_Value=20\n"
                     "CE_TMERC_BezugsRechts_Value=6525000\nElSE_Zone_Value=33\nRG_Eingabe_km_m_ItemIndex=1\n",
-                    false, {9, 20, 6525000, 0, "#######", "6525000", 33, 1}, "0 9 20 6525000 33 1"},
+                    false, {9, 20, 6525000, 0, "#######", "6525000", 33, 1}, "0 9 20 6525000 33 1 0"},
         StoredStart{"kilometres",
                     "FormVersion=0\nCE_TMERC_Laenge_Grad_Value=-12\nCE_TMERC_Laenge_Minuten_Value=59\n"
                     "CE_TMERC_BezugsRechts_Value=6525\nElSE_Zone_Value=60\nRG_Eingabe_km_m_ItemIndex=0\n",
-                    false, {-12, 59, 6525, 3, "#0.000", "6525,000", 60, 0}, "0 -12 59 6525 60 0"},
-        StoredStart{"zoneNoNumber", "ElSE_Zone_Value=abc\n", false, layout, "0 0 0 0 1 0"},
+                    false, {-12, 59, 6525, 3, "#0.000", "6525,000", 60, 0}, "0 -12 59 6525 60 0 0"},
+        StoredStart{"zoneNoNumber", "ElSE_Zone_Value=abc\n", false, layout, "0 0 0 0 1 0 0"},
         StoredStart{"zoneAboveRange", "ElSE_Zone_Value=99\n", false, {0, 0, 0, 3, "#0.000", "0,000", 60, 0},
-                    "0 0 0 0 60 0"},
+                    "0 0 0 0 60 0 0"},
         // Every index but 0 means metres.
         StoredStart{"indexAboveRange", "CE_TMERC_BezugsRechts_Value=6525000\nRG_Eingabe_km_m_ItemIndex=5\n", false,
-                    {0, 0, 6525000, 0, "#######", "6525000", 1, 1}, "0 0 0 6525000 1 1"},
+                    {0, 0, 6525000, 0, "#######", "6525000", 1, 1}, "0 0 0 6525000 1 1 0"},
         StoredStart{"indexBelowRange", "CE_TMERC_BezugsRechts_Value=6525000\nRG_Eingabe_km_m_ItemIndex=-3\n", false,
-                    {0, 0, 6525000, 0, "#######", "6525000", 1, -1}, "0 0 0 6525000 1 -1"},
+                    {0, 0, 6525000, 0, "#######", "6525000", 1, -1}, "0 0 0 6525000 1 -1 0"},
         StoredStart{"commaUnderGerman", "CE_TMERC_BezugsRechts_Value=6,525\n", false,
-                    {0, 0, 6.525L, 3, "#0.000", "6,525", 1, 0}, "0 0 0 6.525 1 0"},
+                    {0, 0, 6.525L, 3, "#0.000", "6,525", 1, 0}, "0 0 0 6.525 1 0 0"},
         StoredStart{"commaUnderPointLocale", "CE_TMERC_BezugsRechts_Value=6,525\n", true,
-                    {0, 0, 0, 3, "#0.000", "0.000", 1, 0}, "0 0 0 0 1 0"},
+                    {0, 0, 0, 3, "#0.000", "0.000", 1, 0}, "0 0 0 0 1 0 0"},
         StoredStart{"pointUnderGerman", "CE_TMERC_BezugsRechts_Value=6.525\n", false,
-                    {0, 0, 6.525L, 3, "#0.000", "6,525", 1, 0}, "0 0 0 6.525 1 0"},
+                    {0, 0, 6.525L, 3, "#0.000", "6,525", 1, 0}, "0 0 0 6.525 1 0 0"},
         StoredStart{"pointUnderPointLocale", "CE_TMERC_BezugsRechts_Value=6.525\n", true,
-                    {0, 0, 6.525L, 3, "#0.000", "6.525", 1, 0}, "0 0 0 6.525 1 0"},
+                    {0, 0, 6.525L, 3, "#0.000", "6.525", 1, 0}, "0 0 0 6.525 1 0 0"},
         // An older version restores nothing; closing rewrites the section.
         StoredStart{"olderVersion",
                     "FormVersion=-1\nCE_TMERC_Laenge_Grad_Value=9\nCE_TMERC_Laenge_Minuten_Value=20\n"
-                    "CE_TMERC_BezugsRechts_Value=6525000\nElSE_Zone_Value=33\nRG_Eingabe_km_m_ItemIndex=1\n",
-                    false, layout, "0 0 0 0 1 0"}),
+                    "CE_TMERC_BezugsRechts_Value=6525000\nElSE_Zone_Value=33\nRG_Eingabe_km_m_ItemIndex=1\n"
+                    "CB_TMERC_ETRS89_checked=1\n",
+                    false, layout, "0 0 0 0 1 0 0"},
+        // The datum choice: a file without its key (all of the above) starts
+        // unticked; what is no integer reads as 0.
+        StoredStart{"etrs89Ticked", "CB_TMERC_ETRS89_checked=1\n", false,
+                    {0, 0, 0, 3, "#0.000", "0,000", 1, 0, true}, "0 0 0 0 1 0 1"},
+        StoredStart{"etrs89NoNumber", "CB_TMERC_ETRS89_checked=ja\n", false, layout, "0 0 0 0 1 0 0"}),
     [](const ::testing::TestParamInfo<StoredStart>& info) { return std::string(info.param.name); });
 
 TEST_F(StartupSettings, HandAddedLinesSurviveEveryClose)
@@ -252,11 +263,27 @@ TEST_F(StartupSettings, HandAddedLinesSurviveEveryClose)
         const QByteArray saved = settingsContent();
         EXPECT_TRUE(saved.startsWith("; my settings\n[TF_Haupt]\nNotiz = nicht anfassen\n")) << saved.toStdString();
         EXPECT_TRUE(saved.endsWith("\n[Andere]\nx=y\n")) << saved.toStdString();
-        EXPECT_EQ(str(storedValues()), str(QStringLiteral("0 %1 0 0 1 1").arg(9 + run)));
+        EXPECT_EQ(str(storedValues()), str(QStringLiteral("0 %1 0 0 1 1 0").arg(9 + run)));
         IniFile file(settingsFile());
         ASSERT_TRUE(file.load());
         EXPECT_EQ(file.value(section, u"Notiz"), QStringLiteral("nicht anfassen"));
     }
+}
+
+TEST_F(StartupSettings, TheDatumChoiceSurvivesARestart)
+{
+    for (const bool ticked : {true, false}) {
+        SCOPED_TRACE(ticked);
+        TF_Haupt& w = start();
+        if (w.CB_TMERC_ETRS89->isChecked() != ticked)
+            w.CB_TMERC_ETRS89->click();
+        EXPECT_TRUE(w.close());
+        window.reset();
+        EXPECT_EQ(str(storedValues()), ticked ? "0 0 0 0 1 0 1" : "0 0 0 0 1 0 0");
+        EXPECT_EQ(start().CB_TMERC_ETRS89->isChecked(), ticked);
+        window.reset();
+    }
+    EXPECT_TRUE(presenter.shown.empty());
 }
 
 // The close query and the close handler both save; the destroy hook then
@@ -280,7 +307,7 @@ TEST_F(StartupSettings, EveryWayOfClosingSavesTwiceAndDestroyingNothing)
         route.close(w);
         EXPECT_FALSE(w.isVisible());
         EXPECT_EQ(replacements.count(), 2);
-        EXPECT_EQ(str(storedValues()), "0 9 0 6525000 1 1");
+        EXPECT_EQ(str(storedValues()), "0 9 0 6525000 1 1 0");
         window.reset();
         EXPECT_EQ(replacements.count(), 2);
         EXPECT_TRUE(presenter.shown.empty());
@@ -333,7 +360,7 @@ TEST_F(StartupSettings, GarbageFilesKeepTheLayoutValues)
         window.reset();
         EXPECT_TRUE(presenter.shown.empty());
         // Saved over the garbage, which stays where it was.
-        EXPECT_EQ(str(storedValues()), "0 0 0 0 1 0");
+        EXPECT_EQ(str(storedValues()), "0 0 0 0 1 0 0");
     }
 }
 
@@ -348,14 +375,16 @@ TEST_F(StartupSettings, AStartWithoutNadKeepsTheStoredValues)
         const char* easting;
         TmercGroup shown;
     } cases[] = {
-        {"1", "6525000", {9, 20, 6525000, 0, "#######", "6525000", 33, 1}},
-        {"0", "6525", {9, 20, 6525, 3, "#0.000", "6525,000", 33, 0}},
+        {"1", "6525000", {9, 20, 6525000, 0, "#######", "6525000", 33, 1, true}},
+        {"0", "6525", {9, 20, 6525, 3, "#0.000", "6525,000", 33, 0, true}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.index);
+        // The datum choice is kept as well, though without its grid the box is disabled.
         const QByteArray stored = QByteArray("[TF_Haupt]\nFormVersion=0\nCE_TMERC_Laenge_Grad_Value=9\n"
                                              "CE_TMERC_Laenge_Minuten_Value=20\nCE_TMERC_BezugsRechts_Value=")
-                                  + c.easting + "\nElSE_Zone_Value=33\nRG_Eingabe_km_m_ItemIndex=" + c.index + "\n";
+                                  + c.easting + "\nElSE_Zone_Value=33\nRG_Eingabe_km_m_ItemIndex=" + c.index
+                                  + "\nCB_TMERC_ETRS89_checked=1\n";
         writeSettings(stored);
         presenter.shown.clear();
         TF_Haupt& w = start();
@@ -364,6 +393,7 @@ TEST_F(StartupSettings, AStartWithoutNadKeepsTheStoredValues)
                   str(QStringLiteral("Initialization file \"proj_def.dat\" in path \"%1/nad\" not found!")
                           .arg(programDirectory())));
         EXPECT_EQ(w.CoordinateTranslator(), nullptr);
+        EXPECT_FALSE(w.CB_TMERC_ETRS89->isEnabled());
         expectGroup(w, c.shown);
         EXPECT_TRUE(w.close());
         window.reset();
