@@ -13,6 +13,8 @@ namespace zelv {
 
 QString fromEngineText(std::string_view windows1252);
 std::string toEngineText(const QString& text);
+// Whether `text` is fromEngineText(windows1252), without building it.
+bool isSameText(const QString& text, std::string_view windows1252);
 
 // The separators of a locale, as the engine takes them.  The window asks for
 // QLocale::system() in one place and hands the result on.
