@@ -18,7 +18,6 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QWindow>
 
 #include <algorithm>
 #include <climits>
@@ -43,55 +42,9 @@ bool isDeactivation(Qt::FocusReason reason)
 
 } // namespace
 
-// Watches the application's input while the field has the focus, to run the
-// exit check before a mouse press or wheel turn moves the focus elsewhere.
-// It looks at the press on the field's window (QWindow), where it arrives
-// before Qt gives any widget the focus; swallowing it there means no widget
-// ever sees it.  Presses that reach a widget directly (synthesised ones)
-// find the focus already moved; the field's focus-out then runs the check and
-// marks the press to be swallowed here.
-class TCustomNumEdit::ExitGuard : public QObject {
-public:
-    explicit ExitGuard(TCustomNumEdit& field) : QObject(&field), field_(field) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
-            && type != QEvent::Wheel) {
-            if (type == QEvent::KeyPress || type == QEvent::MouseButtonRelease) {
-                field_.swallowPress_ = false;
-                refusedPress_ = false;
-            }
-            return false;
-        }
-        if (field_.swallowPress_ && watched->isWidgetType()) {
-            field_.swallowPress_ = false;
-            return true;
-        }
-        auto* window = qobject_cast<QWindow*>(watched);
-        if (!window || window != field_.window()->windowHandle() || QApplication::activePopupWidget())
-            return false;
-        // The double-click Qt sends after a refused press is the same press.
-        if (type == QEvent::MouseButtonDblClick && refusedPress_)
-            return true;
-        const QPoint pos = static_cast<QSinglePointEvent*>(event)->position().toPoint();
-        QWidget* top = field_.window();
-        QWidget* receiver = top->childAt(pos);
-        if (!field_.wouldTakeFocusFrom(receiver ? receiver : top, type == QEvent::Wheel))
-            return false;
-        refusedPress_ = !field_.runExitCheck();
-        return refusedPress_;
-    }
-
-private:
-    TCustomNumEdit& field_;
-    bool refusedPress_ = false;
-};
-
 TCustomNumEdit::TCustomNumEdit(Separators separators, QWidget* parent)
-    : QLineEdit(parent), separators_(separators)
+    : QLineEdit(parent), separators_(separators),
+      exitGuard_(*this, [this] { return runExitCheck(); }, [this] { leave(Qt::OtherFocusReason); })
 {
     displayFormat_ = TCustomNumEdit::defaultDisplayFormat();
     QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -102,9 +55,7 @@ TCustomNumEdit::~TCustomNumEdit()
 {
     // QWidget's destructor may still move the focus; nothing of this class
     // may be reached from there.
-    if (exitGuard_)
-        qApp->removeEventFilter(exitGuard_);
-    disconnect(qApp, &QApplication::focusChanged, this, &TCustomNumEdit::onApplicationFocusChanged);
+    exitGuard_.stop();
     disconnect(this, &QLineEdit::textChanged, this, &TCustomNumEdit::onTextChanged);
 }
 
@@ -517,7 +468,6 @@ void TCustomNumEdit::focusInEvent(QFocusEvent* event)
 void TCustomNumEdit::enter(Qt::FocusReason reason)
 {
     hasFocus_ = true;
-    swallowPress_ = false;
     update();
     regrouping_ = true;
     reRenderEditText();
@@ -530,11 +480,7 @@ void TCustomNumEdit::enter(Qt::FocusReason reason)
         else if (hasSelectedText())
             setCursorPosition(int(text().length()));
     }
-    if (!exitGuard_)
-        exitGuard_ = new ExitGuard(*this);
-    qApp->installEventFilter(exitGuard_);
-    connect(qApp, &QApplication::focusChanged, this, &TCustomNumEdit::onApplicationFocusChanged,
-            Qt::UniqueConnection);
+    exitGuard_.start();
     emit OnEnter();
 }
 
@@ -596,29 +542,21 @@ void TCustomNumEdit::focusOutEvent(QFocusEvent* event)
     leave(event->reason());
 }
 
-void TCustomNumEdit::onApplicationFocusChanged(QWidget*, QWidget* now)
-{
-    // The focus reached another widget of the window without a focus-out
-    // here, e.g. set while the window was inactive.
-    if (hasFocus_ && now && now != this && now->window() == window())
-        leave(Qt::OtherFocusReason);
-}
-
 void TCustomNumEdit::leave(Qt::FocusReason reason)
 {
     if (!runExitCheck()) {
         if (!hasFocus()) {
             // The focus could not come back (hidden or disabled): the typed
             // text and the old value stay, but the field is left.
-            stopWatching();
+            exitGuard_.stop();
             hasFocus_ = false;
             update();
         } else if (reason == Qt::MouseFocusReason) {
-            swallowPress_ = true;
+            exitGuard_.swallowPress();
         }
         return;
     }
-    stopWatching();
+    exitGuard_.stop();
     hasFocus_ = false;
     update();
     regrouping_ = true;
@@ -626,33 +564,6 @@ void TCustomNumEdit::leave(Qt::FocusReason reason)
     regrouping_ = false;
     setCursorPosition(0);
     emit OnExit();
-}
-
-void TCustomNumEdit::stopWatching()
-{
-    if (exitGuard_)
-        qApp->removeEventFilter(exitGuard_);
-    disconnect(qApp, &QApplication::focusChanged, this, &TCustomNumEdit::onApplicationFocusChanged);
-}
-
-bool TCustomNumEdit::wouldTakeFocusFrom(QWidget* receiver, bool wheel) const
-{
-    // The walk Qt makes when a press or wheel turn gives the focus: the first
-    // enabled widget up the parent chain whose policy (and whose focus
-    // proxy's) takes it.
-    const Qt::FocusPolicy policy = wheel ? Qt::WheelFocus : Qt::ClickFocus;
-    for (QWidget* w = receiver; w; w = w->parentWidget()) {
-        if (w->isEnabled()) {
-            QWidget* target = w;
-            while (target->focusProxy())
-                target = target->focusProxy();
-            if ((w->focusPolicy() & policy) == policy && (target->focusPolicy() & policy) == policy)
-                return target != this;
-        }
-        if (w->isWindow())
-            break;
-    }
-    return false;
 }
 
 // ---- Painting ---------------------------------------------------------------

@@ -9,14 +9,15 @@
 //
 // Leaving the field runs the exit check first.  Qt cannot veto a focus-out,
 // so the check runs before the focus moves wherever Qt lets us see the move
-// coming (Tab, Shift+Tab, a mouse press or wheel on another widget of the
-// window that would take the focus).  A failed check keeps the focus, selects
-// the typed text, hands the error once to the ExceptionHandler and swallows
-// the press that wanted to leave, so a clicked button never clicks.  Other
-// moves (a shortcut, setFocus() by the program) run the same check when the
-// focus has already gone and take it back.  Deactivating the window or
+// coming: Tab and Shift+Tab here, a mouse press or wheel on another widget of
+// the window through the FieldExitGuard.  A failed check keeps the focus,
+// selects the typed text, hands the error once to the ExceptionHandler and
+// swallows the press that wanted to leave, so a clicked button never clicks.
+// Other moves (a shortcut, setFocus() by the program) run the same check when
+// the focus has already gone and take it back.  Deactivating the window or
 // opening a popup is no leaving at all.
 
+#include "FieldExitGuard.h"
 #include "NumberText.h"
 
 #include <QClipboard>
@@ -133,9 +134,6 @@ protected:
     void initDisplayFormat(const QString& pattern) { displayFormat_ = pattern; }
 
 private:
-    class ExitGuard;
-    friend class ExitGuard;
-
     std::string engineText(const QString& text) const;
     QString editTextFor(long double value) const;
     void readEditText();
@@ -152,9 +150,6 @@ private:
     bool canTakeFocus() const;
     void enter(Qt::FocusReason reason);
     void leave(Qt::FocusReason reason);
-    void stopWatching();
-    void onApplicationFocusChanged(QWidget* old, QWidget* now);
-    bool wouldTakeFocusFrom(QWidget* receiver, bool wheel) const;
 
     Separators separators_;
     Qt::Alignment alignment_ = Qt::AlignRight;
@@ -172,10 +167,7 @@ private:
     int maxLength_ = 0;
     bool autoSelect_ = true;
     ExceptionHandler* exceptionHandler_ = nullptr;
-    ExitGuard* exitGuard_ = nullptr;
-    // Set when a check refused a mouse press whose focus change Qt had
-    // already made; the press itself is then swallowed.
-    bool swallowPress_ = false;
+    FieldExitGuard exitGuard_;
 
     // The last edit text read as a number and the number it gave (before
     // the bounds), and the last edit text rendered and what it came from.
