@@ -16,12 +16,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
 
 namespace zelv {
 
@@ -43,10 +43,10 @@ bool isDeactivation(Qt::FocusReason reason)
 } // namespace
 
 TCustomNumEdit::TCustomNumEdit(Separators separators, QWidget* parent)
-    : QLineEdit(parent), separators_(separators),
+    : QLineEdit(parent),
+      model_(separators, toEngineText(TCustomNumEdit::defaultDisplayFormat())),
       exitGuard_(*this, [this] { return runExitCheck(); }, [this] { leave(Qt::OtherFocusReason); })
 {
-    displayFormat_ = TCustomNumEdit::defaultDisplayFormat();
     QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(this, &QLineEdit::textChanged, this, &TCustomNumEdit::onTextChanged);
 }
@@ -56,26 +56,20 @@ TCustomNumEdit::~TCustomNumEdit()
     // QWidget's destructor may still move the focus; nothing of this class
     // may be reached from there.
     exitGuard_.stop();
-    disconnect(this, &QLineEdit::textChanged, this, &TCustomNumEdit::onTextChanged);
+    disconnect(this, &QLineEdit::textChanged, this, nullptr);
 }
 
 // ---- Value and texts --------------------------------------------------------
 
 long double TCustomNumEdit::Value()
 {
-    try {
-        readEditText();
-    } catch (const Exception&) {
-        value_ = minValue_;
-    }
-    return value_;
+    return model_.readTextOrMinValue(toEngineText(text()));
 }
 
 void TCustomNumEdit::setValue(long double value)
 {
-    if (!std::isfinite(value))
+    if (!model_.setValue(value))
         return;
-    value_ = applyBounds(value, minValue_, maxValue_);
     reRenderEditText();
     update();
 }
@@ -87,8 +81,7 @@ QString TCustomNumEdit::Text() const
 
 void TCustomNumEdit::SetText(const QString& text)
 {
-    const std::string normalised = normalizeNumberText(engineText(text), separators_);
-    value_ = applyBounds(textToFloat(normalised, separators_), minValue_, maxValue_);
+    model_.readText(toEngineText(text));
     reRenderEditText();
     update();
 }
@@ -103,45 +96,22 @@ QString TCustomNumEdit::ShownText() const
     return makeShownText();
 }
 
-std::string TCustomNumEdit::engineText(const QString& text) const
-{
-    return toEngineText(text);
-}
-
-QString TCustomNumEdit::editTextFor(long double value) const
-{
-    // The signed zero keeps its "-0": it carries the sign of an angle whose
-    // whole degrees are zero.
-    if (value == 0 && !std::signbit(value) && zeroEmpty_)
-        return QString();
-    RenderMemo& memo = renderMemo_;
-    if (memo.valid && memo.value == value && std::signbit(memo.value) == std::signbit(value)
-        && memo.decimalPlaces == decimalPlaces_)
-        return memo.text;
-    memo.text = fromEngineText(formatPattern(value, editPattern(decimalPlaces_), separators_));
-    memo.value = value;
-    memo.decimalPlaces = decimalPlaces_;
-    memo.valid = true;
-    return memo.text;
-}
-
 void TCustomNumEdit::readEditText()
 {
-    const QString current = text();
-    if (!(readMemo_.valid && readMemo_.text == current)) {
-        const std::string normalised = normalizeNumberText(engineText(current), separators_);
-        // A text that is no number throws here, as often as it is read.
-        const Extended number = textToFloat(normalised, separators_);
-        readMemo_ = {current, number, true};
-    }
-    value_ = applyBounds(readMemo_.number, minValue_, maxValue_);
+    model_.readText(toEngineText(text()));
 }
 
 void TCustomNumEdit::reRenderEditText()
 {
-    const QString rendered = editTextFor(value_);
-    if (rendered != text())
-        setText(rendered);
+    const std::string& rendered = model_.editText();
+    if (!isSameText(text(), rendered))
+        setText(fromEngineText(rendered));
+}
+
+void TCustomNumEdit::reRenderQuietly()
+{
+    const QScopedValueRollback quiet(regrouping_, true);
+    reRenderEditText();
 }
 
 QString TCustomNumEdit::defaultDisplayFormat() const
@@ -151,58 +121,64 @@ QString TCustomNumEdit::defaultDisplayFormat() const
 
 QString TCustomNumEdit::makeShownText() const
 {
-    return fromEngineText(formatDisplay(value_, engineText(displayFormat_), separators_));
+    return fromEngineText(model_.shownText());
 }
 
 // ---- Properties -------------------------------------------------------------
 
 void TCustomNumEdit::setDecimalPlaces(unsigned decimalPlaces)
 {
-    if (decimalPlaces == decimalPlaces_)
+    if (!model_.setDecimalPlaces(decimalPlaces))
         return;
-    decimalPlaces_ = decimalPlaces;
     reRenderEditText();
     update();
+}
+
+QString TCustomNumEdit::DisplayFormat() const
+{
+    return fromEngineText(model_.displayFormat());
 }
 
 void TCustomNumEdit::setDisplayFormat(const QString& pattern)
 {
-    if (pattern == displayFormat_)
+    if (!model_.setDisplayFormat(toEngineText(pattern)))
         return;
-    displayFormat_ = pattern;
     update();
     reRenderEditText();
 }
 
+void TCustomNumEdit::initDisplayFormat(const QString& pattern)
+{
+    model_.setDisplayFormat(toEngineText(pattern));
+}
+
 void TCustomNumEdit::setMinValue(long double minValue)
 {
-    if (std::isnan(minValue) || minValue == minValue_)
+    if (!model_.setMinValue(minValue))
         return;
-    minValue_ = minValue;
-    setValue(value_);
+    reRenderEditText();
+    update();
 }
 
 void TCustomNumEdit::setMaxValue(long double maxValue)
 {
-    if (std::isnan(maxValue) || maxValue == maxValue_)
+    if (!model_.setMaxValue(maxValue))
         return;
-    maxValue_ = maxValue;
-    setValue(value_);
+    reRenderEditText();
+    update();
 }
 
 void TCustomNumEdit::setZeroEmpty(bool on)
 {
-    if (on == zeroEmpty_)
-        return;
-    zeroEmpty_ = on;
-    reRenderEditText();
+    if (model_.setZeroEmpty(on))
+        reRenderEditText();
 }
 
 void TCustomNumEdit::setFormatOnEditing(bool on)
 {
-    if (on == formatOnEditing_)
+    if (on == model_.formatOnEditing())
         return;
-    formatOnEditing_ = on;
+    model_.setFormatOnEditing(on);
     QLineEdit::setAlignment((on ? alignment_ : Qt::AlignLeft) | Qt::AlignVCenter);
     if (!hasFocus_)
         return;
@@ -220,14 +196,9 @@ void TCustomNumEdit::setAlignment(Qt::Alignment alignment)
     if (alignment == alignment_)
         return;
     alignment_ = alignment;
-    if (formatOnEditing_)
+    if (model_.formatOnEditing())
         QLineEdit::setAlignment(alignment_ | Qt::AlignVCenter);
     update();
-}
-
-int TCustomNumEdit::MaxLength() const
-{
-    return maxLength_;
 }
 
 void TCustomNumEdit::setMaxLength(int length)
@@ -241,8 +212,7 @@ void TCustomNumEdit::setMaxLength(int length)
 
 bool TCustomNumEdit::acceptsTyping(const QString& candidate) const
 {
-    return isAcceptableTyping(engineText(candidate), decimalPlaces_, minValue_, maxValue_,
-                              separators_);
+    return model_.acceptsTyping(toEngineText(candidate));
 }
 
 void TCustomNumEdit::beep()
@@ -257,11 +227,12 @@ int TCustomNumEdit::roomFor() const
     return std::max(0, maxLength_ - int(text().length() - selectedText().length()));
 }
 
-QChar TCustomNumEdit::typedSeparator(QChar c) const
+QChar TCustomNumEdit::typedCharacter(QChar c) const
 {
-    if ((c == u'.' || c == u',') && c != QChar::fromLatin1(separators_.group))
-        return QChar::fromLatin1(separators_.decimal);
-    return c;
+    // Only the two separator keys stand for anything but themselves.
+    if (c != u'.' && c != u',')
+        return c;
+    return QChar::fromLatin1(model_.typedCharacter(char(c.unicode())));
 }
 
 QString TCustomNumEdit::candidateWith(const QString& typed) const
@@ -305,7 +276,7 @@ void TCustomNumEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     for (const QChar typed : text) {
-        const QChar c = typedSeparator(typed);
+        const QChar c = typedCharacter(typed);
         if (!acceptsTyping(candidateWith(c))) {
             if (beepOnError_)
                 beep();
@@ -326,7 +297,7 @@ void TCustomNumEdit::inputMethodEvent(QInputMethodEvent* event)
         return;
     }
     for (QChar& c : commit)
-        c = typedSeparator(c);
+        c = typedCharacter(c);
     commit = commit.left(roomFor());
     if (!acceptsTyping(candidateWith(commit))) {
         if (beepOnError_)
@@ -342,27 +313,22 @@ void TCustomNumEdit::inputMethodEvent(QInputMethodEvent* event)
 
 void TCustomNumEdit::regroup()
 {
-    regrouping_ = true;
+    const QScopedValueRollback quiet(regrouping_, true);
     const QString before = text();
     const auto length = before.length();
     const auto start = hasSelectedText() ? selectionStart() : cursorPosition();
-    std::string s = engineText(before);
-    if (!(before.isEmpty() || before == QStringLiteral("-")))
-        s = normalizeNumberText(s, separators_);
-    const QString grouped =
-        fromEngineText(groupDigits(s, displayFormat_.contains(u','), separators_));
+    const QString grouped = fromEngineText(model_.regrouped(toEngineText(before)));
     if (grouped != before)
         setText(grouped);
     if (hasFocus())
         setCursorPosition(std::max<int>(0, int(start + grouped.length() - length)));
-    regrouping_ = false;
 }
 
 void TCustomNumEdit::onTextChanged()
 {
     if (regrouping_)
         return;
-    if (hasFocus_ && formatOnEditing_)
+    if (hasFocus_ && model_.formatOnEditing())
         regroup();
     emit OnChange();
 }
@@ -469,10 +435,8 @@ void TCustomNumEdit::enter(Qt::FocusReason reason)
 {
     hasFocus_ = true;
     update();
-    regrouping_ = true;
-    reRenderEditText();
-    regrouping_ = false;
-    if (formatOnEditing_)
+    reRenderQuietly();
+    if (model_.formatOnEditing())
         regroup();
     if (reason != Qt::MouseFocusReason) {
         if (autoSelect_)
@@ -484,21 +448,13 @@ void TCustomNumEdit::enter(Qt::FocusReason reason)
     emit OnEnter();
 }
 
-void TCustomNumEdit::exitCheck() const
-{
-    if (!checkOnExit_)
-        return;
-    const std::string normalised = normalizeNumberText(engineText(text()), separators_);
-    requireWithinBounds(textToFloat(normalised, separators_), minValue_, maxValue_,
-                        decimalPlaces_, separators_);
-}
-
 bool TCustomNumEdit::runExitCheck()
 {
     std::exception_ptr error;
     try {
-        exitCheck();
-        readEditText();
+        const std::string typed = toEngineText(text());
+        model_.checkExit(typed);
+        model_.readText(typed);
         return true;
     } catch (...) {
         error = std::current_exception();
@@ -559,9 +515,7 @@ void TCustomNumEdit::leave(Qt::FocusReason reason)
     exitGuard_.stop();
     hasFocus_ = false;
     update();
-    regrouping_ = true;
-    reRenderEditText();
-    regrouping_ = false;
+    reRenderQuietly();
     setCursorPosition(0);
     emit OnExit();
 }
