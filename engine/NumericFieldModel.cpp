@@ -14,7 +14,10 @@ NumericFieldModel::NumericFieldModel(Separators separators, std::string displayF
 
 Extended NumericFieldModel::withinBounds(Extended value) const
 {
-    return applyBounds(value, minValue_, maxValue_);
+    value = applyBounds(value, minValue_, maxValue_);
+    if (value == 0 && !keepsSignOfZero_)
+        return 0;
+    return value;
 }
 
 bool NumericFieldModel::setValue(Extended value)
@@ -147,6 +150,15 @@ bool NumericFieldModel::setZeroEmpty(bool on)
     if (on == zeroEmpty_)
         return false;
     zeroEmpty_ = on;
+    return true;
+}
+
+bool NumericFieldModel::setKeepsSignOfZero(bool on)
+{
+    if (on == keepsSignOfZero_)
+        return false;
+    keepsSignOfZero_ = on;
+    value_ = withinBounds(value_);
     return true;
 }
 

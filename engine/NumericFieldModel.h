@@ -92,6 +92,13 @@ public:
     bool zeroEmpty() const { return zeroEmpty_; }
     bool setZeroEmpty(bool on);
 
+    // Whether a zero keeps its sign.  On only where the whole degrees of an
+    // angle are written: "-0" there carries the sign of an angle between -1
+    // and 0 degrees.  Elsewhere every zero is stored as +0, so a lone "-"
+    // left in the box comes back as the field's zero.
+    bool keepsSignOfZero() const { return keepsSignOfZero_; }
+    bool setKeepsSignOfZero(bool on);
+
     // Flags the widget acts on; the model only keeps them.
     bool formatOnEditing() const { return formatOnEditing_; }
     void setFormatOnEditing(bool on) { formatOnEditing_ = on; }
@@ -111,6 +118,7 @@ private:
     bool checkOnExit_ = false;
     bool zeroEmpty_ = true;
     bool formatOnEditing_ = false;
+    bool keepsSignOfZero_ = false;
     std::string displayFormat_;
 
     // The last edit text read with its number before the bounds, and the last

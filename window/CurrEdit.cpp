@@ -174,6 +174,14 @@ void TCustomNumEdit::setZeroEmpty(bool on)
         reRenderEditText();
 }
 
+void TCustomNumEdit::setKeepsSignOfZero(bool on)
+{
+    if (!model_.setKeepsSignOfZero(on))
+        return;
+    reRenderEditText();
+    update();
+}
+
 void TCustomNumEdit::setFormatOnEditing(bool on)
 {
     if (on == model_.formatOnEditing())

@@ -44,6 +44,7 @@ class TCustomNumEdit : public QLineEdit {
     Q_PROPERTY(long double MinValue READ MinValue WRITE setMinValue)
     Q_PROPERTY(long double MaxValue READ MaxValue WRITE setMaxValue)
     Q_PROPERTY(bool ZeroEmpty READ ZeroEmpty WRITE setZeroEmpty)
+    Q_PROPERTY(bool KeepsSignOfZero READ KeepsSignOfZero WRITE setKeepsSignOfZero)
     Q_PROPERTY(bool FormatOnEditing READ FormatOnEditing WRITE setFormatOnEditing)
     Q_PROPERTY(bool CheckOnExit READ CheckOnExit WRITE setCheckOnExit)
     Q_PROPERTY(bool BeepOnError READ BeepOnError WRITE setBeepOnError)
@@ -84,6 +85,10 @@ public:
     void setMaxValue(long double maxValue);
     bool ZeroEmpty() const { return model_.zeroEmpty(); }
     void setZeroEmpty(bool on);
+    // On for the whole degrees of an angle, whose "-0" carries the sign of an
+    // angle between -1 and 0 degrees; elsewhere a zero has no sign.
+    bool KeepsSignOfZero() const { return model_.keepsSignOfZero(); }
+    void setKeepsSignOfZero(bool on);
     bool FormatOnEditing() const { return model_.formatOnEditing(); }
     void setFormatOnEditing(bool on);
     bool CheckOnExit() const { return model_.checkOnExit(); }

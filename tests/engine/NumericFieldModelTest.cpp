@@ -20,15 +20,16 @@ struct Field {
     const char* displayFormat;
     Extended minValue;
     Extended maxValue;
+    bool keepsSignOfZero;
 };
 
-const Field laenge{"CE_Laenge", 6, ",0.000000", 0, 0};
-const Field grad{"CE_Laenge_Grad", 0, ",0", -180, 180};
-const Field laengeMinuten{"CE_Laenge_Minuten", 0, "0", 0, 59};
-const Field breiteMinuten{"CE_Breite_Minuten", 0, ",0", 0, 59};
-const Field sekunden{"CE_Laenge_Sekunden", 1, ",0.0", 0, 59.9L};
-const Field rechts{"CE_Rechts", 0, "########", 0, 0};
-const Field tmercKm{"CE_TMERC_Rechts in km", 3, "#0.000", 0, 0};
+const Field laenge{"CE_Laenge", 6, ",0.000000", 0, 0, false};
+const Field grad{"CE_Laenge_Grad", 0, ",0", -180, 180, true};
+const Field laengeMinuten{"CE_Laenge_Minuten", 0, "0", 0, 59, false};
+const Field breiteMinuten{"CE_Breite_Minuten", 0, ",0", 0, 59, false};
+const Field sekunden{"CE_Laenge_Sekunden", 1, ",0.0", 0, 59.9L, false};
+const Field rechts{"CE_Rechts", 0, "########", 0, 0, false};
+const Field tmercKm{"CE_TMERC_Rechts in km", 3, "#0.000", 0, 0, false};
 
 NumericFieldModel model(const Field& field, Separators separators)
 {
@@ -38,6 +39,7 @@ NumericFieldModel model(const Field& field, Separators separators)
     m.setDisplayFormat(field.displayFormat);
     m.setMinValue(field.minValue);
     m.setMaxValue(field.maxValue);
+    m.setKeepsSignOfZero(field.keepsSignOfZero);
     return m;
 }
 
@@ -79,7 +81,7 @@ TEST_P(NumericFieldModelTest, WrittenValuesAndTheirTexts)
         {breiteMinuten, -5, "", "0", 0},
         {tmercKm, 6525.123L, "6525,123", "6525,123", 6525.123L},
         {tmercKm, 6525, "6525", "6525,000", 6525},
-   };
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.field.name << " <- " << static_cast<double>(c.written));
         NumericFieldModel m = model(c.field);
@@ -88,6 +90,64 @@ TEST_P(NumericFieldModelTest, WrittenValuesAndTheirTexts)
         EXPECT_EQ(m.shownText(), loc(c.shownText));
         EXPECT_EQ(m.readTextOrMinValue(m.editText()), c.readBack);
     }
+}
+
+TEST_P(NumericFieldModelTest, SignOfZeroOnlyForTheDegreesOfAnAngle)
+{
+    // A "-" typed and left, the signed zero written by the program, and a
+    // zero typed with its sign: only a degree field keeps the "-0", which
+    // carries the sign of an angle between -1 and 0 degrees.
+    const struct {
+        const Field& field;
+        const char* typed;   // nullptr: -0 written to the value
+        const char* editText;
+        const char* shownText;
+    } cases[] = {
+        {grad, "-", "-0", "-0"},
+        {grad, nullptr, "-0", "-0"},
+        {grad, "-0", "-0", "-0"},
+        {breiteMinuten, "-", "", "0"},
+        {laengeMinuten, "-", "", "0"},
+        {sekunden, "-", "", "0,0"},
+        {sekunden, "-0,0", "", "0,0"},
+        {laenge, "-", "", "0,000000"},
+        {laenge, nullptr, "", "0,000000"},
+        {laenge, "-0,000000", "", "0,000000"},
+        {rechts, "-", "", ""},
+        {rechts, nullptr, "", ""},
+        {tmercKm, "-", "", "0,000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.field.name << " <- " << (c.typed ? c.typed : "-0.0L"));
+        NumericFieldModel m = model(c.field);
+        if (c.typed) {
+            EXPECT_EQ(exitMessage(m, loc(c.typed)), "");
+            m.readText(loc(c.typed));
+        } else {
+            m.setValue(-0.0L);
+        }
+        EXPECT_EQ(m.value(), 0);
+        EXPECT_EQ(std::signbit(m.value()), c.field.keepsSignOfZero);
+        EXPECT_EQ(m.editText(), loc(c.editText));
+        EXPECT_EQ(m.shownText(), loc(c.shownText));
+        const Extended back = m.readTextOrMinValue(m.editText());
+        EXPECT_EQ(std::signbit(back), c.field.keepsSignOfZero);
+    }
+}
+
+TEST_P(NumericFieldModelTest, PositiveZeroKeepsTheZeroEmptyRuleInADegreeField)
+{
+    NumericFieldModel m = model(grad);
+    m.setValue(-0.0L);
+    m.setValue(0.0L);
+    EXPECT_EQ(m.editText(), "");
+    EXPECT_EQ(m.shownText(), "0");
+    EXPECT_FALSE(std::signbit(m.readTextOrMinValue(m.editText())));
+    // The sign goes when the field stops keeping it.
+    m.setValue(-0.0L);
+    EXPECT_TRUE(m.setKeepsSignOfZero(false));
+    EXPECT_FALSE(std::signbit(m.value()));
+    EXPECT_EQ(m.editText(), "");
 }
 
 TEST_P(NumericFieldModelTest, StoredValueKeepsItsDigitsUntilRead)
@@ -168,7 +228,7 @@ TEST_P(NumericFieldModelTest, ExitCheck)
         {laenge, "", ""},
         {laenge, "1e", ""},
         {rechts, "99999999999", ""},                                  // 0..0: no range
-   };
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.field.name << " " << c.text);
         NumericFieldModel m = model(c.field);
@@ -201,7 +261,7 @@ TEST_P(NumericFieldModelTest, TypingAcceptance)
         {laenge, "1a", false},
         {sekunden, "59,95", false},
         {sekunden, "75", true},           // the range is the exit check's
-   };
+    };
     for (const auto& c : cases)
         EXPECT_EQ(model(c.field).acceptsTyping(loc(c.candidate)), c.accepted)
             << c.field.name << " " << c.candidate;
@@ -238,7 +298,7 @@ TEST_P(NumericFieldModelTest, RegroupedWhileTyping)
         {laenge, " 12 ", "12"},
         {rechts, "1234567", "1234567"},       // a pattern without "," groups nothing
         {tmercKm, "6525,5", "6525,5"},
-   };
+    };
     for (const auto& c : cases)
         EXPECT_EQ(model(c.field).regrouped(loc(c.typed)), loc(c.shown)) << c.field.name << " " << c.typed;
 }
@@ -281,6 +341,7 @@ INSTANTIATE_TEST_SUITE_P(Locales, NumericFieldModelTest, ::testing::Values(germa
 TEST(NumericFieldModelReread, EveryReadFollowsTheEditText)
 {
     NumericFieldModel m(germanSeparators);
+    m.setKeepsSignOfZero(true);
     m.setDecimalPlaces(2);
     const struct {
         const char* text;
@@ -320,6 +381,7 @@ TEST(NumericFieldModelReread, ANonNumberGivesTheMinValueOfEachRead)
 TEST(NumericFieldModelReread, RenderingFollowsValueSignAndDecimals)
 {
     NumericFieldModel m(germanSeparators);
+    m.setKeepsSignOfZero(true);
     m.setZeroEmpty(false);
     m.setDecimalPlaces(2);
     m.setValue(-0.0L);

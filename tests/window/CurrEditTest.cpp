@@ -20,7 +20,7 @@ namespace {
 
 using CurrEditValue = CurrEditFixture;
 
-TEST_P(CurrEditValue, NegativeZeroKeepsItsSign)
+TEST_P(CurrEditValue, NegativeZeroKeepsItsSignOnlyInADegreeField)
 {
     // A degree field must carry the sign of -0.5 degrees.
     configure(*field, gradConfig);
@@ -40,14 +40,22 @@ TEST_P(CurrEditValue, NegativeZeroKeepsItsSign)
     EXPECT_EQ(field->ShownText(), "0");
     EXPECT_FALSE(std::signbit(field->Value()));
 
+    // Elsewhere a zero has no sign.
     CountingEdit laenge(GetParam());
     configure(laenge, laengeConfig);
     laenge.setValue(-0.0L);
-    EXPECT_EQ(laenge.ShownText(), loc("-0,000000"));
+    EXPECT_EQ(laenge.Text(), "");
+    EXPECT_EQ(laenge.ShownText(), loc("0,000000"));
     CountingEdit rechts(GetParam());
     configure(rechts, rechtsConfig);
     rechts.setValue(-0.0L);
     EXPECT_EQ(rechts.ShownText(), "");   // no "0" digit in the pattern: nothing
+
+    // Switching the property off drops the sign the field holds.
+    field->setValue(-0.0L);
+    EXPECT_TRUE(field->setProperty("KeepsSignOfZero", false));
+    EXPECT_EQ(field->Text(), "");
+    EXPECT_FALSE(std::signbit(field->Value()));
 }
 
 TEST_P(CurrEditValue, TextWriteAndRead)
@@ -303,6 +311,42 @@ TEST_P(CurrEditTyping, LoneSeparatorIsZeroAndOneEIsOne)
     EXPECT_EQ(field->Value(), 1);
     QTest::keyClick(field, Qt::Key_Tab);
     EXPECT_EQ(field->Text(), "1");
+    EXPECT_TRUE(presenter.texts.isEmpty());
+}
+
+TEST_P(CurrEditTyping, LoneMinusLeftShowsTheFieldsZero)
+{
+    // Only the degrees of an angle keep "-0"; elsewhere the field's zero shows.
+    const struct {
+        FieldConfig config;
+        const char* editText;
+        const char* shownText;
+    } cases[] = {
+        {gradConfig, "-0", "-0"},
+        {breiteMinutenConfig, "", "0"},
+        {laengeMinutenConfig, "", "0"},
+        {sekundenConfig, "", "0,0"},
+        {laengeConfig, "", "0,000000"},
+        {rechtsConfig, "", ""},
+        {tmercKmConfig, "", "0,000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.config.displayFormat);
+        field->setValue(0);
+        configure(*field, c.config);
+        enterByKeyboard(field);
+        events.clear();
+        QTest::keyClick(field, '-');
+        EXPECT_EQ(field->Text(), "-");
+        QTest::keyClick(field, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), other);
+        EXPECT_EQ(count("exit"), 1);
+        EXPECT_EQ(field->Text(), loc(c.editText));
+        EXPECT_EQ(field->ShownText(), loc(c.shownText));
+        EXPECT_EQ(std::signbit(field->Value()), c.config.keepsSignOfZero);
+        EXPECT_EQ(field->beeps, 0);
+        button->setFocus();
+    }
     EXPECT_TRUE(presenter.texts.isEmpty());
 }
 
