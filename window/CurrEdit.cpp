@@ -49,6 +49,8 @@ TCustomNumEdit::TCustomNumEdit(Separators separators, QWidget* parent)
 {
     QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(this, &QLineEdit::textChanged, this, &TCustomNumEdit::onTextChanged);
+    // QLineEdit tells the user's edits from the program's setText.
+    connect(this, &QLineEdit::textEdited, this, [this] { editedSinceEnter_ = true; });
 }
 
 TCustomNumEdit::~TCustomNumEdit()
@@ -57,6 +59,7 @@ TCustomNumEdit::~TCustomNumEdit()
     // may be reached from there.
     exitGuard_.stop();
     disconnect(this, &QLineEdit::textChanged, this, nullptr);
+    disconnect(this, &QLineEdit::textEdited, this, nullptr);
 }
 
 // ---- Value and texts --------------------------------------------------------
@@ -442,6 +445,7 @@ void TCustomNumEdit::focusInEvent(QFocusEvent* event)
 void TCustomNumEdit::enter(Qt::FocusReason reason)
 {
     hasFocus_ = true;
+    editedSinceEnter_ = false;
     update();
     reRenderQuietly();
     if (model_.formatOnEditing())

@@ -75,6 +75,11 @@ public:
     // The text painted while the field does not have the focus.
     QString ShownText() const;
 
+    // Whether the user changed the edit text (typing, deleting, pasting,
+    // dropping) since the field was last entered; the program's writes and
+    // the field's own regrouping do not count.
+    bool EditedSinceEnter() const { return editedSinceEnter_; }
+
     unsigned DecimalPlaces() const { return model_.decimalPlaces(); }
     void setDecimalPlaces(unsigned decimalPlaces);
     QString DisplayFormat() const;
@@ -163,6 +168,7 @@ private:
     bool beepOnError_ = true;
     // True while the field rewrites its own edit text: no regrouping, no OnChange.
     bool regrouping_ = false;
+    bool editedSinceEnter_ = false;
     int maxLength_ = 0;
     bool autoSelect_ = true;
     ExceptionHandler* exceptionHandler_ = nullptr;

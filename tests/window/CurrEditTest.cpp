@@ -350,6 +350,30 @@ TEST_P(CurrEditTyping, LoneMinusLeftShowsTheFieldsZero)
     EXPECT_TRUE(presenter.texts.isEmpty());
 }
 
+TEST_P(CurrEditTyping, EditedSinceEnterMeansTheUsersChanges)
+{
+    configure(*field, laengeConfig);
+    field->setValue(1234.5L);
+    bool editedAtExit = false;
+    QObject::connect(field, &TCustomNumEdit::OnExit, [&] { editedAtExit = field->EditedSinceEnter(); });
+    enterByKeyboard(field);                    // regrouped to 1.234,5: no edit
+    EXPECT_FALSE(field->EditedSinceEnter());
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_FALSE(editedAtExit);
+
+    enterByKeyboard(field);
+    QTest::keyClicks(field, QStringLiteral("7"));
+    EXPECT_TRUE(field->EditedSinceEnter());
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_TRUE(editedAtExit);
+    enterByKeyboard(field);
+    field->setValue(8);                        // the program's write is no edit
+    EXPECT_FALSE(field->EditedSinceEnter());
+    QGuiApplication::clipboard()->setText(QStringLiteral("9"));
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(field->EditedSinceEnter());
+}
+
 TEST_P(CurrEditTyping, EscapeRestoresTheStoredValue)
 {
     configure(*field, laengeConfig);
