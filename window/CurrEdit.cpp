@@ -71,10 +71,8 @@ long double TCustomNumEdit::Value()
 
 void TCustomNumEdit::setValue(long double value)
 {
-    if (!model_.setValue(value))
-        return;
-    reRenderEditText();
-    update();
+    if (model_.setValue(value))
+        showStoredValue();
 }
 
 QString TCustomNumEdit::Text() const
@@ -85,8 +83,7 @@ QString TCustomNumEdit::Text() const
 void TCustomNumEdit::SetText(const QString& text)
 {
     model_.readText(toEngineText(text));
-    reRenderEditText();
-    update();
+    showStoredValue();
 }
 
 void TCustomNumEdit::Clear()
@@ -111,6 +108,12 @@ void TCustomNumEdit::reRenderEditText()
         setText(fromEngineText(rendered));
 }
 
+void TCustomNumEdit::showStoredValue()
+{
+    reRenderEditText();
+    update();
+}
+
 void TCustomNumEdit::reRenderQuietly()
 {
     const QScopedValueRollback quiet(regrouping_, true);
@@ -131,10 +134,8 @@ QString TCustomNumEdit::makeShownText() const
 
 void TCustomNumEdit::setDecimalPlaces(unsigned decimalPlaces)
 {
-    if (!model_.setDecimalPlaces(decimalPlaces))
-        return;
-    reRenderEditText();
-    update();
+    if (model_.setDecimalPlaces(decimalPlaces))
+        showStoredValue();
 }
 
 QString TCustomNumEdit::DisplayFormat() const
@@ -144,10 +145,8 @@ QString TCustomNumEdit::DisplayFormat() const
 
 void TCustomNumEdit::setDisplayFormat(const QString& pattern)
 {
-    if (!model_.setDisplayFormat(toEngineText(pattern)))
-        return;
-    update();
-    reRenderEditText();
+    if (model_.setDisplayFormat(toEngineText(pattern)))
+        showStoredValue();
 }
 
 void TCustomNumEdit::initDisplayFormat(const QString& pattern)
@@ -157,18 +156,14 @@ void TCustomNumEdit::initDisplayFormat(const QString& pattern)
 
 void TCustomNumEdit::setMinValue(long double minValue)
 {
-    if (!model_.setMinValue(minValue))
-        return;
-    reRenderEditText();
-    update();
+    if (model_.setMinValue(minValue))
+        showStoredValue();
 }
 
 void TCustomNumEdit::setMaxValue(long double maxValue)
 {
-    if (!model_.setMaxValue(maxValue))
-        return;
-    reRenderEditText();
-    update();
+    if (model_.setMaxValue(maxValue))
+        showStoredValue();
 }
 
 void TCustomNumEdit::setZeroEmpty(bool on)
@@ -179,10 +174,8 @@ void TCustomNumEdit::setZeroEmpty(bool on)
 
 void TCustomNumEdit::setKeepsSignOfZero(bool on)
 {
-    if (!model_.setKeepsSignOfZero(on))
-        return;
-    reRenderEditText();
-    update();
+    if (model_.setKeepsSignOfZero(on))
+        showStoredValue();
 }
 
 void TCustomNumEdit::setFormatOnEditing(bool on)

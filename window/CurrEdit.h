@@ -151,6 +151,7 @@ private:
     bool runExitCheck();
     void reportError(std::exception_ptr error);
     void regroup();
+    void showStoredValue();
     void reRenderQuietly();
     void onTextChanged();
     int roomFor() const;
