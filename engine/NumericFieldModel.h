@@ -23,16 +23,17 @@ public:
     // ---- The stored value ---------------------------------------------------
 
     Extended value() const { return value_; }
-    // Stores the value within the bounds, silently.  A value that is not
-    // finite is ignored (false), so "inf" or "nan" never shows.
+    // Stores the value within the bounds, silently, and a zero without its
+    // sign unless KeepsSignOfZero.  A value that is not finite is ignored
+    // (false), so "inf" or "nan" never shows.
     bool setValue(Extended value);
 
     // The number an edit text stands for, before the bounds: "1.234,5" gives
     // 1234.5, "" 0, "-" -0, "1e" 1.  Throws EConvertError naming the
     // normalised text ("'+' ist kein gültiger Gleitkommawert").
     Extended numberFromText(std::string_view text) const;
-    // Stores the number of an edit text within the bounds, silently.  Throws
-    // as numberFromText and then leaves the stored value alone.
+    // Stores the number of an edit text as setValue does.  Throws as
+    // numberFromText and then leaves the stored value alone.
     void readText(std::string_view text);
     // The same without an error: a text that is no number stores MinValue.
     // Gives the stored value.
@@ -42,7 +43,8 @@ public:
 
     // The edit text: the value with DecimalPlaces decimals at most, no group
     // separators, no trailing zeros ("1234,5"); empty for zero with ZeroEmpty
-    // on.  The signed zero is "-0".
+    // on.  A zero that keeps its sign is "-0".  The reference holds until
+    // the next call.
     const std::string& editText() const;
     // The shown text: the value written with DisplayFormat, or in the general
     // number form when that is empty ("1.234,500000" for ",0.000000").
