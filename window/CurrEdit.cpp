@@ -16,13 +16,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QWindow>
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
 
 namespace zelv {
 
@@ -43,90 +42,37 @@ bool isDeactivation(Qt::FocusReason reason)
 
 } // namespace
 
-// Watches the application's input while the field has the focus, to run the
-// exit check before a mouse press or wheel turn moves the focus elsewhere.
-// It looks at the press on the field's window (QWindow), where it arrives
-// before Qt gives any widget the focus; swallowing it there means no widget
-// ever sees it.  Presses that reach a widget directly (synthesised ones)
-// find the focus already moved; the field's focus-out then runs the check and
-// marks the press to be swallowed here.
-class TCustomNumEdit::ExitGuard : public QObject {
-public:
-    explicit ExitGuard(TCustomNumEdit& field) : QObject(&field), field_(field) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
-            && type != QEvent::Wheel) {
-            if (type == QEvent::KeyPress || type == QEvent::MouseButtonRelease) {
-                field_.swallowPress_ = false;
-                refusedPress_ = false;
-            }
-            return false;
-        }
-        if (field_.swallowPress_ && watched->isWidgetType()) {
-            field_.swallowPress_ = false;
-            return true;
-        }
-        auto* window = qobject_cast<QWindow*>(watched);
-        if (!window || window != field_.window()->windowHandle() || QApplication::activePopupWidget())
-            return false;
-        // The double-click Qt sends after a refused press is the same press.
-        if (type == QEvent::MouseButtonDblClick && refusedPress_)
-            return true;
-        const QPoint pos = static_cast<QSinglePointEvent*>(event)->position().toPoint();
-        QWidget* top = field_.window();
-        QWidget* receiver = top->childAt(pos);
-        if (!field_.wouldTakeFocusFrom(receiver ? receiver : top, type == QEvent::Wheel))
-            return false;
-        refusedPress_ = !field_.runExitCheck();
-        return refusedPress_;
-    }
-
-private:
-    TCustomNumEdit& field_;
-    bool refusedPress_ = false;
-};
-
 TCustomNumEdit::TCustomNumEdit(Separators separators, QWidget* parent)
-    : QLineEdit(parent), separators_(separators)
+    : QLineEdit(parent),
+      model_(separators, toEngineText(TCustomNumEdit::defaultDisplayFormat())),
+      exitGuard_(*this, [this] { return runExitCheck(); }, [this] { leave(Qt::OtherFocusReason); })
 {
-    displayFormat_ = TCustomNumEdit::defaultDisplayFormat();
     QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(this, &QLineEdit::textChanged, this, &TCustomNumEdit::onTextChanged);
+    // QLineEdit tells the user's edits from the program's setText.
+    connect(this, &QLineEdit::textEdited, this, [this] { editedSinceEnter_ = true; });
 }
 
 TCustomNumEdit::~TCustomNumEdit()
 {
     // QWidget's destructor may still move the focus; nothing of this class
     // may be reached from there.
-    if (exitGuard_)
-        qApp->removeEventFilter(exitGuard_);
-    disconnect(qApp, &QApplication::focusChanged, this, &TCustomNumEdit::onApplicationFocusChanged);
-    disconnect(this, &QLineEdit::textChanged, this, &TCustomNumEdit::onTextChanged);
+    exitGuard_.stop();
+    disconnect(this, &QLineEdit::textChanged, this, nullptr);
+    disconnect(this, &QLineEdit::textEdited, this, nullptr);
 }
 
 // ---- Value and texts --------------------------------------------------------
 
 long double TCustomNumEdit::Value()
 {
-    try {
-        readEditText();
-    } catch (const Exception&) {
-        value_ = minValue_;
-    }
-    return value_;
+    return model_.readTextOrMinValue(toEngineText(text()));
 }
 
 void TCustomNumEdit::setValue(long double value)
 {
-    if (!std::isfinite(value))
-        return;
-    value_ = applyBounds(value, minValue_, maxValue_);
-    reRenderEditText();
-    update();
+    if (model_.setValue(value))
+        showStoredValue();
 }
 
 QString TCustomNumEdit::Text() const
@@ -136,10 +82,8 @@ QString TCustomNumEdit::Text() const
 
 void TCustomNumEdit::SetText(const QString& text)
 {
-    const std::string normalised = normalizeNumberText(engineText(text), separators_);
-    value_ = applyBounds(textToFloat(normalised, separators_), minValue_, maxValue_);
-    reRenderEditText();
-    update();
+    model_.readText(toEngineText(text));
+    showStoredValue();
 }
 
 void TCustomNumEdit::Clear()
@@ -152,45 +96,28 @@ QString TCustomNumEdit::ShownText() const
     return makeShownText();
 }
 
-std::string TCustomNumEdit::engineText(const QString& text) const
-{
-    return toEngineText(text);
-}
-
-QString TCustomNumEdit::editTextFor(long double value) const
-{
-    // The signed zero keeps its "-0": it carries the sign of an angle whose
-    // whole degrees are zero.
-    if (value == 0 && !std::signbit(value) && zeroEmpty_)
-        return QString();
-    RenderMemo& memo = renderMemo_;
-    if (memo.valid && memo.value == value && std::signbit(memo.value) == std::signbit(value)
-        && memo.decimalPlaces == decimalPlaces_)
-        return memo.text;
-    memo.text = fromEngineText(formatPattern(value, editPattern(decimalPlaces_), separators_));
-    memo.value = value;
-    memo.decimalPlaces = decimalPlaces_;
-    memo.valid = true;
-    return memo.text;
-}
-
 void TCustomNumEdit::readEditText()
 {
-    const QString current = text();
-    if (!(readMemo_.valid && readMemo_.text == current)) {
-        const std::string normalised = normalizeNumberText(engineText(current), separators_);
-        // A text that is no number throws here, as often as it is read.
-        const Extended number = textToFloat(normalised, separators_);
-        readMemo_ = {current, number, true};
-    }
-    value_ = applyBounds(readMemo_.number, minValue_, maxValue_);
+    model_.readText(toEngineText(text()));
 }
 
 void TCustomNumEdit::reRenderEditText()
 {
-    const QString rendered = editTextFor(value_);
-    if (rendered != text())
-        setText(rendered);
+    const std::string& rendered = model_.editText();
+    if (!isSameText(text(), rendered))
+        setText(fromEngineText(rendered));
+}
+
+void TCustomNumEdit::showStoredValue()
+{
+    reRenderEditText();
+    update();
+}
+
+void TCustomNumEdit::reRenderQuietly()
+{
+    const QScopedValueRollback quiet(regrouping_, true);
+    reRenderEditText();
 }
 
 QString TCustomNumEdit::defaultDisplayFormat() const
@@ -200,58 +127,62 @@ QString TCustomNumEdit::defaultDisplayFormat() const
 
 QString TCustomNumEdit::makeShownText() const
 {
-    return fromEngineText(formatDisplay(value_, engineText(displayFormat_), separators_));
+    return fromEngineText(model_.shownText());
 }
 
 // ---- Properties -------------------------------------------------------------
 
 void TCustomNumEdit::setDecimalPlaces(unsigned decimalPlaces)
 {
-    if (decimalPlaces == decimalPlaces_)
-        return;
-    decimalPlaces_ = decimalPlaces;
-    reRenderEditText();
-    update();
+    if (model_.setDecimalPlaces(decimalPlaces))
+        showStoredValue();
+}
+
+QString TCustomNumEdit::DisplayFormat() const
+{
+    return fromEngineText(model_.displayFormat());
 }
 
 void TCustomNumEdit::setDisplayFormat(const QString& pattern)
 {
-    if (pattern == displayFormat_)
-        return;
-    displayFormat_ = pattern;
-    update();
-    reRenderEditText();
+    if (model_.setDisplayFormat(toEngineText(pattern)))
+        showStoredValue();
+}
+
+void TCustomNumEdit::initDisplayFormat(const QString& pattern)
+{
+    model_.setDisplayFormat(toEngineText(pattern));
 }
 
 void TCustomNumEdit::setMinValue(long double minValue)
 {
-    if (std::isnan(minValue) || minValue == minValue_)
-        return;
-    minValue_ = minValue;
-    setValue(value_);
+    if (model_.setMinValue(minValue))
+        showStoredValue();
 }
 
 void TCustomNumEdit::setMaxValue(long double maxValue)
 {
-    if (std::isnan(maxValue) || maxValue == maxValue_)
-        return;
-    maxValue_ = maxValue;
-    setValue(value_);
+    if (model_.setMaxValue(maxValue))
+        showStoredValue();
 }
 
 void TCustomNumEdit::setZeroEmpty(bool on)
 {
-    if (on == zeroEmpty_)
-        return;
-    zeroEmpty_ = on;
-    reRenderEditText();
+    if (model_.setZeroEmpty(on))
+        reRenderEditText();
+}
+
+void TCustomNumEdit::setKeepsSignOfZero(bool on)
+{
+    if (model_.setKeepsSignOfZero(on))
+        showStoredValue();
 }
 
 void TCustomNumEdit::setFormatOnEditing(bool on)
 {
-    if (on == formatOnEditing_)
+    if (on == model_.formatOnEditing())
         return;
-    formatOnEditing_ = on;
+    model_.setFormatOnEditing(on);
     QLineEdit::setAlignment((on ? alignment_ : Qt::AlignLeft) | Qt::AlignVCenter);
     if (!hasFocus_)
         return;
@@ -269,14 +200,9 @@ void TCustomNumEdit::setAlignment(Qt::Alignment alignment)
     if (alignment == alignment_)
         return;
     alignment_ = alignment;
-    if (formatOnEditing_)
+    if (model_.formatOnEditing())
         QLineEdit::setAlignment(alignment_ | Qt::AlignVCenter);
     update();
-}
-
-int TCustomNumEdit::MaxLength() const
-{
-    return maxLength_;
 }
 
 void TCustomNumEdit::setMaxLength(int length)
@@ -290,8 +216,7 @@ void TCustomNumEdit::setMaxLength(int length)
 
 bool TCustomNumEdit::acceptsTyping(const QString& candidate) const
 {
-    return isAcceptableTyping(engineText(candidate), decimalPlaces_, minValue_, maxValue_,
-                              separators_);
+    return model_.acceptsTyping(toEngineText(candidate));
 }
 
 void TCustomNumEdit::beep()
@@ -306,11 +231,12 @@ int TCustomNumEdit::roomFor() const
     return std::max(0, maxLength_ - int(text().length() - selectedText().length()));
 }
 
-QChar TCustomNumEdit::typedSeparator(QChar c) const
+QChar TCustomNumEdit::typedCharacter(QChar c) const
 {
-    if ((c == u'.' || c == u',') && c != QChar::fromLatin1(separators_.group))
-        return QChar::fromLatin1(separators_.decimal);
-    return c;
+    // Only the two separator keys stand for anything but themselves.
+    if (c != u'.' && c != u',')
+        return c;
+    return QChar::fromLatin1(model_.typedCharacter(char(c.unicode())));
 }
 
 QString TCustomNumEdit::candidateWith(const QString& typed) const
@@ -354,7 +280,7 @@ void TCustomNumEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     for (const QChar typed : text) {
-        const QChar c = typedSeparator(typed);
+        const QChar c = typedCharacter(typed);
         if (!acceptsTyping(candidateWith(c))) {
             if (beepOnError_)
                 beep();
@@ -375,7 +301,7 @@ void TCustomNumEdit::inputMethodEvent(QInputMethodEvent* event)
         return;
     }
     for (QChar& c : commit)
-        c = typedSeparator(c);
+        c = typedCharacter(c);
     commit = commit.left(roomFor());
     if (!acceptsTyping(candidateWith(commit))) {
         if (beepOnError_)
@@ -391,27 +317,22 @@ void TCustomNumEdit::inputMethodEvent(QInputMethodEvent* event)
 
 void TCustomNumEdit::regroup()
 {
-    regrouping_ = true;
+    const QScopedValueRollback quiet(regrouping_, true);
     const QString before = text();
     const auto length = before.length();
     const auto start = hasSelectedText() ? selectionStart() : cursorPosition();
-    std::string s = engineText(before);
-    if (!(before.isEmpty() || before == QStringLiteral("-")))
-        s = normalizeNumberText(s, separators_);
-    const QString grouped =
-        fromEngineText(groupDigits(s, displayFormat_.contains(u','), separators_));
+    const QString grouped = fromEngineText(model_.regrouped(toEngineText(before)));
     if (grouped != before)
         setText(grouped);
     if (hasFocus())
         setCursorPosition(std::max<int>(0, int(start + grouped.length() - length)));
-    regrouping_ = false;
 }
 
 void TCustomNumEdit::onTextChanged()
 {
     if (regrouping_)
         return;
-    if (hasFocus_ && formatOnEditing_)
+    if (hasFocus_ && model_.formatOnEditing())
         regroup();
     emit OnChange();
 }
@@ -517,12 +438,10 @@ void TCustomNumEdit::focusInEvent(QFocusEvent* event)
 void TCustomNumEdit::enter(Qt::FocusReason reason)
 {
     hasFocus_ = true;
-    swallowPress_ = false;
+    editedSinceEnter_ = false;
     update();
-    regrouping_ = true;
-    reRenderEditText();
-    regrouping_ = false;
-    if (formatOnEditing_)
+    reRenderQuietly();
+    if (model_.formatOnEditing())
         regroup();
     if (reason != Qt::MouseFocusReason) {
         if (autoSelect_)
@@ -530,29 +449,17 @@ void TCustomNumEdit::enter(Qt::FocusReason reason)
         else if (hasSelectedText())
             setCursorPosition(int(text().length()));
     }
-    if (!exitGuard_)
-        exitGuard_ = new ExitGuard(*this);
-    qApp->installEventFilter(exitGuard_);
-    connect(qApp, &QApplication::focusChanged, this, &TCustomNumEdit::onApplicationFocusChanged,
-            Qt::UniqueConnection);
+    exitGuard_.start();
     emit OnEnter();
-}
-
-void TCustomNumEdit::exitCheck() const
-{
-    if (!checkOnExit_)
-        return;
-    const std::string normalised = normalizeNumberText(engineText(text()), separators_);
-    requireWithinBounds(textToFloat(normalised, separators_), minValue_, maxValue_,
-                        decimalPlaces_, separators_);
 }
 
 bool TCustomNumEdit::runExitCheck()
 {
     std::exception_ptr error;
     try {
-        exitCheck();
-        readEditText();
+        const std::string typed = toEngineText(text());
+        model_.checkExit(typed);
+        model_.readText(typed);
         return true;
     } catch (...) {
         error = std::current_exception();
@@ -596,63 +503,26 @@ void TCustomNumEdit::focusOutEvent(QFocusEvent* event)
     leave(event->reason());
 }
 
-void TCustomNumEdit::onApplicationFocusChanged(QWidget*, QWidget* now)
-{
-    // The focus reached another widget of the window without a focus-out
-    // here, e.g. set while the window was inactive.
-    if (hasFocus_ && now && now != this && now->window() == window())
-        leave(Qt::OtherFocusReason);
-}
-
 void TCustomNumEdit::leave(Qt::FocusReason reason)
 {
     if (!runExitCheck()) {
         if (!hasFocus()) {
             // The focus could not come back (hidden or disabled): the typed
             // text and the old value stay, but the field is left.
-            stopWatching();
+            exitGuard_.stop();
             hasFocus_ = false;
             update();
         } else if (reason == Qt::MouseFocusReason) {
-            swallowPress_ = true;
+            exitGuard_.swallowPress();
         }
         return;
     }
-    stopWatching();
+    exitGuard_.stop();
     hasFocus_ = false;
     update();
-    regrouping_ = true;
-    reRenderEditText();
-    regrouping_ = false;
+    reRenderQuietly();
     setCursorPosition(0);
     emit OnExit();
-}
-
-void TCustomNumEdit::stopWatching()
-{
-    if (exitGuard_)
-        qApp->removeEventFilter(exitGuard_);
-    disconnect(qApp, &QApplication::focusChanged, this, &TCustomNumEdit::onApplicationFocusChanged);
-}
-
-bool TCustomNumEdit::wouldTakeFocusFrom(QWidget* receiver, bool wheel) const
-{
-    // The walk Qt makes when a press or wheel turn gives the focus: the first
-    // enabled widget up the parent chain whose policy (and whose focus
-    // proxy's) takes it.
-    const Qt::FocusPolicy policy = wheel ? Qt::WheelFocus : Qt::ClickFocus;
-    for (QWidget* w = receiver; w; w = w->parentWidget()) {
-        if (w->isEnabled()) {
-            QWidget* target = w;
-            while (target->focusProxy())
-                target = target->focusProxy();
-            if ((w->focusPolicy() & policy) == policy && (target->focusPolicy() & policy) == policy)
-                return target != this;
-        }
-        if (w->isWindow())
-            break;
-    }
-    return false;
 }
 
 // ---- Painting ---------------------------------------------------------------

@@ -4,20 +4,24 @@
 // It keeps two texts apart.  The edit text (QLineEdit's text, returned by
 // Text()) is what the user edits and what Value() reads the number from; the
 // shown text is painted from the stored value with DisplayFormat while the
-// field does not have the focus.  The locale's separators are given at
-// construction and never read from the environment here.
+// field does not have the focus.  The rules that turn texts into values and
+// back are NumericFieldModel's; this class holds the edit box's events and
+// the painting, and reaches the rules through the overridable steps below.
+// The locale's separators are given at construction and never read from the
+// environment here.
 //
 // Leaving the field runs the exit check first.  Qt cannot veto a focus-out,
 // so the check runs before the focus moves wherever Qt lets us see the move
-// coming (Tab, Shift+Tab, a mouse press or wheel on another widget of the
-// window that would take the focus).  A failed check keeps the focus, selects
-// the typed text, hands the error once to the ExceptionHandler and swallows
-// the press that wanted to leave, so a clicked button never clicks.  Other
-// moves (a shortcut, setFocus() by the program) run the same check when the
-// focus has already gone and take it back.  Deactivating the window or
+// coming: Tab and Shift+Tab here, a mouse press or wheel on another widget of
+// the window through the FieldExitGuard.  A failed check keeps the focus,
+// selects the typed text, hands the error once to the ExceptionHandler and
+// swallows the press that wanted to leave, so a clicked button never clicks.
+// Other moves (a shortcut, setFocus() by the program) run the same check when
+// the focus has already gone and take it back.  Deactivating the window or
 // opening a popup is no leaving at all.
 
-#include "NumberText.h"
+#include "FieldExitGuard.h"
+#include "NumericFieldModel.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -40,6 +44,7 @@ class TCustomNumEdit : public QLineEdit {
     Q_PROPERTY(long double MinValue READ MinValue WRITE setMinValue)
     Q_PROPERTY(long double MaxValue READ MaxValue WRITE setMaxValue)
     Q_PROPERTY(bool ZeroEmpty READ ZeroEmpty WRITE setZeroEmpty)
+    Q_PROPERTY(bool KeepsSignOfZero READ KeepsSignOfZero WRITE setKeepsSignOfZero)
     Q_PROPERTY(bool FormatOnEditing READ FormatOnEditing WRITE setFormatOnEditing)
     Q_PROPERTY(bool CheckOnExit READ CheckOnExit WRITE setCheckOnExit)
     Q_PROPERTY(bool BeepOnError READ BeepOnError WRITE setBeepOnError)
@@ -70,20 +75,29 @@ public:
     // The text painted while the field does not have the focus.
     QString ShownText() const;
 
-    unsigned DecimalPlaces() const { return decimalPlaces_; }
+    // Whether the user changed the edit text (typing, deleting, pasting,
+    // dropping) since the field was last entered; the program's writes and
+    // the field's own regrouping do not count.
+    bool EditedSinceEnter() const { return editedSinceEnter_; }
+
+    unsigned DecimalPlaces() const { return model_.decimalPlaces(); }
     void setDecimalPlaces(unsigned decimalPlaces);
-    QString DisplayFormat() const { return displayFormat_; }
+    QString DisplayFormat() const;
     void setDisplayFormat(const QString& pattern);
-    long double MinValue() const { return minValue_; }
+    long double MinValue() const { return model_.minValue(); }
     void setMinValue(long double minValue);
-    long double MaxValue() const { return maxValue_; }
+    long double MaxValue() const { return model_.maxValue(); }
     void setMaxValue(long double maxValue);
-    bool ZeroEmpty() const { return zeroEmpty_; }
+    bool ZeroEmpty() const { return model_.zeroEmpty(); }
     void setZeroEmpty(bool on);
-    bool FormatOnEditing() const { return formatOnEditing_; }
+    // On for the whole degrees of an angle, whose "-0" carries the sign of an
+    // angle between -1 and 0 degrees; elsewhere a zero has no sign.
+    bool KeepsSignOfZero() const { return model_.keepsSignOfZero(); }
+    void setKeepsSignOfZero(bool on);
+    bool FormatOnEditing() const { return model_.formatOnEditing(); }
     void setFormatOnEditing(bool on);
-    bool CheckOnExit() const { return checkOnExit_; }
-    void setCheckOnExit(bool on) { checkOnExit_ = on; }
+    bool CheckOnExit() const { return model_.checkOnExit(); }
+    void setCheckOnExit(bool on) { model_.setCheckOnExit(on); }
     bool BeepOnError() const { return beepOnError_; }
     void setBeepOnError(bool on) { beepOnError_ = on; }
     bool AutoSelect() const { return autoSelect_; }
@@ -93,10 +107,10 @@ public:
     Qt::Alignment Alignment() const { return alignment_; }
     void setAlignment(Qt::Alignment alignment);
     // 0 means no limit.  Limits typing and pasting, not what the program writes.
-    int MaxLength() const;
+    int MaxLength() const { return maxLength_; }
     void setMaxLength(int length);
 
-    Separators separators() const { return separators_; }
+    Separators separators() const { return model_.separators(); }
 
     // Where a failed exit check's error goes; the window hands one shared
     // handler to all its fields.  Without one, a message box shows it.
@@ -130,71 +144,36 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
     // Sets the pattern without any re-rendering (for a derived constructor).
-    void initDisplayFormat(const QString& pattern) { displayFormat_ = pattern; }
+    void initDisplayFormat(const QString& pattern);
 
 private:
-    class ExitGuard;
-    friend class ExitGuard;
-
-    std::string engineText(const QString& text) const;
-    QString editTextFor(long double value) const;
     void readEditText();
-    void exitCheck() const;
     bool runExitCheck();
     void reportError(std::exception_ptr error);
     void regroup();
+    void showStoredValue();
+    void reRenderQuietly();
     void onTextChanged();
     int roomFor() const;
-    QChar typedSeparator(QChar c) const;
+    QChar typedCharacter(QChar c) const;
     QString candidateWith(const QString& typed) const;
     void pasteFromClipboard(QClipboard::Mode mode);
     void commitPasted(const QString& noted);
     bool canTakeFocus() const;
     void enter(Qt::FocusReason reason);
     void leave(Qt::FocusReason reason);
-    void stopWatching();
-    void onApplicationFocusChanged(QWidget* old, QWidget* now);
-    bool wouldTakeFocusFrom(QWidget* receiver, bool wheel) const;
 
-    Separators separators_;
+    NumericFieldModel model_;
     Qt::Alignment alignment_ = Qt::AlignRight;
     bool hasFocus_ = false;
-    long double value_ = 0;
-    long double minValue_ = 0;
-    long double maxValue_ = 0;
-    unsigned decimalPlaces_ = 2;
     bool beepOnError_ = true;
-    bool checkOnExit_ = false;
-    bool zeroEmpty_ = true;
-    bool formatOnEditing_ = false;
+    // True while the field rewrites its own edit text: no regrouping, no OnChange.
     bool regrouping_ = false;
-    QString displayFormat_;
+    bool editedSinceEnter_ = false;
     int maxLength_ = 0;
     bool autoSelect_ = true;
     ExceptionHandler* exceptionHandler_ = nullptr;
-    ExitGuard* exitGuard_ = nullptr;
-    // Set when a check refused a mouse press whose focus change Qt had
-    // already made; the press itself is then swallowed.
-    bool swallowPress_ = false;
-
-    // The last edit text read as a number and the number it gave (before
-    // the bounds), and the last edit text rendered and what it came from.
-    // The window reads a field several times between two writes, and a
-    // refresh writes many fields their old values again; both conversions
-    // are pure functions of these keys, so a hit gives the same result.
-    struct ReadMemo {
-        QString text;
-        long double number = 0;
-        bool valid = false;
-    };
-    struct RenderMemo {
-        long double value = 0;
-        unsigned decimalPlaces = 0;
-        QString text;
-        bool valid = false;
-    };
-    ReadMemo readMemo_;
-    mutable RenderMemo renderMemo_;
+    FieldExitGuard exitGuard_;
 };
 
 // The locale's currency settings, from which TCurrencyEdit builds its default

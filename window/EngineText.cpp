@@ -17,16 +17,27 @@ bool isLatin1Code(char16_t code)
     return code < 0x80 || (code >= 0xA0 && code <= 0xFF);
 }
 
+bool isLatin1Text(std::string_view windows1252)
+{
+    return std::all_of(windows1252.begin(), windows1252.end(),
+                       [](char c) { return isLatin1Code(static_cast<unsigned char>(c)); });
+}
+
 } // namespace
 
 QString fromEngineText(std::string_view windows1252)
 {
-    const bool latin1 = std::all_of(windows1252.begin(), windows1252.end(),
-                                    [](char c) { return isLatin1Code(static_cast<unsigned char>(c)); });
     // An empty view may have no data; the text is empty all the same, not null.
-    if (latin1)
+    if (isLatin1Text(windows1252))
         return QString::fromLatin1(windows1252.empty() ? "" : windows1252.data(), qsizetype(windows1252.size()));
     return QString::fromStdString(fromWindows1252(windows1252));
+}
+
+bool isSameText(const QString& text, std::string_view windows1252)
+{
+    if (isLatin1Text(windows1252))
+        return text == QLatin1String(windows1252.data(), qsizetype(windows1252.size()));
+    return text == fromEngineText(windows1252);
 }
 
 std::string toEngineText(const QString& text)

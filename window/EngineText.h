@@ -13,6 +13,8 @@ namespace zelv {
 
 QString fromEngineText(std::string_view windows1252);
 std::string toEngineText(const QString& text);
+// Whether `text` is fromEngineText(windows1252), without building it.
+bool isSameText(const QString& text, std::string_view windows1252);
 
 // The text without blanks (codes up to 0x20) at either end: the engine's
 // trimBlanks on Qt's text.

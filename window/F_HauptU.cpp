@@ -200,6 +200,10 @@ void TF_Haupt::createControls()
     CE_TMERC_Laenge_Grad = numericField("CE_TMERC_Laenge_Grad", 528, 176, 49, 0, ",0", -180, 180, true);
     CE_TMERC_Laenge_Minuten = numericField("CE_TMERC_Laenge_Minuten", 588, 176, 29, 0, "0", 0, 59, false);
     CE_TMERC_Laenge_Minuten->setMaxLength(2);
+    // The whole degrees of an angle: "-0" there carries the sign of an angle
+    // between -1 and 0 degrees, the reference meridian's included.
+    for (TCurrencyEdit* degrees : {CE_Laenge_Grad, CE_Breite_Grad, CE_TMERC_Laenge_Grad})
+        degrees->setKeepsSignOfZero(true);
 
     RG_Eingabe_km_m = new TRadioGroup({QStringLiteral("km"), QStringLiteral("m")}, 2, this);
     RG_Eingabe_km_m->setObjectName(QStringLiteral("RG_Eingabe_km_m"));

@@ -1,4 +1,5 @@
 #include "Exception.h"
+#include "InLocale.h"
 #include "NumberText.h"
 
 #include <gtest/gtest.h>
@@ -9,17 +10,6 @@
 
 namespace zelv {
 namespace {
-
-// Expected texts are written for the German locale; the point locale gets
-// the same text with "," and "." swapped.
-std::string inLocale(std::string german, Separators separators)
-{
-    if (separators.decimal == ',')
-        return german;
-    for (char& c : german)
-        c = c == ',' ? '.' : c == '.' ? ',' : c;
-    return german;
-}
 
 class NumberPatternTest : public ::testing::TestWithParam<Separators> {};
 
@@ -273,9 +263,7 @@ TEST(FieldTyping, AcceptanceTest)
 
 INSTANTIATE_TEST_SUITE_P(Locales, NumberPatternTest,
                          ::testing::Values(germanSeparators, pointSeparators),
-                         [](const auto& info) {
-                             return std::string(info.param.decimal == ',' ? "German" : "Point");
-                         });
+                         [](const auto& info) { return localeName(info.param); });
 
 } // namespace
 } // namespace zelv

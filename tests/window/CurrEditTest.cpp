@@ -13,7 +13,6 @@
 #include <QVariant>
 
 #include <cmath>
-#include <limits>
 
 namespace zelv::testing {
 namespace {
@@ -22,72 +21,7 @@ namespace {
 
 using CurrEditValue = CurrEditFixture;
 
-TEST_P(CurrEditValue, WrittenValuesAndTheirTexts)
-{
-    const struct {
-        FieldConfig config;
-        long double written;
-        const char* editText;
-        const char* shownText;
-        long double readBack;
-    } cases[] = {
-        {laengeConfig, 10.7694306L, "10,769431", "10,769431", 10.769431L},
-        {laengeConfig, 0, "", "0,000000", 0},
-        {laengeConfig, 1234567, "1234567", "1.234.567,000000", 1234567},
-        {rechtsConfig, 0, "", "", 0},
-        {rechtsConfig, 5478123.6L, "5478124", "5478124", 5478124},
-        {laengeMinutenConfig, 0, "", "0", 0},
-        {gradConfig, 200, "180", "180", 180},          // clamped silently
-        {gradConfig, -13, "-13", "-13", -13},
-        {sekundenConfig, 59.96L, "59,9", "59,9", 59.9L},
-        {breiteMinutenConfig, -5, "", "0", 0},
-        {tmercKmConfig, 6525.123L, "6525,123", "6525,123", 6525.123L},
-        {tmercKmConfig, 6525, "6525", "6525,000", 6525},
-    };
-    for (const auto& c : cases) {
-        CountingEdit f(GetParam());
-        configure(f, c.config);
-        f.setValue(c.written);
-        const auto where = ::testing::Message()
-            << c.config.displayFormat << " <- " << static_cast<double>(c.written);
-        EXPECT_EQ(f.Text(), loc(c.editText)) << where;
-        EXPECT_EQ(f.ShownText(), loc(c.shownText)) << where;
-        EXPECT_EQ(f.Value(), c.readBack) << where;
-    }
-    EXPECT_TRUE(presenter.shown.empty());
-}
-
-TEST_P(CurrEditValue, StoredValueKeepsItsDigitsUntilRead)
-{
-    // The unit switch writes Value before DecimalPlaces: the edit text is
-    // rounded, the stored value is not.
-    configure(*field, rechtsConfig);
-    field->setValue(6525.123L);
-    EXPECT_EQ(field->Text(), "6525");
-    field->setDecimalPlaces(3);
-    EXPECT_EQ(field->Text(), loc("6525,123"));
-    // A read in between commits the rounded edit text.
-    field->setDecimalPlaces(0);
-    EXPECT_EQ(field->Value(), 6525);
-    field->setDecimalPlaces(3);
-    EXPECT_EQ(field->Text(), "6525");
-}
-
-TEST_P(CurrEditValue, NonFiniteWritesAreIgnored)
-{
-    configure(*field, laengeConfig);
-    field->setValue(5);
-    for (long double bad : {std::numeric_limits<long double>::infinity(),
-                            -std::numeric_limits<long double>::infinity(),
-                            std::numeric_limits<long double>::quiet_NaN()}) {
-        field->setValue(bad);
-        EXPECT_EQ(field->Text(), "5");
-        EXPECT_EQ(field->ShownText(), loc("5,000000"));
-        EXPECT_EQ(field->Value(), 5);
-    }
-}
-
-TEST_P(CurrEditValue, NegativeZeroKeepsItsSign)
+TEST_P(CurrEditValue, NegativeZeroKeepsItsSignOnlyInADegreeField)
 {
     // A degree field must carry the sign of -0.5 degrees.
     configure(*field, gradConfig);
@@ -107,14 +41,22 @@ TEST_P(CurrEditValue, NegativeZeroKeepsItsSign)
     EXPECT_EQ(field->ShownText(), "0");
     EXPECT_FALSE(std::signbit(field->Value()));
 
+    // Elsewhere a zero has no sign.
     CountingEdit laenge(GetParam());
     configure(laenge, laengeConfig);
     laenge.setValue(-0.0L);
-    EXPECT_EQ(laenge.ShownText(), loc("-0,000000"));
+    EXPECT_EQ(laenge.Text(), "");
+    EXPECT_EQ(laenge.ShownText(), loc("0,000000"));
     CountingEdit rechts(GetParam());
     configure(rechts, rechtsConfig);
     rechts.setValue(-0.0L);
     EXPECT_EQ(rechts.ShownText(), "");   // no "0" digit in the pattern: nothing
+
+    // Switching the property off drops the sign the field holds.
+    field->setValue(-0.0L);
+    EXPECT_TRUE(field->setProperty("KeepsSignOfZero", false));
+    EXPECT_EQ(field->Text(), "");
+    EXPECT_FALSE(std::signbit(field->Value()));
 }
 
 TEST_P(CurrEditValue, TextWriteAndRead)
@@ -371,6 +313,66 @@ TEST_P(CurrEditTyping, LoneSeparatorIsZeroAndOneEIsOne)
     QTest::keyClick(field, Qt::Key_Tab);
     EXPECT_EQ(field->Text(), "1");
     EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_P(CurrEditTyping, LoneMinusLeftShowsTheFieldsZero)
+{
+    // Only the degrees of an angle keep "-0"; elsewhere the field's zero shows.
+    const struct {
+        FieldConfig config;
+        const char* editText;
+        const char* shownText;
+    } cases[] = {
+        {gradConfig, "-0", "-0"},
+        {breiteMinutenConfig, "", "0"},
+        {laengeMinutenConfig, "", "0"},
+        {sekundenConfig, "", "0,0"},
+        {laengeConfig, "", "0,000000"},
+        {rechtsConfig, "", ""},
+        {tmercKmConfig, "", "0,000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.config.displayFormat);
+        field->setValue(0);
+        configure(*field, c.config);
+        enterByKeyboard(field);
+        events.clear();
+        QTest::keyClick(field, '-');
+        EXPECT_EQ(field->Text(), "-");
+        QTest::keyClick(field, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), other);
+        EXPECT_EQ(count("exit"), 1);
+        EXPECT_EQ(field->Text(), loc(c.editText));
+        EXPECT_EQ(field->ShownText(), loc(c.shownText));
+        EXPECT_EQ(std::signbit(field->Value()), c.config.keepsSignOfZero);
+        EXPECT_EQ(field->beeps, 0);
+        button->setFocus();
+    }
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_P(CurrEditTyping, EditedSinceEnterMeansTheUsersChanges)
+{
+    configure(*field, laengeConfig);
+    field->setValue(1234.5L);
+    bool editedAtExit = false;
+    QObject::connect(field, &TCustomNumEdit::OnExit, [&] { editedAtExit = field->EditedSinceEnter(); });
+    enterByKeyboard(field);                    // regrouped to 1.234,5: no edit
+    EXPECT_FALSE(field->EditedSinceEnter());
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_FALSE(editedAtExit);
+
+    enterByKeyboard(field);
+    QTest::keyClicks(field, QStringLiteral("7"));
+    EXPECT_TRUE(field->EditedSinceEnter());
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_TRUE(editedAtExit);
+    enterByKeyboard(field);
+    field->setValue(8);                        // the program's write is no edit
+    EXPECT_FALSE(field->EditedSinceEnter());
+    QGuiApplication::clipboard()->setText(QStringLiteral("9"));
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(field->EditedSinceEnter());
 }
 
 TEST_P(CurrEditTyping, EscapeRestoresTheStoredValue)

@@ -39,10 +39,11 @@ struct FieldConfig {
     long double maxValue;
     bool formatOnEditing;
     int maxLength;
+    bool keepsSignOfZero = false;
 };
 
 inline constexpr FieldConfig laengeConfig{6, ",0.000000", 0, 0, true, 0};          // CE_Laenge
-inline constexpr FieldConfig gradConfig{0, ",0", -180, 180, true, 0};              // CE_Laenge_Grad
+inline constexpr FieldConfig gradConfig{0, ",0", -180, 180, true, 0, true};        // CE_Laenge_Grad
 inline constexpr FieldConfig laengeMinutenConfig{0, "0", 0, 59, false, 2};         // CE_Laenge_Minuten
 inline constexpr FieldConfig breiteMinutenConfig{0, ",0", 0, 59, true, 0};         // CE_Breite_Minuten
 inline constexpr FieldConfig sekundenConfig{1, ",0.0", 0, 59.9L, true, 0};         // CE_Laenge_Sekunden
@@ -58,6 +59,7 @@ inline void configure(TCurrencyEdit& field, const FieldConfig& config)
     field.setMaxValue(config.maxValue);
     field.setFormatOnEditing(config.formatOnEditing);
     field.setMaxLength(config.maxLength);
+    field.setKeepsSignOfZero(config.keepsSignOfZero);
 }
 
 inline std::string localeName(Separators separators)

@@ -60,8 +60,12 @@ TEST(EngineText, MixedTexts)
     for (const auto& c : cases) {
         EXPECT_EQ(toEngineText(c.text), c.windows1252) << c.text.toStdString();
         EXPECT_EQ(fromEngineText(toEngineText(c.text)), throughUtf8(c.windows1252)) << c.text.toStdString();
+        EXPECT_TRUE(isSameText(throughUtf8(c.windows1252), c.windows1252)) << c.text.toStdString();
+        EXPECT_FALSE(isSameText(throughUtf8(c.windows1252) + u'0', c.windows1252)) << c.text.toStdString();
     }
     EXPECT_FALSE(fromEngineText(std::string_view()).isNull());
+    EXPECT_TRUE(isSameText(QString(), std::string_view()));
+    EXPECT_TRUE(isSameText(QStringLiteral(""), std::string_view()));
 }
 
 TEST(EngineText, TrimBlanksKeepsWhatWindows1252Lacks)
