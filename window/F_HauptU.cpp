@@ -9,6 +9,7 @@
 #include "ElSpinEdit.h"
 #include "EngineText.h"
 #include "Exception.h"
+#include "GridFailureText.h"
 #include "GridWorkflows.h"
 #include "MapLink.h"
 #include "Placemnt.h"
@@ -30,6 +31,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
 // The pictures live in a static library, whose resources are linked in only
@@ -584,28 +586,30 @@ void TF_Haupt::showLocationText()
     ElURLLabel1->setURL(QUrl(QString::fromLatin1(mapAddressAt(CE_Breite->Value(), CE_Laenge->Value()))));
 }
 
-namespace {
-
-// The conversions' guard: a definition the library rejects, a point it can't
-// project or a grid value that can't be rounded ends the conversion where it
-// stands, without a word.  Any other failure goes on to the handler's guard.
-template <class F>
-void dropGridFailure(F&& conversion)
+void TF_Haupt::convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert)
 {
-    try {
-        conversion();
-    } catch (const GridConversionError&) {
+    // A conversion that finds no result has written nothing (each workflow
+    // returns all of its result or throws) and says why; the fields stay as
+    // they are.  Any other failure goes on to the handler's guard.
+    std::optional<GridFailure> failure;
+    if (!coordinateTranslator_) {
+        failure = GridFailure::ServiceEmpty;
+    } else {
+        try {
+            convert(*coordinateTranslator_);
+        } catch (const GridConversionError& e) {
+            failure = e.kind();
+        }
     }
+    if (failure)
+        exceptionHandler_.presenter().showError(exceptionHandler_.title(),
+                                                fromEngineText(gridFailureText(conversion, *failure)));
 }
-
-} // namespace
 
 void TF_Haupt::BitBtn_LL_UTMClick()
 {
-    if (!coordinateTranslator_)
-        return; // no service since the start: nothing to convert with
-    dropGridFailure([this] {
-        const UtmPoint utm = utmForward(*coordinateTranslator_, CE_Laenge->Value(), CE_Breite->Value());
+    convertGrid(GridConversion::UtmForward, [this](TCoordinateTranslator& service) {
+        const UtmPoint utm = utmForward(service, CE_Laenge->Value(), CE_Breite->Value());
         ElSE_Zone->setValue(utm.zone);
         CE_Rechts->setValue(static_cast<Extended>(utm.easting));
         CE_Hoch->setValue(static_cast<Extended>(utm.northing));
@@ -614,22 +618,14 @@ void TF_Haupt::BitBtn_LL_UTMClick()
 
 void TF_Haupt::BitBtn_UTM_LLClick()
 {
-    if (!coordinateTranslator_)
-        return;
-    dropGridFailure([this] {
-        showLatitudeLongitude(
-            utmInverse(*coordinateTranslator_, ElSE_Zone->Value(), CE_Rechts->Value(), CE_Hoch->Value()));
+    convertGrid(GridConversion::UtmInverse, [this](TCoordinateTranslator& service) {
+        showLatitudeLongitude(utmInverse(service, ElSE_Zone->Value(), CE_Rechts->Value(), CE_Hoch->Value()));
     });
-    // After a failure too: the angle fields and the text follow the decimal fields.
-    CE_LaengeExit();
-    CE_BreiteExit();
 }
 
 void TF_Haupt::BitBtn_TMERC_LLClick()
 {
-    if (!coordinateTranslator_)
-        return;
-    dropGridFailure([this] {
+    convertGrid(GridConversion::TmInverse, [this](TCoordinateTranslator& service) {
         const TmGrid grid{
             .meridianDegreesText = toEngineText(CE_TMERC_Laenge_Grad->Text()),
             .meridianMinutesText = toEngineText(CE_TMERC_Laenge_Minuten->Text()),
@@ -637,17 +633,16 @@ void TF_Haupt::BitBtn_TMERC_LLClick()
             .referenceEastingText = toEngineText(CE_TMERC_BezugsRechts->Text()),
             .unit = gridUnitOfIndex(RG_Eingabe_km_m->ItemIndex()),
         };
-        showLatitudeLongitude(
-            tmInverse(*coordinateTranslator_, grid, CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value()));
+        showLatitudeLongitude(tmInverse(service, grid, CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value()));
     });
-    CE_LaengeExit();
-    CE_BreiteExit();
 }
 
 void TF_Haupt::showLatitudeLongitude(const GeographicPoint& point)
 {
     CE_Laenge->setValue(point.Longitude);
     CE_Breite->setValue(point.Latitude);
+    CE_LaengeExit();
+    CE_BreiteExit();
 }
 
 void TF_Haupt::RG_Eingabe_km_mClick()

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QLineEdit;
@@ -19,6 +20,7 @@ namespace zelv {
 class Clipboard;
 class TCoordinateTranslator;
 struct GeographicPoint;
+enum class GridConversion;
 class TCurrencyEdit;
 class TElSpinEdit;
 class TFormStorage;
@@ -156,8 +158,12 @@ private:
     void showDecimalDegrees(TCurrencyEdit& decimal, TCurrencyEdit& degrees, TCurrencyEdit& minutes,
                             TCurrencyEdit& seconds);
     void showLocationText();
+    // Runs one grid conversion on the projection service.  One that finds no
+    // result, or finds no service, writes nothing and shows why under the
+    // application title.
+    void convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert);
     // The result of a conversion back to latitude/longitude into the decimal
-    // fields.
+    // fields; the angle fields and the location text follow.
     void showLatitudeLongitude(const GeographicPoint& point);
 
     ExceptionHandler exceptionHandler_;

@@ -486,15 +486,25 @@ TEST_F(StartWithoutNad, ShowsTheMissingFileAndOpensAllTheSame)
     EXPECT_EQ(w.CoordinateTranslator(), nullptr);
     EXPECT_EQ(w.ProgramDirectory(), program.path() + u'/');
 
-    // The window opens and what needs no projection works.
+    // The window opens and what needs no projection works; each conversion
+    // button says why it can't convert.
     shownWindow();
     EXPECT_TRUE(w.isVisible());
-    for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_TMERC_LL})
+    for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_TMERC_LL}) {
+        presenter.shown.clear();
         QTest::mouseClick(button, Qt::LeftButton);
-    // Leaving the degree field for the first button still writes the text.
+        ASSERT_EQ(presenter.shown.size(), 1u) << button->objectName().toStdString();
+        EXPECT_EQ(presenter.shown[0].first, QStringLiteral("Zelv_derarar"));
+        EXPECT_TRUE(presenter.shown[0].second.contains(QStringLiteral("\u201Enad\u201C beim Start fehlte")))
+            << presenter.shown[0].second.toStdString();
+    }
+    presenter.shown.clear();
+    // Leaving the decimal field for the copy button writes the text first.
+    QTest::mouseClick(w.CE_Laenge, Qt::LeftButton);
+    QTest::keyClicks(w.CE_Laenge, QStringLiteral("10,769430"));
     QTest::mouseClick(w.BitBtn_kopieren, Qt::LeftButton);
-    EXPECT_EQ(clipboard.text(), QStringLiteral("liegt bei 0.00000°N 0.00000°O;"));
-    EXPECT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(clipboard.text(), QStringLiteral("liegt bei 0.00000°N 10.76943°O;"));
+    EXPECT_TRUE(presenter.shown.empty());
 }
 
 TEST_F(MainWindowTest, FieldErrorsReachThePresenterUnderTheTitle)
