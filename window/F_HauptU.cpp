@@ -151,8 +151,8 @@ void TF_Haupt::createControls()
     CE_Breite_Grad = numericField("CE_Breite_Grad", 200, 72, 49, 0, ",0", -90, 90, true);
     CE_Breite_Minuten = numericField("CE_Breite_Minuten", 260, 72, 29, 0, ",0", 0, 59, true);
     CE_Breite_Sekunden = numericField("CE_Breite_Sekunden", 296, 72, 41, 1, ",0.0", 0, 59.9L, true);
-    CE_Laenge = numericField("CE_Laenge", 200, 136, 145, 6, ",0.000000", 0, 0, true);
-    CE_Breite = numericField("CE_Breite", 200, 168, 145, 6, ",0.000000", 0, 0, true);
+    CE_Laenge = numericField("CE_Laenge", 200, 136, 145, 6, ",0.000000", -180, 180, true);
+    CE_Breite = numericField("CE_Breite", 200, 168, 145, 6, ",0.000000", -90, 90, true);
 
     BitBtn_LL_UTM = pictureButton("BitBtn_LL_UTM", 360, 40, 75, 25, QString(), QStringLiteral("arrow-right"));
     BitBtn_UTM_LL = pictureButton("BitBtn_UTM_LL", 360, 72, 75, 25, QString(), QStringLiteral("arrow-left"));

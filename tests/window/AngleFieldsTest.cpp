@@ -2,6 +2,8 @@
 // to degrees/minutes/seconds and back, and the location text.
 #include "HandlerWindowFixture.h"
 
+#include <QClipboard>
+
 namespace zelv::window_fakes {
 namespace {
 
@@ -26,8 +28,6 @@ TEST_F(AngleFields, DecimalToDegreesMinutesSecondsAndBack)
         {"-0,5", "-0", "30", "0,0", "-0,500000"},
         {"-0,000100", "-0", "", "0,4", "-0,000111"},
         {"0,5", "", "30", "0,0", "0,500000"},
-        // beyond the degree field's range the degrees stop at the bound
-        {"-200,5", "-180", "30", "0,0", "-180,500000"},
     };
     TF_Haupt& w = window();
     struct Axis {
@@ -44,8 +44,6 @@ TEST_F(AngleFields, DecimalToDegreesMinutesSecondsAndBack)
     for (const Axis& axis : axes) {
         for (const auto& c : cases) {
             const std::string row = std::string(axis.name) + " " + c.typed;
-            if (axis.decimal == w.CE_Breite && c.degrees == std::string("-180"))
-                continue; // latitude has its own bound, below
             enter(axis.decimal, QString::fromUtf8(c.typed));
             EXPECT_EQ(str(axis.degrees->Text()), c.degrees) << row;
             EXPECT_EQ(str(axis.minutes->Text()), c.minutes) << row;
@@ -60,16 +58,6 @@ TEST_F(AngleFields, DecimalToDegreesMinutesSecondsAndBack)
             }
         }
     }
-}
-
-TEST_F(AngleFields, LatitudeDegreesStopAtNinety)
-{
-    TF_Haupt& w = window();
-    enter(w.CE_Breite, QStringLiteral("95,5"));
-    EXPECT_EQ(str(w.CE_Breite_Grad->Text()), "90");
-    enter(w.CE_Breite, QStringLiteral("-95,5"));
-    EXPECT_EQ(str(w.CE_Breite_Grad->Text()), "-90");
-    EXPECT_EQ(str(w.CE_Breite_Minuten->Text()), "30");
 }
 
 TEST_F(AngleFields, DegreesMinutesSecondsTypedIn)
@@ -129,6 +117,84 @@ TEST_F(AngleFieldsUnderPointLocale, SameNumbersWithThePoint)
     passThrough(w.CE_Breite_Sekunden);
     EXPECT_EQ(str(w.CE_Breite->ShownText()), "-0.500000");
 }
+
+// Under either locale a number written with the other one's decimal mark
+// reads as a number a million times too large, since that mark is the
+// group separator.  The decimal fields' range stops it when they are left.
+class DecimalFieldRange : public HandlerWindowTest, public ::testing::WithParamInterface<Separators> {
+protected:
+    DecimalFieldRange() : HandlerWindowTest(GetParam()) {}
+
+    // A number as this locale writes it, and with its group separator in
+    // place of the decimal mark, as a web page of the other locale writes it.
+    QString local(const char* number) const
+    {
+        return QString::fromLatin1(number).replace(u'.', QChar::fromLatin1(GetParam().decimal));
+    }
+    QString foreign(const char* number) const
+    {
+        return QString::fromLatin1(number).replace(u'.', QChar::fromLatin1(GetParam().group));
+    }
+};
+
+TEST_P(DecimalFieldRange, TypedOrPastedBeyondTheRangeIsRefused)
+{
+    TF_Haupt& w = window();
+    const struct {
+        TCurrencyEdit* field;
+        TCurrencyEdit* degrees; // its axis's degree field
+        const char* number;
+        const char* bounds; // of the message, with the locale's decimal mark
+    } cases[] = {
+        {w.CE_Laenge, w.CE_Laenge_Grad, "10.769430", "-180.000000 und 180.000000"},
+        {w.CE_Breite, w.CE_Breite_Grad, "50.414840", "-90.000000 und 90.000000"},
+    };
+    enum class Route { Typed, Pasted };
+    for (const Route route : {Route::Typed, Route::Pasted}) {
+        for (const auto& c : cases) {
+            const std::string row = str(c.field->objectName()) + (route == Route::Typed ? " typed" : " pasted");
+            enter(w.CE_Laenge, local("10.769430"));
+            enter(w.CE_Breite, local("50.414840"));
+            const QString location = w.E_ZELV->text();
+            const QString degrees = c.degrees->Text();
+            presenter.shown.clear();
+            clipboard.writes = 0;
+
+            if (route == Route::Typed) {
+                type(c.field, foreign(c.number));
+            } else {
+                QGuiApplication::clipboard()->setText(foreign(c.number));
+                QTest::mouseClick(c.field, Qt::LeftButton);
+                c.field->selectAll();
+                QTest::keyClick(c.field, Qt::Key_V, Qt::ControlModifier);
+            }
+            QTest::keyClick(c.field, Qt::Key_Tab);
+            ASSERT_EQ(presenter.shown.size(), 1u) << row;
+            EXPECT_EQ(presenter.shown[0].first, QStringLiteral("Zelv_derarar")) << row;
+            EXPECT_EQ(presenter.shown[0].second,
+                      QStringLiteral("Wert mu\u00DF zwischen %1 liegen.").arg(local(c.bounds)))
+                << row;
+            EXPECT_TRUE(c.field->hasFocus()) << row;
+            EXPECT_EQ(c.degrees->Text(), degrees) << row;
+            EXPECT_EQ(w.E_ZELV->text(), location) << row;
+
+            // Nor can the copy button take the number: the press is refused too.
+            click(w.BitBtn_kopieren);
+            EXPECT_TRUE(c.field->hasFocus()) << row;
+            EXPECT_EQ(clipboard.writes, 0) << row;
+            EXPECT_EQ(presenter.shown.size(), 2u) << row;
+
+            // Put right, for the next row.
+            c.field->selectAll();
+            QTest::keyClicks(c.field, local(c.number));
+            QTest::keyClick(c.field, Qt::Key_Tab);
+            ASSERT_FALSE(c.field->hasFocus()) << row;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, DecimalFieldRange, ::testing::Values(germanSeparators, pointSeparators),
+                         [](const auto& info) { return info.param.decimal == ',' ? "German" : "Point"; });
 
 } // namespace
 } // namespace zelv::window_fakes

@@ -104,7 +104,6 @@ TEST_F(Conversions, LatitudeLongitudeToUtm)
         const char* zone;
     } edges[] = {
         {"-180", "1"},
-        {"-185", "1"}, // the zone cuts toward zero
         {"179,999999", "60"},
     };
     for (const auto& c : edges) {
@@ -130,15 +129,16 @@ TEST_F(Conversions, NoZoneForTheLongitudeSaysSoAndChangesNothing)
     EXPECT_EQ(utmFields(), "32 625712 5586252");
 }
 
-TEST_F(Conversions, UnprojectablePointSaysSoAndChangesNoneOfTheThreeResults)
+TEST_F(Conversions, LatitudeOffTheGlobeNeverReachesTheConversion)
 {
+    TF_Haupt& w = window();
     toUtm("10,769430", "50,414840");
     ASSERT_EQ(utmFields(), "32 625712 5586252");
-    // Zone 47 is a good definition, but latitude 91 can't be projected: the
-    // zone must not change beside the old zone's easting and northing.
+    // Latitude 91 can't be projected; the field refuses it before the click
+    // can convert, and the press is swallowed.
     toUtm("100", "91");
-    EXPECT_EQ(shownOnce(), "Zelv_derarar|L\u00E4nge und Breite lassen sich nicht nach UTM umrechnen.\n"
-                           "Der Punkt l\u00E4sst sich nicht projizieren. Bitte L\u00E4nge und Breite pr\u00FCfen.");
+    EXPECT_EQ(shownOnce(), "Zelv_derarar|Wert mu\u00DF zwischen -90,000000 und 90,000000 liegen.");
+    EXPECT_TRUE(w.CE_Breite->hasFocus());
     EXPECT_EQ(utmFields(), "32 625712 5586252");
 }
 
