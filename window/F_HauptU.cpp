@@ -153,6 +153,8 @@ void TF_Haupt::createControls()
     CE_Breite_Sekunden = numericField("CE_Breite_Sekunden", 296, 72, 41, 1, ",0.0", 0, 59.9L, true);
     CE_Laenge = numericField("CE_Laenge", 200, 136, 145, 6, ",0.000000", -180, 180, true);
     CE_Breite = numericField("CE_Breite", 200, 168, 145, 6, ",0.000000", -90, 90, true);
+    longitude_ = {CE_Laenge, CE_Laenge_Grad, CE_Laenge_Minuten, CE_Laenge_Sekunden, {}};
+    latitude_ = {CE_Breite, CE_Breite_Grad, CE_Breite_Minuten, CE_Breite_Sekunden, {}};
 
     BitBtn_LL_UTM = pictureButton("BitBtn_LL_UTM", 360, 40, 75, 25, QString(), QStringLiteral("arrow-right"));
     BitBtn_UTM_LL = pictureButton("BitBtn_UTM_LL", 360, 72, 75, 25, QString(), QStringLiteral("arrow-left"));
@@ -516,64 +518,75 @@ void TF_Haupt::BitBtn_kopierenClick()
 
 void TF_Haupt::CE_LaengeExit()
 {
-    showDegreesMinutesSeconds(*CE_Laenge, *CE_Laenge_Grad, *CE_Laenge_Minuten, *CE_Laenge_Sekunden);
+    showDegreesMinutesSeconds(longitude_);
 }
 
 void TF_Haupt::CE_BreiteExit()
 {
-    showDegreesMinutesSeconds(*CE_Breite, *CE_Breite_Grad, *CE_Breite_Minuten, *CE_Breite_Sekunden);
+    showDegreesMinutesSeconds(latitude_);
 }
 
 void TF_Haupt::CE_Laenge_GradExit()
 {
-    showDecimalDegrees(*CE_Laenge, *CE_Laenge_Grad, *CE_Laenge_Minuten, *CE_Laenge_Sekunden);
+    showDecimalDegrees(longitude_);
 }
 
 void TF_Haupt::CE_Laenge_MinutenExit()
 {
-    showDecimalDegrees(*CE_Laenge, *CE_Laenge_Grad, *CE_Laenge_Minuten, *CE_Laenge_Sekunden);
+    showDecimalDegrees(longitude_);
 }
 
 void TF_Haupt::CE_Laenge_SekundenExit()
 {
-    showDecimalDegrees(*CE_Laenge, *CE_Laenge_Grad, *CE_Laenge_Minuten, *CE_Laenge_Sekunden);
+    showDecimalDegrees(longitude_);
 }
 
 void TF_Haupt::CE_Breite_GradExit()
 {
-    showDecimalDegrees(*CE_Breite, *CE_Breite_Grad, *CE_Breite_Minuten, *CE_Breite_Sekunden);
+    showDecimalDegrees(latitude_);
 }
 
 void TF_Haupt::CE_Breite_MinutenExit()
 {
-    showDecimalDegrees(*CE_Breite, *CE_Breite_Grad, *CE_Breite_Minuten, *CE_Breite_Sekunden);
+    showDecimalDegrees(latitude_);
 }
 
 void TF_Haupt::CE_Breite_SekundenExit()
 {
-    showDecimalDegrees(*CE_Breite, *CE_Breite_Grad, *CE_Breite_Minuten, *CE_Breite_Sekunden);
+    showDecimalDegrees(latitude_);
 }
 
-void TF_Haupt::showDegreesMinutesSeconds(TCurrencyEdit& decimal, TCurrencyEdit& degrees, TCurrencyEdit& minutes,
-                                         TCurrencyEdit& seconds)
+std::array<QString, 3> TF_Haupt::AngleAxis::partTexts() const
+{
+    return {degrees->Text(), minutes->Text(), seconds->Text()};
+}
+
+void TF_Haupt::showDegreesMinutesSeconds(AngleAxis& axis)
 {
     // Each part from a fresh read of the field, as it shows its value; a
     // part beyond its field's range is held at the bound by the field.
-    degrees.setValue(degreesOf(decimal.Value()));
-    minutes.setValue(minutesOf(decimal.Value()));
-    seconds.setValue(secondsOf(decimal.Value()));
+    axis.degrees->setValue(degreesOf(axis.decimal->Value()));
+    axis.minutes->setValue(minutesOf(axis.decimal->Value()));
+    axis.seconds->setValue(secondsOf(axis.decimal->Value()));
+    axis.agreedTexts = axis.partTexts();
     showLocationText();
 }
 
-void TF_Haupt::showDecimalDegrees(TCurrencyEdit& decimal, TCurrencyEdit& degrees, TCurrencyEdit& minutes,
-                                  TCurrencyEdit& seconds)
+void TF_Haupt::showDecimalDegrees(AngleAxis& axis)
 {
+    // Parts that still read as they did when they last agreed with the
+    // decimal value say nothing new: they hold it only to a tenth of a
+    // second, and reading them back would cut off the rest.  So a field
+    // passed through, or edited and put back as it was, changes nothing.
+    if (axis.partTexts() == axis.agreedTexts)
+        return;
     // A degree field showing "-0" reads back as -0, which keeps the sign of
     // an angle between -1 and 0 degrees.
-    const Extended d = degrees.Value();
-    const Extended m = minutes.Value();
-    const Extended s = seconds.Value();
-    decimal.setValue(fromDegreesMinutesSeconds(d, m, s));
+    const Extended d = axis.degrees->Value();
+    const Extended m = axis.minutes->Value();
+    const Extended s = axis.seconds->Value();
+    axis.decimal->setValue(fromDegreesMinutesSeconds(d, m, s));
+    axis.agreedTexts = axis.partTexts();
     showLocationText();
 }
 

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -113,7 +114,10 @@ public:
     void FormDestroy();
 
     // Exit handlers of the angle fields: decimal degrees and degrees,
-    // minutes, seconds follow each other, then the location text.
+    // minutes, seconds follow each other, then the location text.  The six
+    // degree/minute/second handlers act only when one of their axis's three
+    // fields reads differently from when they last agreed with the decimal
+    // field; leaving a field unchanged changes nothing.
     void CE_LaengeExit();
     void CE_BreiteExit();
     void CE_Laenge_GradExit();
@@ -150,13 +154,25 @@ private:
     void fitCaptions();
     TElURLLabel* link(const char* name, int left, int top, const QString& caption, const QString& url);
 
-    // The angle fields of one axis: decimal to degrees/minutes/seconds and
-    // back, each followed by the location text; and the location text itself,
-    // from the two decimal fields.
-    void showDegreesMinutesSeconds(TCurrencyEdit& decimal, TCurrencyEdit& degrees, TCurrencyEdit& minutes,
-                                   TCurrencyEdit& seconds);
-    void showDecimalDegrees(TCurrencyEdit& decimal, TCurrencyEdit& degrees, TCurrencyEdit& minutes,
-                            TCurrencyEdit& seconds);
+    // The four angle fields of one axis, and the edit texts of its degree,
+    // minute and second fields as they stood when these last agreed with the
+    // decimal field: written from it, or read into it.  Every field starts
+    // empty, so they agree at the start.
+    struct AngleAxis {
+        TCurrencyEdit* decimal = nullptr;
+        TCurrencyEdit* degrees = nullptr;
+        TCurrencyEdit* minutes = nullptr;
+        TCurrencyEdit* seconds = nullptr;
+        std::array<QString, 3> agreedTexts;
+
+        std::array<QString, 3> partTexts() const;
+    };
+
+    // One axis from decimal to degrees/minutes/seconds and back, each
+    // followed by the location text; and the location text itself, from the
+    // two decimal fields.
+    void showDegreesMinutesSeconds(AngleAxis& axis);
+    void showDecimalDegrees(AngleAxis& axis);
     void showLocationText();
     // Runs one grid conversion on the projection service.  One that finds no
     // result, or finds no service, writes nothing and shows why under the
@@ -175,6 +191,8 @@ private:
 
     QString programDirectory_;
     std::unique_ptr<TCoordinateTranslator> coordinateTranslator_;
+    AngleAxis longitude_;
+    AngleAxis latitude_;
     int labelCount_ = 0;
 };
 
