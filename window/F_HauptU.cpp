@@ -243,9 +243,11 @@ void TF_Haupt::createControls()
 void TF_Haupt::describeControls()
 {
     // What a screen reader calls each control, in German, each name its own;
-    // and, for the buttons, a tooltip in one line on what they convert or
-    // copy (also read as the button's description).  The links take their
-    // caption as name and their address as description (TElURLLabel).
+    // and a tooltip in one line (also read as the control's description):
+    // for the buttons, what they convert or copy; for the TMERC input, how a
+    // Gauß-Krüger map, the grid of most old German maps, is entered.  The
+    // links take their caption as name and their address as description
+    // (TElURLLabel).
     const struct {
         QWidget* control;
         const char* name;
@@ -270,14 +272,18 @@ void TF_Haupt::describeControls()
         {CE_Hoch, "UTM Hochwert"},
         {E_ZELV, "ZELV-Ortsangabe"},
         {BitBtn_kopieren, "ZELV-Ortsangabe kopieren", "Kopiert die ZELV-Ortsangabe in die Zwischenablage"},
-        {CE_TMERC_Laenge_Grad, "TMERC Bezugslänge, Grad"},
-        {CE_TMERC_Laenge_Minuten, "TMERC Bezugslänge, Minuten"},
-        {RG_Eingabe_km_m, "TMERC Eingabe in km oder m"},
+        {CE_TMERC_Laenge_Grad, "TMERC Bezugslänge, Grad",
+         "Bezugslänge in Grad. Gauß-Krüger: 3·k° für die Kennziffer k (erste Ziffer des Rechtswerts), "
+         "z.B. Zone 4: 12°"},
+        {CE_TMERC_Laenge_Minuten, "TMERC Bezugslänge, Minuten", "Minuten der Bezugslänge; bei Gauß-Krüger 0"},
+        {RG_Eingabe_km_m, "TMERC Eingabe in km oder m", "Einheit von Bezugs-R-Wert, Rechts- und Hochwert"},
         {RG_Eingabe_km_m->button(0), "TMERC Eingabe in km"},
         {RG_Eingabe_km_m->button(1), "TMERC Eingabe in m"},
-        {CE_TMERC_BezugsRechts, "TMERC Bezugs-Rechtswert"},
-        {CE_TMERC_Rechts, "TMERC Rechtswert"},
-        {CE_TMERC_Hoch, "TMERC Hochwert"},
+        {CE_TMERC_BezugsRechts, "TMERC Bezugs-Rechtswert",
+         "Bezugs-Rechtswert in der gewählten Einheit. Gauß-Krüger: k·1000 km + 500 km, "
+         "z.B. Zone 4: 4500 km oder 4500000 m"},
+        {CE_TMERC_Rechts, "TMERC Rechtswert", "Rechtswert der Karte (Gauß-Krüger) in der gewählten Einheit"},
+        {CE_TMERC_Hoch, "TMERC Hochwert", "Hochwert der Karte (Gauß-Krüger) in der gewählten Einheit"},
         {BitBtn_TMERC_LL, "TMERC nach Länge und Breite umrechnen",
          "Rechnet TMERC-Rechts- und Hochwert mit Bezugslänge und Bezugs-R-Wert in Länge und Breite um"},
         {BitBtn_Koordinaten_aus_Zwischenablage, "Koordinaten aus Zwischenablage holen und konvertieren",
