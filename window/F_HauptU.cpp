@@ -9,6 +9,7 @@
 #include "ElSpinEdit.h"
 #include "EngineText.h"
 #include "Exception.h"
+#include "GridFailureText.h"
 #include "GridWorkflows.h"
 #include "MapLink.h"
 #include "Placemnt.h"
@@ -31,6 +32,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
 // The pictures live in a static library, whose resources are linked in only
@@ -169,8 +171,10 @@ void TF_Haupt::createControls()
     CE_Breite_Grad = numericField("CE_Breite_Grad", 200, 72, 49, 0, ",0", -90, 90, true);
     CE_Breite_Minuten = numericField("CE_Breite_Minuten", 260, 72, 29, 0, ",0", 0, 59, true);
     CE_Breite_Sekunden = numericField("CE_Breite_Sekunden", 296, 72, 41, 1, ",0.0", 0, 59.9L, true);
-    CE_Laenge = numericField("CE_Laenge", 200, 136, 145, 6, ",0.000000", 0, 0, true);
-    CE_Breite = numericField("CE_Breite", 200, 168, 145, 6, ",0.000000", 0, 0, true);
+    CE_Laenge = numericField("CE_Laenge", 200, 136, 145, 6, ",0.000000", -180, 180, true);
+    CE_Breite = numericField("CE_Breite", 200, 168, 145, 6, ",0.000000", -90, 90, true);
+    longitude_ = {CE_Laenge, CE_Laenge_Grad, CE_Laenge_Minuten, CE_Laenge_Sekunden, {}};
+    latitude_ = {CE_Breite, CE_Breite_Grad, CE_Breite_Minuten, CE_Breite_Sekunden, {}};
 
     BitBtn_LL_UTM = pictureButton("BitBtn_LL_UTM", 360, 40, 75, 25, QString(), QStringLiteral("arrow-right"));
     BitBtn_UTM_LL = pictureButton("BitBtn_UTM_LL", 360, 72, 75, 25, QString(), QStringLiteral("arrow-left"));
@@ -271,9 +275,11 @@ void TF_Haupt::createControls()
 void TF_Haupt::describeControls()
 {
     // What a screen reader calls each control, in German, each name its own;
-    // and, for the buttons, a tooltip in one line on what they convert or
-    // copy (also read as the button's description).  The links take their
-    // caption as name and their address as description (TElURLLabel).
+    // and a tooltip in one line (also read as the control's description):
+    // for the buttons, what they convert or copy; for the TMERC input, how a
+    // Gauß-Krüger map, the grid of most old German maps, is entered.  The
+    // links take their caption as name and their address as description
+    // (TElURLLabel).
     const struct {
         QWidget* control;
         const char* name;
@@ -298,15 +304,19 @@ void TF_Haupt::describeControls()
         {CE_Hoch, "UTM Hochwert"},
         {E_ZELV, "ZELV-Ortsangabe"},
         {BitBtn_kopieren, "ZELV-Ortsangabe kopieren", "Kopiert die ZELV-Ortsangabe in die Zwischenablage"},
-        {CE_TMERC_Laenge_Grad, "TMERC Bezugslänge, Grad"},
-        {CE_TMERC_Laenge_Minuten, "TMERC Bezugslänge, Minuten"},
-        {RG_Eingabe_km_m, "TMERC Eingabe in km oder m"},
+        {CE_TMERC_Laenge_Grad, "TMERC Bezugslänge, Grad",
+         "Bezugslänge in Grad. Gauß-Krüger: 3·k° für die Kennziffer k (erste Ziffer des Rechtswerts), "
+         "z.B. Zone 4: 12°"},
+        {CE_TMERC_Laenge_Minuten, "TMERC Bezugslänge, Minuten", "Minuten der Bezugslänge; bei Gauß-Krüger 0"},
+        {RG_Eingabe_km_m, "TMERC Eingabe in km oder m", "Einheit von Bezugs-R-Wert, Rechts- und Hochwert"},
         {RG_Eingabe_km_m->button(0), "TMERC Eingabe in km"},
         {RG_Eingabe_km_m->button(1), "TMERC Eingabe in m"},
         {CB_TMERC_ETRS89, "TMERC Länge und Breite in ETRS89 (BeTA2007)", datumShiftToolTip},
-        {CE_TMERC_BezugsRechts, "TMERC Bezugs-Rechtswert"},
-        {CE_TMERC_Rechts, "TMERC Rechtswert"},
-        {CE_TMERC_Hoch, "TMERC Hochwert"},
+        {CE_TMERC_BezugsRechts, "TMERC Bezugs-Rechtswert",
+         "Bezugs-Rechtswert in der gewählten Einheit. Gauß-Krüger: k·1000 km + 500 km, "
+         "z.B. Zone 4: 4500 km oder 4500000 m"},
+        {CE_TMERC_Rechts, "TMERC Rechtswert", "Rechtswert der Karte (Gauß-Krüger) in der gewählten Einheit"},
+        {CE_TMERC_Hoch, "TMERC Hochwert", "Hochwert der Karte (Gauß-Krüger) in der gewählten Einheit"},
         {BitBtn_LL_TMERC, "Länge und Breite nach TMERC umrechnen",
          "Rechnet Länge und Breite (Dezimalgrad) mit Bezugslänge und Bezugs-R-Wert in TMERC-Rechts- und Hochwert um"},
         {BitBtn_TMERC_LL, "TMERC nach Länge und Breite umrechnen",
@@ -552,64 +562,75 @@ void TF_Haupt::BitBtn_kopierenClick()
 
 void TF_Haupt::CE_LaengeExit()
 {
-    showDegreesMinutesSeconds(*CE_Laenge, *CE_Laenge_Grad, *CE_Laenge_Minuten, *CE_Laenge_Sekunden);
+    showDegreesMinutesSeconds(longitude_);
 }
 
 void TF_Haupt::CE_BreiteExit()
 {
-    showDegreesMinutesSeconds(*CE_Breite, *CE_Breite_Grad, *CE_Breite_Minuten, *CE_Breite_Sekunden);
+    showDegreesMinutesSeconds(latitude_);
 }
 
 void TF_Haupt::CE_Laenge_GradExit()
 {
-    showDecimalDegrees(*CE_Laenge, *CE_Laenge_Grad, *CE_Laenge_Minuten, *CE_Laenge_Sekunden);
+    showDecimalDegrees(longitude_);
 }
 
 void TF_Haupt::CE_Laenge_MinutenExit()
 {
-    showDecimalDegrees(*CE_Laenge, *CE_Laenge_Grad, *CE_Laenge_Minuten, *CE_Laenge_Sekunden);
+    showDecimalDegrees(longitude_);
 }
 
 void TF_Haupt::CE_Laenge_SekundenExit()
 {
-    showDecimalDegrees(*CE_Laenge, *CE_Laenge_Grad, *CE_Laenge_Minuten, *CE_Laenge_Sekunden);
+    showDecimalDegrees(longitude_);
 }
 
 void TF_Haupt::CE_Breite_GradExit()
 {
-    showDecimalDegrees(*CE_Breite, *CE_Breite_Grad, *CE_Breite_Minuten, *CE_Breite_Sekunden);
+    showDecimalDegrees(latitude_);
 }
 
 void TF_Haupt::CE_Breite_MinutenExit()
 {
-    showDecimalDegrees(*CE_Breite, *CE_Breite_Grad, *CE_Breite_Minuten, *CE_Breite_Sekunden);
+    showDecimalDegrees(latitude_);
 }
 
 void TF_Haupt::CE_Breite_SekundenExit()
 {
-    showDecimalDegrees(*CE_Breite, *CE_Breite_Grad, *CE_Breite_Minuten, *CE_Breite_Sekunden);
+    showDecimalDegrees(latitude_);
 }
 
-void TF_Haupt::showDegreesMinutesSeconds(TCurrencyEdit& decimal, TCurrencyEdit& degrees, TCurrencyEdit& minutes,
-                                         TCurrencyEdit& seconds)
+std::array<QString, 3> TF_Haupt::AngleAxis::partTexts() const
+{
+    return {degrees->Text(), minutes->Text(), seconds->Text()};
+}
+
+void TF_Haupt::showDegreesMinutesSeconds(AngleAxis& axis)
 {
     // Each part from a fresh read of the field, as it shows its value; a
     // part beyond its field's range is held at the bound by the field.
-    degrees.setValue(degreesOf(decimal.Value()));
-    minutes.setValue(minutesOf(decimal.Value()));
-    seconds.setValue(secondsOf(decimal.Value()));
+    axis.degrees->setValue(degreesOf(axis.decimal->Value()));
+    axis.minutes->setValue(minutesOf(axis.decimal->Value()));
+    axis.seconds->setValue(secondsOf(axis.decimal->Value()));
+    axis.agreedTexts = axis.partTexts();
     showLocationText();
 }
 
-void TF_Haupt::showDecimalDegrees(TCurrencyEdit& decimal, TCurrencyEdit& degrees, TCurrencyEdit& minutes,
-                                  TCurrencyEdit& seconds)
+void TF_Haupt::showDecimalDegrees(AngleAxis& axis)
 {
+    // Parts that still read as they did when they last agreed with the
+    // decimal value say nothing new: they hold it only to a tenth of a
+    // second, and reading them back would cut off the rest.  So a field
+    // passed through, or edited and put back as it was, changes nothing.
+    if (axis.partTexts() == axis.agreedTexts)
+        return;
     // A degree field showing "-0" reads back as -0, which keeps the sign of
     // an angle between -1 and 0 degrees.
-    const Extended d = degrees.Value();
-    const Extended m = minutes.Value();
-    const Extended s = seconds.Value();
-    decimal.setValue(fromDegreesMinutesSeconds(d, m, s));
+    const Extended d = axis.degrees->Value();
+    const Extended m = axis.minutes->Value();
+    const Extended s = axis.seconds->Value();
+    axis.decimal->setValue(fromDegreesMinutesSeconds(d, m, s));
+    axis.agreedTexts = axis.partTexts();
     showLocationText();
 }
 
@@ -622,32 +643,30 @@ void TF_Haupt::showLocationText()
     ElURLLabel1->setURL(QUrl(QString::fromLatin1(mapAddressAt(CE_Breite->Value(), CE_Laenge->Value()))));
 }
 
-namespace {
-
-// The conversions' guard: a definition the library rejects, a point it can't
-// project or a grid value that can't be rounded ends the conversion where it
-// stands, without a word.  A point outside the datum grid goes on to the
-// handler's guard, which shows its message: the user asked for ETRS89, and
-// silence would read as success.  So does any other failure.
-template <class F>
-void dropGridFailure(F&& conversion)
+void TF_Haupt::convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert)
 {
-    try {
-        conversion();
-    } catch (const GridConversionError& e) {
-        if (e.kind() == GridFailure::OutsideDatumGrid)
-            throw;
+    // A conversion that finds no result has written nothing (each workflow
+    // returns all of its result or throws) and says why; the fields stay as
+    // they are.  Any other failure goes on to the handler's guard.
+    std::optional<GridFailure> failure;
+    if (!coordinateTranslator_) {
+        failure = GridFailure::ServiceEmpty;
+    } else {
+        try {
+            convert(*coordinateTranslator_);
+        } catch (const GridConversionError& e) {
+            failure = e.kind();
+        }
     }
+    if (failure)
+        exceptionHandler_.presenter().showError(exceptionHandler_.title(),
+                                                fromEngineText(gridFailureText(conversion, *failure)));
 }
-
-} // namespace
 
 void TF_Haupt::BitBtn_LL_UTMClick()
 {
-    if (!coordinateTranslator_)
-        return; // no service since the start: nothing to convert with
-    dropGridFailure([this] {
-        const UtmPoint utm = utmForward(*coordinateTranslator_, CE_Laenge->Value(), CE_Breite->Value());
+    convertGrid(GridConversion::UtmForward, [this](TCoordinateTranslator& service) {
+        const UtmPoint utm = utmForward(service, CE_Laenge->Value(), CE_Breite->Value());
         ElSE_Zone->setValue(utm.zone);
         CE_Rechts->setValue(static_cast<Extended>(utm.easting));
         CE_Hoch->setValue(static_cast<Extended>(utm.northing));
@@ -656,15 +675,9 @@ void TF_Haupt::BitBtn_LL_UTMClick()
 
 void TF_Haupt::BitBtn_UTM_LLClick()
 {
-    if (!coordinateTranslator_)
-        return;
-    dropGridFailure([this] {
-        showLatitudeLongitude(
-            utmInverse(*coordinateTranslator_, ElSE_Zone->Value(), CE_Rechts->Value(), CE_Hoch->Value()));
+    convertGrid(GridConversion::UtmInverse, [this](TCoordinateTranslator& service) {
+        showLatitudeLongitude(utmInverse(service, ElSE_Zone->Value(), CE_Rechts->Value(), CE_Hoch->Value()));
     });
-    // After a failure too: the angle fields and the text follow the decimal fields.
-    CE_LaengeExit();
-    CE_BreiteExit();
 }
 
 TmGrid TF_Haupt::tmGrid() const
@@ -683,10 +696,8 @@ TmGrid TF_Haupt::tmGrid() const
 
 void TF_Haupt::BitBtn_LL_TMERCClick()
 {
-    if (!coordinateTranslator_)
-        return;
-    dropGridFailure([this] {
-        const TmPoint tm = tmForward(*coordinateTranslator_, tmGrid(), CE_Laenge->Value(), CE_Breite->Value());
+    convertGrid(GridConversion::TmForward, [this](TCoordinateTranslator& service) {
+        const TmPoint tm = tmForward(service, tmGrid(), CE_Laenge->Value(), CE_Breite->Value());
         CE_TMERC_Rechts->setValue(tm.easting);
         CE_TMERC_Hoch->setValue(tm.northing);
     });
@@ -694,14 +705,9 @@ void TF_Haupt::BitBtn_LL_TMERCClick()
 
 void TF_Haupt::BitBtn_TMERC_LLClick()
 {
-    if (!coordinateTranslator_)
-        return;
-    dropGridFailure([this] {
-        showLatitudeLongitude(
-            tmInverse(*coordinateTranslator_, tmGrid(), CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value()));
+    convertGrid(GridConversion::TmInverse, [this](TCoordinateTranslator& service) {
+        showLatitudeLongitude(tmInverse(service, tmGrid(), CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value()));
     });
-    CE_LaengeExit();
-    CE_BreiteExit();
 }
 
 void TF_Haupt::offerDatumShift()
@@ -718,6 +724,8 @@ void TF_Haupt::showLatitudeLongitude(const GeographicPoint& point)
 {
     CE_Laenge->setValue(point.Longitude);
     CE_Breite->setValue(point.Latitude);
+    CE_LaengeExit();
+    CE_BreiteExit();
 }
 
 void TF_Haupt::RG_Eingabe_km_mClick()

@@ -9,6 +9,8 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -21,6 +23,7 @@ class Clipboard;
 class TCoordinateTranslator;
 struct GeographicPoint;
 struct TmGrid;
+enum class GridConversion;
 class TCurrencyEdit;
 class TElSpinEdit;
 class TFormStorage;
@@ -117,7 +120,10 @@ public:
     void FormDestroy();
 
     // Exit handlers of the angle fields: decimal degrees and degrees,
-    // minutes, seconds follow each other, then the location text.
+    // minutes, seconds follow each other, then the location text.  The six
+    // degree/minute/second handlers act only when one of their axis's three
+    // fields reads differently from when they last agreed with the decimal
+    // field; leaving a field unchanged changes nothing.
     void CE_LaengeExit();
     void CE_BreiteExit();
     void CE_Laenge_GradExit();
@@ -155,16 +161,32 @@ private:
     void fitCaptions();
     TElURLLabel* link(const char* name, int left, int top, const QString& caption, const QString& url);
 
-    // The angle fields of one axis: decimal to degrees/minutes/seconds and
-    // back, each followed by the location text; and the location text itself,
-    // from the two decimal fields.
-    void showDegreesMinutesSeconds(TCurrencyEdit& decimal, TCurrencyEdit& degrees, TCurrencyEdit& minutes,
-                                   TCurrencyEdit& seconds);
-    void showDecimalDegrees(TCurrencyEdit& decimal, TCurrencyEdit& degrees, TCurrencyEdit& minutes,
-                            TCurrencyEdit& seconds);
+    // The four angle fields of one axis, and the edit texts of its degree,
+    // minute and second fields as they stood when these last agreed with the
+    // decimal field: written from it, or read into it.  Every field starts
+    // empty, so they agree at the start.
+    struct AngleAxis {
+        TCurrencyEdit* decimal = nullptr;
+        TCurrencyEdit* degrees = nullptr;
+        TCurrencyEdit* minutes = nullptr;
+        TCurrencyEdit* seconds = nullptr;
+        std::array<QString, 3> agreedTexts;
+
+        std::array<QString, 3> partTexts() const;
+    };
+
+    // One axis from decimal to degrees/minutes/seconds and back, each
+    // followed by the location text; and the location text itself, from the
+    // two decimal fields.
+    void showDegreesMinutesSeconds(AngleAxis& axis);
+    void showDecimalDegrees(AngleAxis& axis);
     void showLocationText();
+    // Runs one grid conversion on the projection service.  One that finds no
+    // result, or finds no service, writes nothing and shows why under the
+    // application title.
+    void convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert);
     // The result of a conversion back to latitude/longitude into the decimal
-    // fields.
+    // fields; the angle fields and the location text follow.
     void showLatitudeLongitude(const GeographicPoint& point);
     // The Transverse Mercator grid as its fields and the datum choice give it.
     TmGrid tmGrid() const;
@@ -180,6 +202,8 @@ private:
 
     QString programDirectory_;
     std::unique_ptr<TCoordinateTranslator> coordinateTranslator_;
+    AngleAxis longitude_;
+    AngleAxis latitude_;
     int labelCount_ = 0;
 };
 

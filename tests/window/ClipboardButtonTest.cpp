@@ -54,6 +54,8 @@ TEST_F(ClipboardButton, RecognisedTextFillsTheFields)
          "liegt bei 52.52000\u00B0N 13.40500\u00B0O;"},
         {"JO62QM", "13,333333", "52,500000", "13 19 59,9" /* 59,9988 s held at 59,9 */,
          "liegt bei 52.50000\u00B0N 13.33333\u00B0O;"},
+        // the notation has no range of its own: the decimal fields hold the values at theirs
+        {"200 Ost, 95 Nord", "180,000000", "90,000000", "180  0,0", "liegt bei 90.00000\u00B0N 180.00000\u00B0O;"},
     };
     TF_Haupt& w = window();
     for (const auto& c : cases) {

@@ -1,5 +1,6 @@
 // The grid conversion buttons and the km/m switch, driven through the window
-// with typed values and real clicks.
+// with typed values and real clicks, and what a conversion without a result
+// tells the user.
 #include "GTestQtPrinters.h"
 #include "HandlerWindowFixture.h"
 
@@ -11,7 +12,10 @@ namespace {
 
 class Conversions : public HandlerWindowTest {
 protected:
-    explicit Conversions(Separators separators = germanSeparators) : HandlerWindowTest(separators) {}
+    explicit Conversions(Separators separators = germanSeparators, bool withNad = true)
+        : HandlerWindowTest(separators, withNad)
+    {
+    }
 
     // Types both decimal fields and presses the right arrow; leaving the
     // latitude field for the button runs its exit handler first.
@@ -58,7 +62,32 @@ protected:
         return str(w.CE_Breite_Grad->Text() + u' ' + w.CE_Breite_Minuten->Text() + u' ' +
                    w.CE_Breite_Sekunden->ShownText());
     }
+
+    // The one message shown since the last call, caption and text in one line.
+    std::string shownOnce()
+    {
+        std::string shown = std::to_string(presenter.shown.size()) + " shown";
+        if (presenter.shown.size() == 1)
+            shown = str(presenter.shown[0].first + u'|' + presenter.shown[0].second);
+        presenter.shown.clear();
+        return shown;
+    }
 };
+
+const char* const noZoneText = "Zelv_derarar|L\u00E4nge und Breite lassen sich nicht nach UTM umrechnen.\n"
+                               "Die L\u00E4nge liegt au\u00DFerhalb der UTM-Zonen, die von -180\u00B0 bis unter "
+                               "180\u00B0 reichen.";
+const char* const tmUnprojectableText =
+    "Zelv_derarar|TMERC l\u00E4sst sich nicht in L\u00E4nge und Breite umrechnen.\n"
+    "Die Werte lassen sich mit dieser Bezugsl\u00E4nge nicht umrechnen: Sind Rechts- und Hochwert in der "
+    "gew\u00E4hlten Einheit (km/m) eingegeben? Bitte auch Bezugs-R-Wert und Bezugsl\u00E4nge pr\u00FCfen.";
+const char* const utmUnprojectableText =
+    "Zelv_derarar|UTM l\u00E4sst sich nicht in L\u00E4nge und Breite umrechnen.\n"
+    "Rechts- und Hochwert lassen sich in dieser Zone nicht umrechnen. Bitte Zone, Rechts- und Hochwert (in "
+    "Metern) pr\u00FCfen.";
+const char* const noServiceText =
+    "Zelv_derarar|Die Umrechnung ist nicht verf\u00FCgbar, weil der Ordner \u201Enad\u201C beim Start fehlte. "
+    "Bitte das Programm neu starten, sobald der Ordner wieder da ist.";
 
 TEST_F(Conversions, LatitudeLongitudeToUtm)
 {
@@ -79,7 +108,6 @@ TEST_F(Conversions, LatitudeLongitudeToUtm)
         const char* zone;
     } edges[] = {
         {"-180", "1"},
-        {"-185", "1"}, // the zone cuts toward zero
         {"179,999999", "60"},
     };
     for (const auto& c : edges) {
@@ -90,25 +118,32 @@ TEST_F(Conversions, LatitudeLongitudeToUtm)
     EXPECT_TRUE(presenter.shown.empty());
 }
 
-TEST_F(Conversions, NoZoneForTheLongitudeChangesNothing)
+TEST_F(Conversions, NoZoneForTheLongitudeSaysSoAndChangesNothing)
 {
+    TF_Haupt& w = window();
     toUtm("10,769430", "50,414840");
     ASSERT_EQ(utmFields(), "32 625712 5586252");
     // 180 gives zone 61, which the library rejects.
-    toUtm("180", "50");
+    enter(w.CE_Laenge, QStringLiteral("180"));
+    enter(w.CE_Breite, QStringLiteral("50"));
+    const std::string before = snapshot();
+    click(w.BitBtn_LL_UTM);
+    EXPECT_EQ(shownOnce(), noZoneText);
+    EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(utmFields(), "32 625712 5586252");
-    EXPECT_TRUE(presenter.shown.empty());
 }
 
-TEST_F(Conversions, UnprojectablePointChangesNoneOfTheThreeResults)
+TEST_F(Conversions, LatitudeOffTheGlobeNeverReachesTheConversion)
 {
+    TF_Haupt& w = window();
     toUtm("10,769430", "50,414840");
     ASSERT_EQ(utmFields(), "32 625712 5586252");
-    // Zone 47 is a good definition, but latitude 91 can't be projected: the
-    // zone must not change beside the old zone's easting and northing.
+    // Latitude 91 can't be projected; the field refuses it before the click
+    // can convert, and the press is swallowed.
     toUtm("100", "91");
+    EXPECT_EQ(shownOnce(), "Zelv_derarar|Wert mu\u00DF zwischen -90,000000 und 90,000000 liegen.");
+    EXPECT_TRUE(w.CE_Breite->hasFocus());
     EXPECT_EQ(utmFields(), "32 625712 5586252");
-    EXPECT_TRUE(presenter.shown.empty());
 }
 
 TEST_F(Conversions, UtmToLatitudeLongitude)
@@ -155,35 +190,45 @@ TEST_F(Conversions, ReferenceDegreesZeroKeepTheMinutes)
     EXPECT_EQ(longitudeParts(), "-0 30 0,0");
 }
 
-TEST_F(Conversions, FailedConversionBackStillRefreshesFromTheDecimalFields)
+TEST_F(Conversions, FailedConversionBackSaysWhyAndChangesNothing)
 {
     TF_Haupt& w = window();
-    click(w.BitBtn_kopieren); // out of the first field, whose handler would rewrite the decimals
-    // Written by the program, so the angle fields and the text lag behind.
-    w.CE_Laenge->setValue(10.76943L);
-    w.CE_Breite->setValue(50.41484L);
-    ASSERT_EQ(longitudeParts(), "  0,0");
-    ASSERT_EQ(str(w.E_ZELV->text()), "liegt bei 0.00000\u00B0N 0.00000\u00B0O;");
-
-    // 100000 km east of the reference can't be inverted: the library's
-    // answer is not finite and counts as a failure.
-    fromTmerc("10", "30", "6525", "100000", "5586,252");
-    EXPECT_EQ(decimalFields(), "10,769430 50,414840");
-    EXPECT_EQ(longitudeParts(), "10 46 9,9");
-    EXPECT_EQ(latitudeParts(), "50 24 53,4");
-    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 50.41484\u00B0N 10.76943\u00B0O;");
-
-    // The same through UTM, with the text made stale again.
+    toUtm("10,769430", "50,414840");
+    // Written by the program, so the angle fields and the text lag behind:
+    // a refresh from the decimal fields would show.
     w.CE_Laenge->setValue(-70.25L);
     w.CE_Breite->setValue(-33.5L);
+
+    // A Gauss-Krueger map of zone 4 with easting and northing typed in
+    // metres while "km" is chosen: a thousand times too far off the meridian.
+    enter(w.CE_TMERC_Laenge_Grad, QStringLiteral("12"));
+    enter(w.CE_TMERC_Laenge_Minuten, QStringLiteral("0"));
+    enter(w.CE_TMERC_BezugsRechts, QStringLiteral("4500"));
+    enter(w.CE_TMERC_Rechts, QStringLiteral("4412345"));
+    enter(w.CE_TMERC_Hoch, QStringLiteral("5560000"));
+    std::string before = snapshot();
+    click(w.BitBtn_TMERC_LL);
+    EXPECT_EQ(shownOnce(), tmUnprojectableText);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(decimalFields(), "-70,250000 -33,500000");
+    EXPECT_EQ(longitudeParts(), "10 46 9,9");
+    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 50.41484\u00B0N 10.76943\u00B0O;");
+
+    // The same in kilometres converts.
+    enter(w.CE_TMERC_Rechts, QStringLiteral("4412,345"));
+    type(w.CE_TMERC_Hoch, QStringLiteral("5560"));
+    click(w.BitBtn_TMERC_LL);
+    EXPECT_EQ(shownOnce(), "0 shown");
+    EXPECT_EQ(decimalFields(), "10,772884 50,170832");
+
+    // UTM: an easting of 100000 km can't be inverted.
     type(w.ElSE_Zone, QStringLiteral("32"));
     enter(w.CE_Rechts, QStringLiteral("100000000"));
-    type(w.CE_Hoch, QStringLiteral("5586252"));
+    enter(w.CE_Hoch, QStringLiteral("5586252"));
+    before = snapshot();
     click(w.BitBtn_UTM_LL);
-    EXPECT_EQ(decimalFields(), "-70,250000 -33,500000");
-    EXPECT_EQ(longitudeParts(), "-70 15 0,0");
-    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 33.50000\u00B0S 70.25000\u00B0W;");
-    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_EQ(shownOnce(), utmUnprojectableText);
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(Conversions, UnitSwitchScalesEveryTime)
@@ -272,10 +317,13 @@ TEST_F(TransverseMercatorBothWays, ForwardInKilometresAndMetresWithAndWithoutThe
             EXPECT_EQ(decimalFields(), "10,762560 50,518090");
         }
     }
-    // Both or neither: latitude 91 can't be projected.
-    toTmerc("12", "91");
-    EXPECT_EQ(tmercFields(), "4412345 5598765");
     EXPECT_TRUE(presenter.shown.empty());
+    // Both or neither: a point on the equator a quarter of the globe off the
+    // meridian can't be projected; it is said, and neither field changes.
+    toTmerc("-78", "0");
+    EXPECT_EQ(tmercFields(), "4412345 5598765");
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_TRUE(presenter.shown[0].second.startsWith(QStringLiteral("L\u00E4nge und Breite lassen sich nicht nach TMERC")));
 }
 
 TEST_F(TransverseMercatorBothWays, RoundTripGivesTheGridValuesBack)
@@ -340,9 +388,9 @@ TEST_F(TransverseMercatorBothWays, APointOutsideTheGridIsToldAndChangesNothing)
         click(button);
         ASSERT_EQ(presenter.shown.size(), 1u);
         EXPECT_EQ(str(presenter.shown[0].first), "Zelv_derarar");
-        EXPECT_EQ(str(presenter.shown[0].second),
-                  "BeTA2007 gilt nur f\u00FCr Deutschland und seine Grenzgebiete: "
-                  "Dieser Punkt l\u00E4sst sich nicht nach ETRS89 umrechnen.");
+        EXPECT_TRUE(presenter.shown[0].second.contains(
+            QStringLiteral("BeTA2007 gilt nur f\u00FCr Deutschland und seine Grenzgebiete.")))
+            << str(presenter.shown[0].second);
         EXPECT_EQ(snapshot(), before);
     }
 
@@ -400,16 +448,17 @@ TEST_F(ConversionsUnderPointLocale, SameResultsWithThePoint)
     EXPECT_EQ(str(w.CE_TMERC_Hoch->ShownText()), "5600000");
 }
 
-class ConversionsWithoutNad : public HandlerWindowTest {
+class ConversionsWithoutNad : public Conversions {
 protected:
-    ConversionsWithoutNad() : HandlerWindowTest(germanSeparators, false) {}
+    ConversionsWithoutNad() : Conversions(germanSeparators, false) {}
 };
 
-TEST_F(ConversionsWithoutNad, ButtonsDoNothing)
+TEST_F(ConversionsWithoutNad, ButtonsSayTheFolderWasMissingAndChangeNothing)
 {
     TF_Haupt& w = window();
     ASSERT_EQ(w.CoordinateTranslator(), nullptr);
     ASSERT_EQ(presenter.shown.size(), 1u); // the missing file, at the start
+    presenter.shown.clear();
 
     enter(w.CE_Laenge, QStringLiteral("10,769430"));
     enter(w.CE_Breite, QStringLiteral("50,414840"));
@@ -427,9 +476,9 @@ TEST_F(ConversionsWithoutNad, ButtonsDoNothing)
 
     for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_LL_TMERC, w.BitBtn_TMERC_LL}) {
         click(button);
+        EXPECT_EQ(shownOnce(), noServiceText) << str(button->objectName());
         EXPECT_EQ(snapshot(), before) << str(button->objectName());
     }
-    EXPECT_EQ(presenter.shown.size(), 1u);
 }
 
 } // namespace

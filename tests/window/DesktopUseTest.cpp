@@ -1,6 +1,6 @@
 // The window as the desktop around it sees it: what assistive technology
-// reads of each control, the buttons' tooltips, and the button pictures on a
-// display scaled to 200 %.
+// reads of each control, the tooltips, and the button pictures on a display
+// scaled to 200 %.
 #include "HandlerWindowFixture.h"
 
 #include <QAccessible>
@@ -98,13 +98,14 @@ TEST_F(DesktopUse, ScreenReadersFindEveryControlByItsOwnName)
     }
 }
 
-TEST_F(DesktopUse, ButtonsSayWhatTheyConvertOrCopy)
+TEST_F(DesktopUse, ToolTipsSayWhatToDo)
 {
     TF_Haupt& w = window();
     const struct {
-        QPushButton* button;
+        QWidget* control;
         const char* toolTip;
-    } buttons[] = {
+    } controls[] = {
+        // the buttons: what they convert or copy
         {w.BitBtn_LL_UTM, "Rechnet Länge und Breite (Dezimalgrad) in UTM-Zone, Rechts- und Hochwert um"},
         {w.BitBtn_UTM_LL, "Rechnet UTM-Zone, Rechts- und Hochwert in Länge und Breite um"},
         {w.BitBtn_LL_TMERC,
@@ -114,15 +115,29 @@ TEST_F(DesktopUse, ButtonsSayWhatTheyConvertOrCopy)
         {w.BitBtn_kopieren, "Kopiert die ZELV-Ortsangabe in die Zwischenablage"},
         {w.BitBtn_Koordinaten_aus_Zwischenablage,
          "Liest ein Koordinatenpaar aus der Zwischenablage und zeigt es in Grad und Dezimalgrad"},
+        // the TMERC input: how a Gauss-Krueger map is entered
+        {w.CE_TMERC_Laenge_Grad,
+         "Bezugslänge in Grad. Gauß-Krüger: 3·k° für die Kennziffer k (erste Ziffer des Rechtswerts), "
+         "z.B. Zone 4: 12°"},
+        {w.CE_TMERC_Laenge_Minuten, "Minuten der Bezugslänge; bei Gauß-Krüger 0"},
+        {w.RG_Eingabe_km_m, "Einheit von Bezugs-R-Wert, Rechts- und Hochwert"},
+        {w.CE_TMERC_BezugsRechts,
+         "Bezugs-Rechtswert in der gewählten Einheit. Gauß-Krüger: k·1000 km + 500 km, "
+         "z.B. Zone 4: 4500 km oder 4500000 m"},
+        {w.CE_TMERC_Rechts, "Rechtswert der Karte (Gauß-Krüger) in der gewählten Einheit"},
+        {w.CE_TMERC_Hoch, "Hochwert der Karte (Gauß-Krüger) in der gewählten Einheit"},
     };
-    for (const auto& b : buttons) {
-        EXPECT_EQ(b.button->toolTip(), QString::fromUtf8(b.toolTip)) << str(b.button->objectName());
+    for (const auto& c : controls) {
+        EXPECT_EQ(c.control->toolTip(), QString::fromUtf8(c.toolTip)) << str(c.control->objectName());
         // A screen reader reads it after the name.
-        QAccessibleInterface* button = accessible(b.button);
-        ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->text(QAccessible::Description), QString::fromUtf8(b.toolTip))
-            << str(b.button->objectName());
+        QAccessibleInterface* control = accessible(c.control);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->text(QAccessible::Description), QString::fromUtf8(c.toolTip))
+            << str(c.control->objectName());
     }
+    // The radio buttons leave it to their group, whose tooltip shows over them.
+    for (QAbstractButton* unit : {w.RG_Eingabe_km_m->button(0), w.RG_Eingabe_km_m->button(1)})
+        EXPECT_EQ(unit->toolTip(), QString()) << str(unit->text());
 }
 
 TEST_F(DesktopUse, PicturesAreSharpAtDoubleScale)

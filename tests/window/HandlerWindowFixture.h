@@ -12,6 +12,7 @@
 #include "WindowTestDoubles.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -71,6 +72,16 @@ protected:
         if (auto* edit = qobject_cast<QLineEdit*>(field))
             edit->selectAll();
         QTest::keyClicks(field, text);
+    }
+
+    // The same with Ctrl+V from the system clipboard, without leaving.
+    void pasteInto(QLineEdit* field, const QString& text)
+    {
+        window();
+        QGuiApplication::clipboard()->setText(text);
+        QTest::mouseClick(field, Qt::LeftButton);
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     }
 
     // Into the field and out again without typing.

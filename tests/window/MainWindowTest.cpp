@@ -310,8 +310,8 @@ TEST_F(MainWindowTest, NumericFieldsAsLaidOut)
         {"CE_Breite_Grad", 0, ",0", -90, 90, true, 0, "0"},
         {"CE_Breite_Minuten", 0, ",0", 0, 59, true, 0, "0"},
         {"CE_Breite_Sekunden", 1, ",0.0", 0, 59.9L, true, 0, "0,0"},
-        {"CE_Laenge", 6, ",0.000000", 0, 0, true, 0, "0,000000"},
-        {"CE_Breite", 6, ",0.000000", 0, 0, true, 0, "0,000000"},
+        {"CE_Laenge", 6, ",0.000000", -180, 180, true, 0, "0,000000"},
+        {"CE_Breite", 6, ",0.000000", -90, 90, true, 0, "0,000000"},
         {"CE_Rechts", 0, "########", 0, 0, true, 0, ""},
         {"CE_Hoch", 0, "########", 0, 0, true, 0, ""},
         {"CE_TMERC_Laenge_Grad", 0, ",0", -180, 180, true, 0, "0"},
@@ -455,11 +455,11 @@ TEST_F(MainWindowTest, CopyPutsTheLocationTextOnTheClipboard)
     EXPECT_EQ(clipboard.writes, 1);
     EXPECT_EQ(w.E_ZELV->selectedText(), QStringLiteral("liegt bei"));
 
-    // A click leaves the focused degree field first, whose exit handler
-    // writes the location text; the click then copies that.
+    // A click leaves the focused degree field first; nothing was typed
+    // there, so its exit handler leaves the location text as it is.
     ASSERT_EQ(QApplication::focusWidget(), w.CE_Laenge_Grad);
     QTest::mouseClick(w.BitBtn_kopieren, Qt::LeftButton);
-    EXPECT_EQ(clipboard.text(), QStringLiteral("liegt bei 0.00000°N 0.00000°O;"));
+    EXPECT_EQ(clipboard.text(), QStringLiteral("liegt bei"));
     EXPECT_EQ(clipboard.writes, 2);
     EXPECT_EQ(w.E_ZELV->selectedText(), w.E_ZELV->text());
 
@@ -491,17 +491,27 @@ TEST_F(StartWithoutNad, ShowsTheMissingFileAndOpensAllTheSame)
     EXPECT_EQ(w.CoordinateTranslator(), nullptr);
     EXPECT_EQ(w.ProgramDirectory(), program.path() + u'/');
 
-    // The window opens and what needs no projection works.
+    // The window opens and what needs no projection works; each conversion
+    // button says why it can't convert.
     shownWindow();
     EXPECT_TRUE(w.isVisible());
-    for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_LL_TMERC, w.BitBtn_TMERC_LL})
+    for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_LL_TMERC, w.BitBtn_TMERC_LL}) {
+        presenter.shown.clear();
         QTest::mouseClick(button, Qt::LeftButton);
+        ASSERT_EQ(presenter.shown.size(), 1u) << button->objectName().toStdString();
+        EXPECT_EQ(presenter.shown[0].first, QStringLiteral("Zelv_derarar"));
+        EXPECT_TRUE(presenter.shown[0].second.contains(QStringLiteral("\u201Enad\u201C beim Start fehlte")))
+            << presenter.shown[0].second.toStdString();
+    }
     // Without nad/ there is no grid either.
     EXPECT_FALSE(w.CB_TMERC_ETRS89->isEnabled());
-    // Leaving the degree field for the first button still writes the text.
+    presenter.shown.clear();
+    // Leaving the decimal field for the copy button writes the text first.
+    QTest::mouseClick(w.CE_Laenge, Qt::LeftButton);
+    QTest::keyClicks(w.CE_Laenge, QStringLiteral("10,769430"));
     QTest::mouseClick(w.BitBtn_kopieren, Qt::LeftButton);
-    EXPECT_EQ(clipboard.text(), QStringLiteral("liegt bei 0.00000°N 0.00000°O;"));
-    EXPECT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(clipboard.text(), QStringLiteral("liegt bei 0.00000°N 10.76943°O;"));
+    EXPECT_TRUE(presenter.shown.empty());
 }
 
 TEST_F(MainWindowTest, FieldErrorsReachThePresenterUnderTheTitle)

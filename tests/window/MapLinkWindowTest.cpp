@@ -84,13 +84,16 @@ TEST_P(MapLinkWindowTest, ConversionsAndTheClipboardButtonMoveIt)
     EXPECT_TRUE(presenter.shown.empty());
 }
 
-TEST_P(MapLinkWindowTest, PositionOffTheGlobeFallsBackToTheHomePage)
+TEST_P(MapLinkWindowTest, PositionOffTheGlobeNeverReachesIt)
 {
+    // The latitude field refuses 95, so the link stays at the last position.
     TF_Haupt& w = window();
     enter(w.CE_Laenge, typed("10"));
     enter(w.CE_Breite, typed("95"));
-    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 95.00000\u00B0N 10.00000\u00B0O;");
-    EXPECT_EQ(address(), homePage);
+    EXPECT_EQ(presenter.shown.size(), 1u);
+    EXPECT_TRUE(w.CE_Breite->hasFocus());
+    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 0.00000\u00B0N 10.00000\u00B0O;");
+    EXPECT_EQ(address(), "https://www.openstreetmap.org/?mlat=0.00000&mlon=10.00000#map=15/0.00000/10.00000");
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, MapLinkWindowTest, ::testing::Values(germanSeparators, pointSeparators),
