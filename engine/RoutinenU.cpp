@@ -249,7 +249,7 @@ bool NurZiffern(std::string_view text)
     return true;
 }
 
-std::optional<TZwischenablageKoordinaten> readCoordinates(std::string_view text, Separators separators)
+std::optional<TZwischenablageKoordinaten> readFixedNotations(std::string_view text, Separators separators)
 {
     if (text.empty())
         return std::nullopt;
@@ -268,6 +268,35 @@ std::optional<TZwischenablageKoordinaten> readCoordinates(std::string_view text,
         if (auto result = lettersAndMinutes(text, separators))
             return result;
     throw NoCoordinatesError(std::string(noCoordinatesMessage));
+}
+
+namespace {
+
+// The other notations where the fixed ones failed; the fixed notations'
+// failure stands when none of them reads the text either.
+template <class Failure>
+ClipboardPosition readOtherwise(std::string_view text, Separators separators, const Failure& failure)
+{
+    std::optional<NotationReading> reading = readCoordinateNotations(text, separators);
+    if (!reading)
+        throw failure;
+    return {reading->notation, reading->position};
+}
+
+} // namespace
+
+std::optional<ClipboardPosition> readCoordinates(std::string_view text, Separators separators)
+{
+    try {
+        const std::optional<TZwischenablageKoordinaten> fixed = readFixedNotations(text, separators);
+        if (!fixed)
+            return std::nullopt;
+        return ClipboardPosition{fixed->Format, GeographicPoint{fixed->Laenge, fixed->Breite}};
+    } catch (const NoCoordinatesError& failure) {
+        return readOtherwise(text, separators, failure);
+    } catch (const EConvertError& failure) {
+        return readOtherwise(text, separators, failure);
+    }
 }
 
 } // namespace zelv
