@@ -19,12 +19,13 @@ CXX="${FUZZ_CXX:-clang++}"
   -Wall -Wextra \
   -I"$root/engine" \
   "$here/ClipboardReaderFuzz.cpp" \
-  "$root/engine/RoutinenU.cpp" "$root/engine/NumberText.cpp" "$root/engine/Windows1252.cpp" \
+  "$root/engine/RoutinenU.cpp" "$root/engine/CoordinateNotations.cpp" \
+  "$root/engine/NumberText.cpp" "$root/engine/Windows1252.cpp" \
   -o "$work/clipboard-reader-fuzz"
 
 # The fuzzer adds what it finds to its corpus directory: work on a copy.
 mkdir "$work/corpus"
-cp "$here"/corpus/* "$work/corpus/"
+cp "$here"/corpus/* "$here"/corpus-notations/* "$work/corpus/"
 
 status=0
 "$work/clipboard-reader-fuzz" \
