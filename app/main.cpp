@@ -1,7 +1,9 @@
-// The program entry: the application object, the main window with the real
-// desktop behind it, the message loop.
+// The program entry: the command line's batch mode when it is asked for,
+// else the application object, the main window with the real desktop behind
+// it, the message loop.
 
 #include "AppIcon.h"
+#include "BatchCommand.h"
 #include "Clipboard.h"
 #include "EngineText.h"
 #include "ErrorPresenter.h"
@@ -9,11 +11,49 @@
 #include "Translations.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <QStandardPaths>
 
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+// The projection data beside the executable, found as the window finds it.
+// No Qt application object exists yet, so the path comes from the kernel,
+// as Qt itself would take it; argv[0] is the fallback.
+std::string dataDirectory(const char* argv0)
+{
+    std::error_code failed;
+    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", failed);
+    if (failed)
+        executable = argv0;
+    const QString directory = zelv::TF_Haupt::programDirectoryOf(QFile::decodeName(executable.c_str()));
+    return QFile::encodeName(directory + QStringLiteral("nad")).toStdString();
+}
+
+int runBatch(int argc, char* argv[], const std::vector<std::string>& arguments)
+{
+    // Lines go through in large blocks, not one system call each.
+    std::ios::sync_with_stdio(false);
+    return zelv::runBatchCommand(arguments, dataDirectory(argc > 0 ? argv[0] : ""), std::cin, std::cout,
+                                 std::cerr);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // Before any Qt object: the batch mode starts no GUI and loads no
+    // platform plugin, so it runs without a display.
+    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    if (zelv::isBatchCommand(arguments))
+        return runBatch(argc, argv, arguments);
+
     QApplication app(argc, argv);
     // Before any widget exists, so that Qt's own texts (context menus, the
     // message box's button) come in the user's language.

@@ -3,66 +3,196 @@
 #include "Exception.h"
 #include "TextUtil.h"
 
+#include <array>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <algorithm>
 #include <vector>
 #include <locale.h>
 
 namespace zelv {
 
+namespace {
+
+constexpr std::array<std::uint64_t, 20> powersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    std::uint64_t power = 1;
+    for (auto& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// magnitude x 10^decimals rounded to a whole number, an exact half to the
+// even neighbour: what printf writes for the exact binary value in the
+// default rounding mode, computed in whole numbers without printf, whose
+// digit generation for long double dominates a list of conversions.  The
+// 64 mantissa bits times 10^decimals fit 128 bits; nullopt where the value
+// lies outside 2^-63..2^63, decimals outside 0..19 or the result beyond 64
+// bits, and printf takes over.
+std::optional<std::uint64_t> scaledExactly(Extended magnitude, int decimals)
+{
+    if (!(magnitude >= 0) || !std::isfinite(magnitude) || decimals < 0 || decimals > 19)
+        return std::nullopt;
+    if (magnitude == 0)
+        return 0;
+    // The x87 extended format: 64 mantissa bits with the leading one
+    // explicit, then sign and exponent (bias 16383).  Read directly rather
+    // than through frexp and ldexp, which cost as much as the rest here.
+    static_assert(std::numeric_limits<Extended>::digits == 64 && sizeof(Extended) >= 10);
+    std::uint64_t mantissa = 0;
+    std::uint16_t signAndExponent = 0;
+    std::memcpy(&mantissa, &magnitude, sizeof mantissa);
+    std::memcpy(&signAndExponent, reinterpret_cast<const char*>(&magnitude) + sizeof mantissa,
+                sizeof signAndExponent);
+    const int shift = 16383 + 63 - (signAndExponent & 0x7FFF); // magnitude = mantissa / 2^shift
+    if (shift < 1 || shift > 127)
+        return std::nullopt;
+    using Wide = unsigned __int128;
+    const Wide product = static_cast<Wide>(mantissa) * powersOfTen[static_cast<std::size_t>(decimals)];
+    Wide whole = product >> shift;
+    const Wide rest = product & ((Wide(1) << shift) - 1);
+    const Wide half = Wide(1) << (shift - 1);
+    if (rest > half || (rest == half && (whole & 1) != 0))
+        ++whole;
+    if (whole > UINT64_MAX)
+        return std::nullopt;
+    return static_cast<std::uint64_t>(whole);
+}
+
+// The 18 significant digits that "%.17Le" writes for a magnitude in
+// [1, 10^18), as a whole number (10^18 when rounding carries into a 19th
+// digit), and how many of them are decimals; nullopt elsewhere.
+struct SignificantDigits {
+    std::uint64_t digits;
+    int decimals;
+};
+constexpr int significantCount = 18;
+
+std::optional<SignificantDigits> eighteenDigits(Extended magnitude)
+{
+    if (!(magnitude >= 1 && magnitude < static_cast<Extended>(powersOfTen[significantCount])))
+        return std::nullopt;
+    int exponent = 0; // 10^exponent <= magnitude < 10^(exponent + 1); the powers are exact
+    while (magnitude >= static_cast<Extended>(powersOfTen[static_cast<std::size_t>(exponent) + 1]))
+        ++exponent;
+    const int decimals = significantCount - 1 - exponent;
+    if (const std::optional<std::uint64_t> digits = scaledExactly(magnitude, decimals))
+        return SignificantDigits{*digits, decimals};
+    return std::nullopt;
+}
+
+// 10^0..10^27 as extended values, all exact (5^27 still fits 64 bits).
+constexpr std::array<Extended, 28> extendedPowersOfTen = [] {
+    std::array<Extended, 28> powers{};
+    Extended power = 1;
+    for (auto& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// The digits of a number text as a whole number, while they fit 19 digits.
+struct DecimalDigits {
+    std::uint64_t whole = 0;
+    int significant = 0;
+    int decimals = 0;
+    bool fits = true;
+
+    void add(char digit, bool afterSeparator)
+    {
+        if (afterSeparator)
+            ++decimals;
+        if (whole == 0 && digit == '0')
+            return;
+        if (significant == 19) {
+            fits = false;
+            return;
+        }
+        whole = whole * 10 + static_cast<std::uint64_t>(digit - '0');
+        ++significant;
+    }
+
+    // whole / 10^decimals: both exact, so the one division rounds as
+    // strtold_l would, without its arbitrary-precision detour.
+    std::optional<Extended> value() const
+    {
+        if (!fits || decimals >= static_cast<int>(extendedPowersOfTen.size()))
+            return std::nullopt;
+        return static_cast<Extended>(whole) / extendedPowersOfTen[static_cast<std::size_t>(decimals)];
+    }
+};
+
+} // namespace
+
 std::optional<Extended> tryTextToFloat(std::string_view whole, Separators separators)
 {
     const std::string_view text = trimSpaces(whole);
     std::size_t i = 0;
     const std::size_t n = text.size();
+    const auto digitsFrom = [&](std::size_t from) {
+        while (i < n && isDigit(text[i]))
+            ++i;
+        return text.substr(from, i - from);
+    };
 
-    // Rebuild the number in the C form, so no locale and no detour through
-    // double is involved; the leading zero makes ".5" and a lone separator
-    // numbers.
-    std::string plain = "0";
     bool negative = false;
     if (i < n && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
         ++i;
     }
-    bool anyDigit = false;
+    const std::string_view integer = digitsFrom(i);
     bool anySeparator = false;
-    while (i < n && isDigit(text[i])) {
-        plain += text[i++];
-        anyDigit = true;
-    }
+    std::string_view fraction;
     if (i < n && text[i] == separators.decimal) {
         anySeparator = true;
-        plain += '.';
-        ++i;
-        while (i < n && isDigit(text[i])) {
-            plain += text[i++];
-            anyDigit = true;
-        }
+        fraction = digitsFrom(++i);
     }
-    if (!anyDigit && !anySeparator)
+    if (integer.empty() && fraction.empty() && !anySeparator)
         return std::nullopt;
-    if (plain.back() == '.')
-        plain.pop_back();
-
-    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+    std::string_view exponentSign;
+    std::string_view exponent;
+    const bool anyExponent = i < n && (text[i] == 'e' || text[i] == 'E');
+    if (anyExponent) {
         ++i;
-        std::string exponent;
         if (i < n && (text[i] == '+' || text[i] == '-'))
-            exponent += text[i++];
-        std::string digits;
-        while (i < n && isDigit(text[i]))
-            digits += text[i++];
-        if (!digits.empty())
-            plain += 'e' + exponent + digits;
+            exponentSign = text.substr(i++, 1);
+        exponent = digitsFrom(i);
     }
     if (i != n)
         return std::nullopt;
 
+    if (!anyExponent) {
+        DecimalDigits digits;
+        for (const char c : integer)
+            digits.add(c, false);
+        for (const char c : fraction)
+            digits.add(c, true);
+        if (const std::optional<Extended> value = digits.value())
+            return negative ? -*value : *value;
+    }
+
+    // The number in the C form, so no locale and no detour through double
+    // is involved; the leading zero makes ".5" and a lone separator numbers,
+    // and an exponent without digits is left out ("1e" is 1).
+    std::string plain = "0";
+    plain += integer;
+    if (!fraction.empty()) {
+        plain += '.';
+        plain += fraction;
+    }
+    if (!exponent.empty()) {
+        plain += 'e';
+        plain += exponentSign;
+        plain += exponent;
+    }
     // strtold_l under the C locale: exact to the last bit of the extended
     // value and independent of the process locale that Qt sets.
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
@@ -80,6 +210,18 @@ void throwConvertError(std::string_view text)
 
 std::string formatFixed(Extended value, int decimals, Separators separators)
 {
+    if (const std::optional<std::uint64_t> scaled = scaledExactly(std::fabs(value), decimals)) {
+        const std::uint64_t unit = powersOfTen[static_cast<std::size_t>(decimals)];
+        std::string text = std::signbit(value) ? "-" : "";
+        text += std::to_string(*scaled / unit);
+        if (decimals > 0) {
+            const std::string fraction = std::to_string(*scaled % unit);
+            text += separators.decimal;
+            text.append(static_cast<std::size_t>(decimals) - fraction.size(), '0');
+            text += fraction;
+        }
+        return text;
+    }
     char buffer[128];
     const int n = std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, value);
     std::string text;
@@ -245,12 +387,16 @@ struct RoundedDigits {
     }
 };
 
-RoundedDigits roundDecimal(Extended magnitude, int decimals)
+// The 18 significant digits of "%.17Le" for a magnitude above 0, and how
+// many of them stand before the decimal point.
+std::pair<std::string, int> significantDigits(Extended magnitude)
 {
-    RoundedDigits result;
-    if (magnitude == 0) {
-        result.fraction.assign(static_cast<std::size_t>(decimals), '0');
-        return result;
+    if (const std::optional<SignificantDigits> fast = eighteenDigits(magnitude)) {
+        const int before = significantCount - fast->decimals;
+        // A carry into a 19th digit: 9.99... becomes 1.00...e+01.
+        if (fast->digits == powersOfTen[significantCount])
+            return {"1" + std::string(significantCount - 1, '0'), before + 1};
+        return {std::to_string(fast->digits), before};
     }
     // The 18 digits of a value above this one round up past the largest
     // value, and such a text would not convert back; those values are
@@ -263,7 +409,17 @@ RoundedDigits roundDecimal(Extended magnitude, int decimals)
     for (const char* p = buffer; p != e; ++p)
         if (isDigit(*p))
             digits += *p;
-    int pointPos = std::atoi(e + 1) + 1;   // digits in front of the decimal point
+    return {digits, std::atoi(e + 1) + 1};
+}
+
+RoundedDigits roundDecimal(Extended magnitude, int decimals)
+{
+    RoundedDigits result;
+    if (magnitude == 0) {
+        result.fraction.assign(static_cast<std::size_t>(decimals), '0');
+        return result;
+    }
+    auto [digits, pointPos] = significantDigits(magnitude);
     const long keep = static_cast<long>(pointPos) + decimals;
     if (keep < 0) {
         digits.clear();
@@ -369,6 +525,30 @@ std::string editPattern(unsigned decimalPlaces)
         pattern.append(decimalPlaces, '#');
     }
     return pattern;
+}
+
+Extended valueHeldByField(Extended value, unsigned decimalPlaces)
+{
+    // The two roundings of formatPattern in whole numbers: to 18
+    // significant digits (as printf), then at the field's decimals on the
+    // first dropped digit, halves away from zero.  The quotient of two exact
+    // whole numbers then rounds as textToFloat reads the text.
+    const std::optional<SignificantDigits> fast = eighteenDigits(std::fabs(value));
+    if (fast && decimalPlaces < static_cast<unsigned>(significantCount)) {
+        std::uint64_t kept = fast->digits;
+        int keptDecimals = fast->decimals;
+        if (keptDecimals > static_cast<int>(decimalPlaces)) {
+            const std::uint64_t dropped = powersOfTen[static_cast<std::size_t>(keptDecimals) - decimalPlaces];
+            kept = fast->digits / dropped;
+            if (fast->digits % dropped / (dropped / 10) >= 5)
+                ++kept;
+            keptDecimals = static_cast<int>(decimalPlaces);
+        }
+        const Extended held =
+            static_cast<Extended>(kept) / extendedPowersOfTen[static_cast<std::size_t>(keptDecimals)];
+        return std::signbit(value) ? -held : held;
+    }
+    return textToFloat(formatPattern(value, editPattern(decimalPlaces), pointSeparators), pointSeparators);
 }
 
 std::string currencyPattern(std::string_view symbol, unsigned decimals, int placement)

@@ -71,6 +71,12 @@ std::string formatPattern(Extended value, std::string_view pattern, Separators s
 // significant digits when the pattern is empty ("-0" for the signed zero).
 std::string formatDisplay(Extended value, std::string_view pattern, Separators separators);
 
+// The value a field with `decimalPlaces` decimals holds once `value` is
+// written to it: its edit text, formatPattern(value, editPattern(decimals)),
+// read back by textToFloat.  The same value, computed without the texts
+// wherever the value allows, for lists of values.
+Extended valueHeldByField(Extended value, unsigned decimalPlaces);
+
 // The pattern of a field's edit text: "0", then "." and one "#" per decimal
 // place when there are any ("0.######" for 6).
 std::string editPattern(unsigned decimalPlaces);

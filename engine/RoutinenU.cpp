@@ -249,11 +249,12 @@ bool NurZiffern(std::string_view text)
     return true;
 }
 
-std::optional<TZwischenablageKoordinaten> readCoordinates(std::string_view text, Separators separators)
-{
-    if (text.empty())
-        return std::nullopt;
+namespace {
 
+// The five fixed notations; nullopt when none fits.  Conversion errors of
+// notations 1 and 4 leave as EConvertError.
+std::optional<TZwischenablageKoordinaten> fixedNotations(std::string_view text, Separators separators)
+{
     // Notations 1 and 4 are final once entered (a number that does not fit
     // throws); 2 and 3 hand on to the next notation; 5 is the last resort.
     if (auto result = germanCompassWords(text, separators))
@@ -265,9 +266,58 @@ std::optional<TZwischenablageKoordinaten> readCoordinates(std::string_view text,
     if (auto result = labelledDecimals(text, separators))
         return result;
     if (contains(text, degreeSign))
-        if (auto result = lettersAndMinutes(text, separators))
-            return result;
+        return lettersAndMinutes(text, separators);
+    return std::nullopt;
+}
+
+[[noreturn]] void throwNoCoordinates()
+{
     throw NoCoordinatesError(std::string(noCoordinatesMessage));
+}
+
+ClipboardPosition fromFixed(const TZwischenablageKoordinaten& fixed)
+{
+    return {fixed.Format, GeographicPoint{fixed.Laenge, fixed.Breite}};
+}
+
+ClipboardPosition fromOther(const NotationReading& reading)
+{
+    return {reading.notation, reading.position};
+}
+
+} // namespace
+
+std::optional<TZwischenablageKoordinaten> readFixedNotations(std::string_view text, Separators separators)
+{
+    if (text.empty())
+        return std::nullopt;
+    if (auto result = fixedNotations(text, separators))
+        return result;
+    throwNoCoordinates();
+}
+
+std::optional<ClipboardPosition> readCoordinates(std::string_view text, Separators separators)
+{
+    if (text.empty())
+        return std::nullopt;
+    // "No fit" of the five is a value, not an exception, so that a text the
+    // other notations read (a list of decimal pairs, line by line) costs no
+    // throw.
+    std::optional<TZwischenablageKoordinaten> fixed;
+    try {
+        fixed = fixedNotations(text, separators);
+    } catch (const EConvertError&) {
+        // The other notations where notation 1 or 4 stumbles on a number;
+        // its error stands when none of them reads the text.
+        if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
+            return fromOther(*other);
+        throw;
+    }
+    if (fixed)
+        return fromFixed(*fixed);
+    if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
+        return fromOther(*other);
+    throwNoCoordinates();
 }
 
 } // namespace zelv

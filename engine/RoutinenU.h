@@ -1,10 +1,11 @@
 #pragma once
 // The clipboard coordinate reader: recognises a coordinate pair in a text in
-// one of five fixed notations and returns it in decimal degrees.  Stateless,
-// no Qt: the window fetches the clipboard text, converts it to Windows-1252
-// and shows the message; everything between is here.
+// one of five fixed notations, or else in one of the notations of
+// CoordinateNotations.h, and returns the position.  Stateless, no Qt: the
+// window fetches the clipboard text, converts it to Windows-1252 and shows
+// the message; everything between is here.
 //
-// The notations, tried in this order on the whole text:
+// The five fixed notations, tried first, in this order, on the whole text:
 //   1  German compass words, decimal:   13.405 Ost, 52.52 Nord
 //   2  English compass words, deg/min:  East 12°34' North 51°23'
 //   3  Maidenhead grid locator:         JO62QM
@@ -15,11 +16,14 @@
 // control characters are ordinary characters.  No range limits apply:
 // 75 minutes or 200 degrees give the plain arithmetic result.
 
+#include "CoordinateNotations.h"
+#include "CoordinateTranslator.h"
 #include "NumberText.h"
 
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <variant>
 
 namespace zelv {
 
@@ -40,16 +44,37 @@ inline constexpr std::string_view noCoordinatesMessage =
 // True when the text is not empty and holds only the digits 0 to 9.
 bool NurZiffern(std::string_view text);
 
-// Reads a coordinate pair out of a Windows-1252 text: the position, or
-// nullopt for the empty text, which is nothing to read and no error.
-// Decimal numbers (notations 1 and 4) are written with the decimal point
-// whatever the locale; it becomes separators.decimal before the general
-// number conversion, whose error text then names the number.  Throws:
+// Reads a coordinate pair out of a Windows-1252 text in one of the five
+// fixed notations alone: the position, or nullopt for the empty text, which
+// is nothing to read and no error.  Decimal numbers (notations 1 and 4) are
+// written with the decimal point whatever the locale; it becomes
+// separators.decimal before the general number conversion, whose error text
+// then names the number.  Throws:
 // - NoCoordinatesError with noCoordinatesMessage when no notation fits;
 // - EConvertError "'%s' ist kein gültiger Gleitkommawert" when notation 1
 //   or 4 is entered and a number of it does not convert (later notations
 //   are then not tried), and when a digit run of notation 2 or 5 is too
 //   long for any floating-point value.
-std::optional<TZwischenablageKoordinaten> readCoordinates(std::string_view text, Separators separators);
+std::optional<TZwischenablageKoordinaten> readFixedNotations(std::string_view text, Separators separators);
+
+// The notation a text was read in: the number (1..5) of a fixed notation,
+// or a family of CoordinateNotations.h.
+using ReadNotation = std::variant<std::int32_t, CoordinateNotation>;
+
+struct ClipboardPosition {
+    ReadNotation notation;
+    // Decimal degrees, east and north positive; or, for a UTM text, the
+    // grid position as the window's UTM fields take it.
+    std::variant<GeographicPoint, UtmPosition> position;
+};
+
+// The clipboard reader's entry.  The five fixed notations come first and
+// read as readFixedNotations does; only where they end without coordinates
+// (NoCoordinatesError, or EConvertError) are the notations of
+// CoordinateNotations.h tried on the same text: "52.52 Nord, 13.405 Ost"
+// and "13.405° Ost, 52.52° Nord", which notation 1 refuses, read there.
+// Returns nullopt for the empty text alone.  Throws the fixed notations'
+// own failure, unchanged, when no other notation reads the text either.
+std::optional<ClipboardPosition> readCoordinates(std::string_view text, Separators separators);
 
 } // namespace zelv

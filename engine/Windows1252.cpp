@@ -89,6 +89,38 @@ bool isAscii(std::string_view s)
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+// Windows-1252 agrees with Latin-1, whose codes are the code points, except
+// in 0x80..0x9F.
+bool isLatin1Alike(std::string_view s)
+{
+    return std::none_of(s.begin(), s.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b >= 0x80 && b <= 0x9F;
+    });
+}
+
+// The code point of a byte, U+0000..U+00FF, in UTF-8.
+void appendCodePointOf(unsigned char b, std::string& out)
+{
+    if (b < 0x80) {
+        out += static_cast<char>(b);
+        return;
+    }
+    out += static_cast<char>(0xC0 | (b >> 6));
+    out += static_cast<char>(0x80 | (b & 0x3F));
+}
+
+// Latin-1 to UTF-8 by the code points, without iconv: the location text with
+// its degree signs takes this way, line after line in a batch.
+std::string latin1ToUtf8(std::string_view s)
+{
+    std::string out;
+    out.reserve(s.size() + s.size() / 4);
+    for (const char c : s)
+        appendCodePointOf(static_cast<unsigned char>(c), out);
+    return out;
+}
+
 } // namespace
 
 std::string toWindows1252(std::string_view utf8)
@@ -128,12 +160,12 @@ std::string fromWindows1252(std::string_view windows1252)
 {
     if (isAscii(windows1252))
         return std::string(windows1252);
+    if (isLatin1Alike(windows1252))
+        return latin1ToUtf8(windows1252);
     static thread_local IconvHandle cd = openConverter("UTF-8", "WINDOWS-1252");
     return convert(cd.get(), windows1252, [](std::string_view s, std::size_t p, std::string& out) -> std::size_t {
         // One of the undefined codes 0x81..0x9D: the C1 control of that number.
-        const auto b = static_cast<unsigned char>(s[p]);
-        out += static_cast<char>(0xC0 | (b >> 6));
-        out += static_cast<char>(0x80 | (b & 0x3F));
+        appendCodePointOf(static_cast<unsigned char>(s[p]), out);
         return 1;
     });
 }

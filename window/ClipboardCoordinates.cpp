@@ -7,9 +7,9 @@
 
 namespace zelv {
 
-std::optional<TZwischenablageKoordinaten> KoordinatenAusZwischenablage(const Clipboard& clipboard,
-                                                                       ErrorPresenter& presenter,
-                                                                       Separators separators)
+std::optional<ClipboardPosition> KoordinatenAusZwischenablage(const Clipboard& clipboard,
+                                                              ErrorPresenter& presenter,
+                                                              Separators separators)
 {
     QString text = clipboard.text();
     const qsizetype end = text.indexOf(QChar(u'\0'));

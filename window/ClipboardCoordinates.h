@@ -13,15 +13,16 @@ namespace zelv {
 class Clipboard;
 class ErrorPresenter;
 
-// The clipboard's coordinate pair, or nullopt when there is none:
+// The clipboard's position, or nullopt when there is none:
 // - no text (empty, or a picture only): nothing is shown;
 // - a text that no notation fits: the box "Fehler" with "Es befinden sich
 //   keine gültigen Koordinaten in der Zwischenablage!" through `presenter`.
 // The text ends at its first NUL, as a zero-terminated platform text does.
 // Throws EConvertError for a number of notation 1 or 4 that does not
-// convert (readCoordinates); nothing is shown then.
-std::optional<TZwischenablageKoordinaten> KoordinatenAusZwischenablage(const Clipboard& clipboard,
-                                                                       ErrorPresenter& presenter,
-                                                                       Separators separators);
+// convert, where no other notation reads the text (readCoordinates);
+// nothing is shown then.
+std::optional<ClipboardPosition> KoordinatenAusZwischenablage(const Clipboard& clipboard,
+                                                              ErrorPresenter& presenter,
+                                                              Separators separators);
 
 } // namespace zelv

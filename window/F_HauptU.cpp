@@ -33,6 +33,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <variant>
 #include <vector>
 
 // The pictures live in a static library, whose resources are linked in only
@@ -745,12 +746,19 @@ void TF_Haupt::RG_Eingabe_km_mClick()
 void TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick()
 {
     // A conversion error of the reader goes on to the window's guard.
-    const std::optional<TZwischenablageKoordinaten> coordinates =
+    const std::optional<ClipboardPosition> read =
         KoordinatenAusZwischenablage(clipboard_, exceptionHandler_.presenter(), separators_);
-    if (!coordinates)
+    if (!read)
         return;
-    CE_Laenge->setValue(coordinates->Laenge);
-    CE_Breite->setValue(coordinates->Breite);
+    if (const auto* grid = std::get_if<UtmPosition>(&read->position)) {
+        // Into the UTM fields, then on as the UTM-to-latitude/longitude button.
+        ElSE_Zone->setValue(grid->Zone);
+        CE_Rechts->setValue(grid->Easting);
+        CE_Hoch->setValue(grid->Northing);
+        BitBtn_UTM_LLClick();
+        return;
+    }
+    showLatitudeLongitude(std::get<GeographicPoint>(read->position));
     CE_LaengeExit();
     CE_BreiteExit();
 }

@@ -1,3 +1,6 @@
+// The clipboard reader: the five fixed notations with their edges and
+// failures, and the entry that tries the other notations where they end.
+#include "CoordinateNotations.h"
 #include "Exception.h"
 #include "RoutinenU.h"
 
@@ -5,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 
 namespace zelv {
 namespace {
@@ -40,12 +44,11 @@ struct Row {
     const char* note = "";
 };
 
-void check(const Row& row)
+void checkFixed(const Row& row)
 {
-    SCOPED_TRACE("text [" + row.text + "] decimal '" + row.separators.decimal + "' " + row.note);
     const Expected& e = row.expected;
     try {
-        const std::optional<TZwischenablageKoordinaten> r = readCoordinates(row.text, row.separators);
+        const std::optional<TZwischenablageKoordinaten> r = readFixedNotations(row.text, row.separators);
         ASSERT_TRUE(e.kind == Kind::Read || e.kind == Kind::Silent)
             << "read " << (r ? "format " + std::to_string(r->Format) : "nothing");
         if (e.kind == Kind::Silent) {
@@ -63,6 +66,61 @@ void check(const Row& row)
         ASSERT_EQ(e.kind, Kind::ConvertError) << "unexpected conversion error " << error.what();
         EXPECT_EQ(error.message(), e.error);
     }
+}
+
+// The entry: a text the five read gives their result unchanged; where they
+// end without coordinates, the other notations' reading, or else the five's
+// own failure with its message.
+void checkEntry(const Row& row)
+{
+    const Expected& e = row.expected;
+    const std::optional<NotationReading> other = readCoordinateNotations(row.text, row.separators);
+    if (e.kind == Kind::Silent) {
+        EXPECT_FALSE(readCoordinates(row.text, row.separators).has_value());
+        return;
+    }
+    if (e.kind == Kind::Read || other) {
+        const std::optional<ClipboardPosition> r = readCoordinates(row.text, row.separators);
+        ASSERT_TRUE(r.has_value());
+        const auto* point = std::get_if<GeographicPoint>(&r->position);
+        if (e.kind == Kind::Read) {
+            EXPECT_EQ(r->notation, ReadNotation(e.format));
+            ASSERT_NE(point, nullptr);
+            EXPECT_NEAR(point->Longitude, e.laenge, 1e-12);
+            EXPECT_NEAR(point->Latitude, e.breite, 1e-12);
+            return;
+        }
+        EXPECT_EQ(r->notation, ReadNotation(other->notation));
+        ASSERT_EQ(r->position.index(), other->position.index());
+        if (const auto* grid = std::get_if<UtmPosition>(&r->position)) {
+            const auto& expected = std::get<UtmPosition>(other->position);
+            EXPECT_EQ(grid->Zone, expected.Zone);
+            EXPECT_EQ(grid->Easting, expected.Easting);
+            EXPECT_EQ(grid->Northing, expected.Northing);
+        } else {
+            const auto& expected = std::get<GeographicPoint>(other->position);
+            EXPECT_EQ(point->Longitude, expected.Longitude);
+            EXPECT_EQ(point->Latitude, expected.Latitude);
+        }
+        return;
+    }
+    try {
+        (void)readCoordinates(row.text, row.separators);
+        ADD_FAILURE() << "no failure";
+    } catch (const NoCoordinatesError& error) {
+        EXPECT_EQ(e.kind, Kind::Message);
+        EXPECT_EQ(error.message(), noCoordinatesMessage);
+    } catch (const EConvertError& error) {
+        EXPECT_EQ(e.kind, Kind::ConvertError);
+        EXPECT_EQ(error.message(), e.error);
+    }
+}
+
+void check(const Row& row)
+{
+    SCOPED_TRACE("text [" + row.text + "] decimal '" + row.separators.decimal + "' " + row.note);
+    checkFixed(row);
+    checkEntry(row);
 }
 
 constexpr double min34 = 34.0 / 60;
@@ -185,11 +243,11 @@ TEST(ClipboardReader, ReadsOnlyInsideItsText)
     // Texts cut out of a longer buffer: the reader must stop at the cut.
     const std::string buffer = "52\xB0" "31'N 13\xB0" "24'O";
     const std::string_view cut(buffer.data(), buffer.size() - 1);
-    EXPECT_THROW(readCoordinates(cut, germanSeparators), NoCoordinatesError);
+    EXPECT_THROW(readFixedNotations(cut, germanSeparators), NoCoordinatesError);
 
     const std::string east = "East 12\xB0" "34' North 51\xB0" "23'";
     const std::string_view cutEast(east.data(), east.find("North"));
-    EXPECT_THROW(readCoordinates(cutEast, germanSeparators), NoCoordinatesError);
+    EXPECT_THROW(readFixedNotations(cutEast, germanSeparators), NoCoordinatesError);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// libFuzzer harness for the clipboard coordinate reader and its Windows-1252
+// libFuzzer harness for the clipboard coordinate reader (the five fixed
+// notations and the others tried where they end) and its Windows-1252
 // edge.  Any bytes are a possible clipboard text: they go to the reader as
 // Windows-1252 text under both separator sets, and once more as UTF-8 through
 // the conversion the window uses.  Conversion errors are the reader's normal
@@ -15,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace {
 
@@ -26,37 +28,81 @@ void require(bool condition)
         std::abort();
 }
 
+bool within(double value, double limit) { return value >= -limit && value <= limit; }
+
+// The position's own limits: the locator's corner lies on the globe; the
+// other notations read nothing off it or outside a UTM zone's grid.
+void checkPosition(const ClipboardPosition& position)
+{
+    if (const auto* format = std::get_if<std::int32_t>(&position.notation)) {
+        require(*format >= 1 && *format <= 5);
+        const auto& point = std::get<GeographicPoint>(position.position);
+        if (*format == 3)
+            require(point.Longitude >= -180 && point.Longitude < 180 && point.Latitude >= -90
+                    && point.Latitude < 90);
+        return;
+    }
+    const bool utm = std::get<CoordinateNotation>(position.notation) == CoordinateNotation::Utm;
+    require(utm == std::holds_alternative<UtmPosition>(position.position));
+    if (const auto* grid = std::get_if<UtmPosition>(&position.position)) {
+        require(grid->Zone >= 1 && grid->Zone <= 60);
+        require(grid->Easting > 0 && grid->Easting < 1'000'000);
+        require(within(grid->Northing, 10'000'000));
+    } else {
+        const auto& point = std::get<GeographicPoint>(position.position);
+        require(within(point.Longitude, 180) && within(point.Latitude, 90));
+    }
+}
+
 // The reader's position for the text; nothing for the empty text and for a
 // failure of the project's own type (no notation fits, a number that does
 // not convert).
-std::optional<TZwischenablageKoordinaten> readUnder(std::string_view text, Separators separators)
+std::optional<ClipboardPosition> readUnder(std::string_view text, Separators separators)
 {
     try {
-        const std::optional<TZwischenablageKoordinaten> position = readCoordinates(text, separators);
+        const std::optional<ClipboardPosition> position = readCoordinates(text, separators);
         require(!position == text.empty());
-        if (position) {
-            require(position->Format >= 1 && position->Format <= 5);
-            if (position->Format == 3)
-                require(position->Laenge >= -180 && position->Laenge < 180 && position->Breite >= -90
-                        && position->Breite < 90);
-        }
+        if (position)
+            checkPosition(*position);
         return position;
     } catch (const zelv::Exception&) {
         return std::nullopt;
     }
 }
 
+bool samePosition(const ClipboardPosition& a, const ClipboardPosition& b)
+{
+    if (a.notation != b.notation || a.position.index() != b.position.index())
+        return false;
+    if (const auto* grid = std::get_if<UtmPosition>(&a.position)) {
+        const auto& other = std::get<UtmPosition>(b.position);
+        return grid->Zone == other.Zone && grid->Easting == other.Easting && grid->Northing == other.Northing;
+    }
+    const auto& point = std::get<GeographicPoint>(a.position);
+    const auto& other = std::get<GeographicPoint>(b.position);
+    return point.Longitude == other.Longitude && point.Latitude == other.Latitude;
+}
+
+bool decimalFormat(const ClipboardPosition& position)
+{
+    const auto* format = std::get_if<std::int32_t>(&position.notation);
+    return format && (*format == 1 || *format == 4);
+}
+
 void readBoth(std::string_view text)
 {
     const auto german = readUnder(text, germanSeparators);
     const auto point = readUnder(text, pointSeparators);
-    // Only the decimal numbers of formats 1 and 4 depend on the separators;
-    // the digit runs of 2 and 5 and the locator do not.
-    if (german && (german->Format == 2 || german->Format == 3 || german->Format == 5)) {
+    // Only the decimal numbers of formats 1 and 4 depend on the separators:
+    // whatever else reads a text under one reads it the same under the
+    // other, unless format 1 or 4 takes the text there first.
+    if (german && !decimalFormat(*german)) {
         require(point.has_value());
-        require(point->Format == german->Format);
-        require(point->Laenge == german->Laenge);
-        require(point->Breite == german->Breite);
+        require(samePosition(*german, *point) || decimalFormat(*point));
+    }
+    if (point && !decimalFormat(*point)) {
+        require(german.has_value());
+        require(samePosition(*german, *point) || decimalFormat(*german));
     }
 }
 

@@ -1,6 +1,7 @@
 // The button "Koordinaten aus Zwischenablage holen und konvertieren": the
 // clipboard's text through the reader into the decimal fields, the angle
-// fields and the location text, or a message and nothing else.
+// fields and the location text (a UTM text through the UTM fields and their
+// conversion), or a message and nothing else.
 #include "ClipboardCoordinates.h"
 #include "GTestQtPrinters.h"
 #include "HandlerWindowFixture.h"
@@ -56,6 +57,16 @@ TEST_F(ClipboardButton, RecognisedTextFillsTheFields)
          "liegt bei 52.50000\u00B0N 13.33333\u00B0O;"},
         // the notation has no range of its own: the decimal fields hold the values at theirs
         {"200 Ost, 95 Nord", "180,000000", "90,000000", "180  0,0", "liegt bei 90.00000\u00B0N 180.00000\u00B0O;"},
+        // Notation 1 refuses these (latitude first; a blank after the degree
+        // sign); the notations beyond the five read them.
+        {"52.52 Nord, 13.405 Ost", "13,405000", "52,520000", "13 24 18,0",
+         "liegt bei 52.52000\u00B0N 13.40500\u00B0O;"},
+        {"13.405\u00B0 Ost, 52.52\u00B0 Nord", "13,405000", "52,520000", "13 24 18,0",
+         "liegt bei 52.52000\u00B0N 13.40500\u00B0O;"},
+        {"https://www.openstreetmap.org/?mlat=50.41484&mlon=10.76943#map=15/50.4/10.7", "10,769430", "50,414840",
+         "10 46 9,9", "liegt bei 50.41484\u00B0N 10.76943\u00B0O;"},
+        {"\u221233\u02DA 55\u2032 12,5\u2033, 18\u00BA 25\u2019 26\u201D", "18,423889", "-33,920139",
+         "18 25 26,0", "liegt bei 33.92014\u00B0S 18.42389\u00B0O;"},
     };
     TF_Haupt& w = window();
     for (const auto& c : cases) {
@@ -68,6 +79,29 @@ TEST_F(ClipboardButton, RecognisedTextFillsTheFields)
             << c.clipboard;
         EXPECT_EQ(str(w.E_ZELV->text()), c.location) << c.clipboard;
     }
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(ClipboardButton, UtmTextFillsTheUtmFieldsAndConvertsThem)
+{
+    TF_Haupt& w = window();
+    paste(QStringLiteral("32U 625712 5586252"));
+    EXPECT_EQ(w.ElSE_Zone->Value(), 32);
+    EXPECT_EQ(str(w.CE_Rechts->ShownText()), "625712");
+    EXPECT_EQ(str(w.CE_Hoch->ShownText()), "5586252");
+    // As the UTM-to-latitude/longitude button gives them.
+    EXPECT_EQ(str(w.CE_Laenge->ShownText() + u' ' + w.CE_Breite->ShownText()), "10,769435 50,414837");
+    EXPECT_EQ(str(w.CE_Breite_Grad->Text() + u' ' + w.CE_Breite_Minuten->Text() + u' ' +
+                  w.CE_Breite_Sekunden->ShownText()),
+              "50 24 53,4");
+    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 50.41484\u00B0N 10.76944\u00B0O;");
+
+    // A southern northing is written without its false northing, negative.
+    paste(QStringLiteral("34H 261878 6243186"));
+    EXPECT_EQ(w.ElSE_Zone->Value(), 34);
+    EXPECT_EQ(str(w.CE_Hoch->ShownText()), "-3756814");
+    EXPECT_EQ(str(w.CE_Laenge->ShownText() + u' ' + w.CE_Breite->ShownText()), "18,424062 -33,924866");
+    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 33.92487\u00B0S 18.42406\u00B0O;");
     EXPECT_TRUE(presenter.shown.empty());
 }
 
@@ -87,7 +121,7 @@ TEST_F(ClipboardButton, UnrecognisedTextShowsTheMessageOnceAndChangesNothing)
 {
     const char* texts[] = {
         "Hallo",
-        "52\u00B031'N 13\u00B024'E",
+        "52\u00B031'N 13\u00B024'",
         "JO62QM\n",
         "52\u00B031\u20ACN 13\u00B024'O", // a character the reader does not know stays unknown
     };
@@ -111,8 +145,9 @@ TEST_F(ClipboardButton, ConversionErrorGoesToTheApplicationsBox)
 {
     paste(QStringLiteral("52°31'N 13°24'O"));
     const std::string before = snapshot();
-    // The blank before the word is dropped, the degree sign stays in the number.
-    paste(QStringLiteral("13.405° Ost, 52.52° Nord"));
+    // The blank before the word is dropped, the degree sign stays in the
+    // number; the "!" keeps the other notations from reading the text.
+    paste(QStringLiteral("13.405° Ost, 52.52° Nord!"));
     ASSERT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(str(presenter.shown[0].first), "Zelv_derarar");
     EXPECT_EQ(str(presenter.shown[0].second), "'13,405\u00B0' ist kein g\u00FCltiger Gleitkommawert.");

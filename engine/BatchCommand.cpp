@@ -1,0 +1,190 @@
+#include "BatchCommand.h"
+
+#include "BatchConversion.h"
+#include "Exception.h"
+#include "Windows1252.h"
+
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <optional>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#ifndef ZELV_VERSION
+#error "ZELV_VERSION is set by the build"
+#endif
+
+namespace zelv {
+
+namespace {
+
+constexpr std::string_view programName = "zelv-derarar";
+constexpr std::string_view standardInputName = "(Standardeingabe)";
+
+// The command line's own texts are UTF-8, as its output, not Windows-1252
+// like the engine's: they never pass through the engine.
+constexpr std::string_view usageLine = "Aufruf: zelv-derarar --convert [--csv] [DATEI...]\n";
+
+constexpr std::string_view helpText = R"(Aufruf: zelv-derarar                              öffnet das Fenster
+       zelv-derarar --convert [--csv] [DATEI...]  rechnet Zeilen um
+       zelv-derarar --help | --version
+
+Mit --convert liest zelv-derarar die Zeilen der DATEIen nacheinander, die
+Standardeingabe, wenn keine DATEI genannt ist, und für „-“. Jede Zeile wird
+gelesen wie von der Schaltfläche „Koordinaten aus Zwischenablage holen und
+konvertieren“ und umgerechnet; für jede Zeile kommt genau eine Zeile heraus:
+die ZELV-Ortsangabe (liegt bei 52.51667°N 13.40000°O;), mit --csv nach einer
+Kopfzeile die Spalten
+  latitude,longitude,utm_zone,utm_easting,utm_northing,location
+(Breite und Länge mit sechs Nachkommastellen und Dezimalpunkt; UTM auf GRS80,
+Zone aus der Länge, ganze Meter, im Süden negative Hochwerte). Eine Zeile
+ohne lesbare Koordinaten gibt eine leere Zeile (mit --csv „,,,,,“) und auf
+der Standardfehlerausgabe eine Meldung mit Datei und Zeilennummer.
+
+Optionen:
+  --convert   Zeilen umrechnen, ohne Fenster
+  --csv       CSV statt Ortsangaben schreiben
+  --help      diese Hilfe zeigen
+  --version   die Version zeigen
+  --          Ende der Optionen (für Dateinamen, die mit „-“ beginnen)
+
+Schreibweisen (Dezimalpunkt oder Dezimalkomma; die ersten fünf gehen vor):
+  Ost/West, Nord/Süd, Dezimalgrad        13.405 Ost, 52.52 Nord
+  East/West, North/South, Grad/Minuten   East 12°34' North 51°23'
+  Maidenhead-Locator                     JO62QM
+  Lat:/Lon: mit Dezimalgrad in Klammern  Lat: 51:15:00N (51.25) Lon: 1:30:00W (-1.5)
+  Grad/Minuten mit N/S und O/W           52°31'N 13°24'O
+  Dezimalgrad-Paar, Breite zuerst        50.41484, 10.76943
+  Dezimalgrad mit Himmelsrichtung       50.41484°N 10.76943°E
+  Grad, Minuten und Sekunden             50°24'53.4"N 10°46'09.9"E
+  Grad und Dezimalminuten                N 50° 24.890 E 010° 46.166
+  getippte und gesetzte Zeichen          −33˚ 55′ 12,5″, 18º 25’ 26”
+  geo:-URI                               geo:50.41484,10.76943
+  OpenStreetMap- und Google-Maps-Links   https://www.openstreetmap.org/?mlat=50.41484&mlon=10.76943
+  UTM mit Breitenband                    32U 625712 5586252
+
+Beispiel, die zweite Spalte einer CSV-Datei:
+  cut -d';' -f2 orte.csv | zelv-derarar --convert --csv > orte-utm.csv
+
+Rückgabewert: 0 alle Zeilen umgerechnet, 1 mindestens eine Zeile nicht,
+2 Aufruffehler (unbekannte Option, Datei nicht lesbar, Ordner „nad“ mit
+„proj_def.dat“ neben dem Programm fehlt).
+)";
+
+struct Invocation {
+    bool convert = false;
+    BatchFormat format = BatchFormat::LocationText;
+    std::vector<std::string> files;
+};
+
+std::ostream& message(std::ostream& err)
+{
+    return err << programName << ": ";
+}
+
+int usageError(std::ostream& err, std::string_view what)
+{
+    message(err) << what << '\n' << usageLine << "Mehr mit „zelv-derarar --help“.\n";
+    return batchUsageError;
+}
+
+bool canOpen(const std::string& file)
+{
+    std::error_code ignored;
+    if (std::filesystem::is_directory(file, ignored))
+        return false;
+    return std::ifstream(file, std::ios::binary).is_open();
+}
+
+void reportCannotOpen(std::ostream& err, const std::string& file)
+{
+    message(err) << "Datei „" << file << "“ kann nicht geöffnet werden\n";
+}
+
+bool isStandardInput(const std::string& file) { return file == "-"; }
+
+} // namespace
+
+bool isBatchCommand(std::span<const std::string> arguments)
+{
+    for (const std::string& argument : arguments)
+        if (argument == "--convert" || argument == "--help" || argument == "--version")
+            return true;
+    return false;
+}
+
+int runBatchCommand(std::span<const std::string> arguments, const std::string& dataDirectory, std::istream& in,
+                    std::ostream& out, std::ostream& err)
+{
+    Invocation invocation;
+    bool options = true;
+    for (const std::string& argument : arguments) {
+        if (!options || argument == "-" || !argument.starts_with('-')) {
+            invocation.files.push_back(argument);
+        } else if (argument == "--") {
+            options = false;
+        } else if (argument == "--help") {
+            out << helpText;
+            return batchConverted;
+        } else if (argument == "--version") {
+            out << programName << ' ' << ZELV_VERSION << '\n';
+            return batchConverted;
+        } else if (argument == "--convert") {
+            invocation.convert = true;
+        } else if (argument == "--csv") {
+            invocation.format = BatchFormat::Csv;
+        } else {
+            return usageError(err, "unbekannte Option „" + argument + "“");
+        }
+    }
+    if (!invocation.convert)
+        return usageError(err, "die Option --convert fehlt");
+    if (invocation.files.empty())
+        invocation.files.emplace_back("-");
+
+    // Every file is checked before the first line, so that a mistyped name
+    // costs no half-written output.
+    bool allOpen = true;
+    for (const std::string& file : invocation.files) {
+        if (!isStandardInput(file) && !canOpen(file)) {
+            reportCannotOpen(err, file);
+            allOpen = false;
+        }
+    }
+    if (!allOpen)
+        return batchUsageError;
+
+    std::optional<BatchConverter> converter;
+    try {
+        converter.emplace(dataDirectory, invocation.format);
+    } catch (const Exception& error) {
+        message(err) << fromWindows1252(error.message()) << '\n';
+        return batchUsageError;
+    }
+
+    if (invocation.format == BatchFormat::Csv)
+        out << csvHeader << '\n';
+    int status = batchConverted;
+    for (const std::string& file : invocation.files) {
+        bool converted = true;
+        if (isStandardInput(file)) {
+            converted = converter->convertLines(in, standardInputName, out, err);
+        } else {
+            std::ifstream stream(file, std::ios::binary);
+            if (!stream) { // gone since the check
+                reportCannotOpen(err, file);
+                return batchUsageError;
+            }
+            converted = converter->convertLines(stream, file, out, err);
+        }
+        if (!converted)
+            status = batchLineFailed;
+    }
+    out.flush();
+    return status;
+}
+
+} // namespace zelv

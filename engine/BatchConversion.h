@@ -1,0 +1,77 @@
+#pragma once
+// Lists of places converted line by line, as the window's clipboard button
+// would convert each line: the clipboard reader with all its notations,
+// then the location text, and for CSV the UTM values of the
+// latitude/longitude-to-UTM button.  Plain C++ over streams; the command
+// line (BatchCommand.h) opens the files.
+//
+// Lines are UTF-8 and may end in CR LF; every line gives exactly one output
+// line, so that results stay aligned with their lines:
+// - location text:  "liegt bei 52.51667°N 13.40000°O;"
+// - CSV:            "52.516667,13.400000,33,391432,5819709,liegt bei ...;"
+//   (latitude and longitude with six decimals and a decimal point; UTM on
+//   GRS80 with the zone from the longitude, whole metres rounded half to
+//   even, a southern northing negative);
+// - a line that can't be read: an empty line, in CSV the empty row ",,,,,",
+//   and a message.
+// Each position passes through the window's decimal fields on the way: it
+// is rounded to their six decimals before the location text and the UTM
+// values are computed from it, so that both are what the window shows after
+// the button, and a CSV row's UTM values follow from its own latitude and
+// longitude.  A UTM text is converted to latitude/longitude first, as the
+// window's UTM-to-latitude/longitude button does.
+//
+// Numbers are read with German separators whatever the locale: the reader
+// takes the decimal point and the decimal comma alike, and a list gives the
+// same result on every machine.  An empty line (blanks count as text) is
+// nothing to read, as an empty clipboard: its output line is empty and no
+// message is written.
+
+#include "UtmProjections.h"
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace zelv {
+
+enum class BatchFormat { LocationText, Csv };
+
+// The CSV's first line, without line end.
+inline constexpr std::string_view csvHeader = "latitude,longitude,utm_zone,utm_easting,utm_northing,location";
+
+// One converted line (UTF-8, without line end) and, for a line that failed,
+// the message (UTF-8), else an empty one.  A CSV row whose UTM values can't
+// be computed keeps its latitude, longitude and location text.
+struct ConvertedLine {
+    std::string text;
+    std::string failure;
+};
+
+class BatchConverter {
+public:
+    // Throws as UtmProjections for a data directory without "proj_def.dat".
+    BatchConverter(std::string dataDirectory, BatchFormat format);
+
+    // One line, UTF-8, without its line end (a trailing CR is dropped here).
+    // Messages, as the window words them: the reader's "Es befinden sich
+    // keine gültigen Koordinaten in der Zwischenablage!" or its conversion
+    // error "'%s' ist kein gültiger Gleitkommawert" (the number with the
+    // decimal comma), and unprojectableMessage for a point the projection
+    // can't take.
+    ConvertedLine convertLine(std::string_view line);
+
+    // Every line of `in`: its converted line to `out`, and for a line that
+    // failed "<source>:<line number>: <message>" to `messages`.  Reads and
+    // writes one line at a time.  True when no line failed.
+    bool convertLines(std::istream& in, std::string_view source, std::ostream& out, std::ostream& messages);
+
+private:
+    BatchFormat format_;
+    UtmProjections projections_;
+};
+
+// The message for a point that has no UTM values or no latitude/longitude.
+inline constexpr std::string_view unprojectableMessage = "Der Punkt kann nicht projiziert werden";
+
+} // namespace zelv

@@ -1,0 +1,207 @@
+// Lists of places line by line: each line's location text or CSV row, the
+// messages for lines that fail, and the command line around it (options,
+// files, exit status) over string streams.
+#include "BatchCommand.h"
+#include "BatchConversion.h"
+#include "TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace zelv {
+namespace {
+
+const std::string noCoordinates = "Es befinden sich keine gültigen Koordinaten in der Zwischenablage!";
+
+struct Row {
+    std::string line; // UTF-8
+    std::string location;
+    std::string csv;
+    std::string failure = "";
+    std::string csvFailure = "";
+};
+
+TEST(BatchConversion, EachLineAsTheClipboardButtonWouldConvertIt)
+{
+    const Row rows[] = {
+        {"50.41484, 10.76943", "liegt bei 50.41484°N 10.76943°O;",
+         "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;"},
+        {"13.405 Ost, 52.52 Nord\r", "liegt bei 52.52000°N 13.40500°O;",
+         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;"},
+        {"52.52 Nord, 13.405 Ost", "liegt bei 52.52000°N 13.40500°O;",
+         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;"},
+        {"−33˚ 55′ 12,5″, 18º 25’ 26”", "liegt bei 33.92014°S 18.42389°O;",
+         "-33.920139,18.423889,34,261849,-3756290,liegt bei 33.92014°S 18.42389°O;"},
+        // The decimal fields' six decimals come first: 10.7694349 is shown
+        // as 10.769435 and then as 10.76944, not as 10.76943.
+        {"50.4148449, 10.7694349", "liegt bei 50.41484°N 10.76944°O;",
+         "50.414845,10.769435,32,625712,5586253,liegt bei 50.41484°N 10.76944°O;"},
+        // UTM texts through latitude/longitude, as the window's UTM button.
+        {"32U 625712 5586252", "liegt bei 50.41484°N 10.76944°O;",
+         "50.414837,10.769435,32,625712,5586252,liegt bei 50.41484°N 10.76944°O;"},
+        {"34H 261878 6243186", "liegt bei 33.92487°S 18.42406°O;",
+         "-33.924866,18.424062,34,261878,-3756814,liegt bei 33.92487°S 18.42406°O;"},
+        // Nothing to read: an empty line, no message.
+        {"", "", ",,,,,"},
+        {"\r", "", ",,,,,"},
+        {"Hallo", "", ",,,,,", noCoordinates, noCoordinates},
+        {" ", "", ",,,,,", noCoordinates, noCoordinates},
+        {"13.405° Ost, 52.52° Nord!", "", ",,,,,", "'13,405°' ist kein gültiger Gleitkommawert",
+         "'13,405°' ist kein gültiger Gleitkommawert"},
+        // No range on the five notations: a longitude off the globe has a
+        // location text but no UTM zone.
+        {"200 Ost, 52 Nord", "liegt bei 52.00000°N 200.00000°O;",
+         "52.000000,200.000000,,,,liegt bei 52.00000°N 200.00000°O;", "", std::string(unprojectableMessage)},
+    };
+    BatchConverter location(ZELV_SOURCE_NAD, BatchFormat::LocationText);
+    BatchConverter csv(ZELV_SOURCE_NAD, BatchFormat::Csv);
+    for (const Row& row : rows) {
+        SCOPED_TRACE("line [" + row.line + "]");
+        const ConvertedLine a = location.convertLine(row.line);
+        EXPECT_EQ(a.text, row.location);
+        EXPECT_EQ(a.failure, row.failure);
+        const ConvertedLine b = csv.convertLine(row.line);
+        EXPECT_EQ(b.text, row.csv);
+        EXPECT_EQ(b.failure, row.csvFailure);
+    }
+}
+
+TEST(BatchConversion, OneOutputLineForEveryLineAndAMessageForEachFailure)
+{
+    BatchConverter converter(ZELV_SOURCE_NAD, BatchFormat::LocationText);
+    std::istringstream in("Hallo\r\n50.41484, 10.76943\r\n\n52\xC2\xB0" "31'N 13\xC2\xB0" "24'O\nJO62qm");
+    std::ostringstream out;
+    std::ostringstream messages;
+    EXPECT_FALSE(converter.convertLines(in, "orte.txt", out, messages));
+    EXPECT_EQ(out.str(), "\nliegt bei 50.41484°N 10.76943°O;\n\nliegt bei 52.51667°N 13.40000°O;\n\n");
+    EXPECT_EQ(messages.str(), "orte.txt:1: " + noCoordinates + "\norte.txt:5: " + noCoordinates + "\n");
+
+    std::istringstream good("50.41484, 10.76943\n\n");
+    std::ostringstream goodOut;
+    std::ostringstream goodMessages;
+    EXPECT_TRUE(converter.convertLines(good, "gut.txt", goodOut, goodMessages));
+    EXPECT_EQ(goodOut.str(), "liegt bei 50.41484°N 10.76943°O;\n\n");
+    EXPECT_EQ(goodMessages.str(), "");
+}
+
+// The command line with its files in a directory of its own.
+class BatchCommandTest : public ::testing::Test {
+protected:
+    int run(const std::vector<std::string>& arguments, const std::string& input = {},
+            const std::string& dataDirectory = ZELV_SOURCE_NAD)
+    {
+        std::istringstream in(input);
+        out.str({});
+        err.str({});
+        return runBatchCommand(arguments, dataDirectory, in, out, err);
+    }
+    std::string file(const std::string& name) const { return (files.path() / name).string(); }
+
+    test_support::TemporaryDirectory files;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(BatchCommandTest, FilesInTurnStandardInputForDashAndWhenNoneIsNamed)
+{
+    files.write("eins.txt", "50.41484, 10.76943\nHallo\n");
+    files.write("-zwei.txt", "geo:52.52,13.405");
+    // A name that begins with "-" after "--", relative to the working directory.
+    const std::filesystem::path workingDirectory = std::filesystem::current_path();
+    std::filesystem::current_path(files.path());
+    const int status = run({"--csv", "--convert", file("eins.txt"), "-", "--", "-zwei.txt"}, "JO62QM\n");
+    std::filesystem::current_path(workingDirectory);
+    EXPECT_EQ(status, batchLineFailed);
+    EXPECT_EQ(out.str(), std::string(csvHeader) + "\n"
+                             "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;\n"
+                             ",,,,,\n"
+                             "52.500000,13.333333,33,386866,5817958,liegt bei 52.50000°N 13.33333°O;\n"
+                             "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;\n");
+    EXPECT_EQ(err.str(), file("eins.txt") + ":2: " + noCoordinates + "\n");
+
+    EXPECT_EQ(run({"--convert"}, "50.41484, 10.76943\n"), batchConverted);
+    EXPECT_EQ(out.str(), "liegt bei 50.41484°N 10.76943°O;\n");
+    EXPECT_EQ(err.str(), "");
+
+    EXPECT_EQ(run({"--convert", "-"}, "Hallo"), batchLineFailed);
+    EXPECT_EQ(out.str(), "\n");
+    EXPECT_EQ(err.str(), "(Standardeingabe):1: " + noCoordinates + "\n");
+}
+
+TEST_F(BatchCommandTest, UsageErrorsConvertNothing)
+{
+    files.write("eins.txt", "50.41484, 10.76943\n");
+    const struct {
+        std::vector<std::string> arguments;
+        std::string message;
+    } cases[] = {
+        {{"--convert", "--bogus"}, "zelv-derarar: unbekannte Option „--bogus“\n"},
+        {{"--convert", "-x"}, "zelv-derarar: unbekannte Option „-x“\n"},
+        {{"--csv", file("eins.txt")}, "zelv-derarar: die Option --convert fehlt\n"},
+        {{"--convert", file("eins.txt"), file("fehlt.txt"), files.string()},
+         "zelv-derarar: Datei „" + file("fehlt.txt") + "“ kann nicht geöffnet werden\n"
+         "zelv-derarar: Datei „" + files.string() + "“ kann nicht geöffnet werden\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.back());
+        EXPECT_EQ(run(c.arguments, "50.41484, 10.76943\n"), batchUsageError);
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(err.str().substr(0, c.message.size()), c.message);
+    }
+    // The option errors add how the command is called.
+    run({"--convert", "--bogus"});
+    EXPECT_NE(err.str().find("Aufruf: zelv-derarar --convert [--csv] [DATEI...]"), std::string::npos);
+}
+
+TEST_F(BatchCommandTest, DataDirectoryWithoutDefaultsIsAUsageError)
+{
+    EXPECT_EQ(run({"--convert"}, "50.41484, 10.76943\n", files.string()), batchUsageError);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(),
+              "zelv-derarar: Initialization file \"proj_def.dat\" in path \"" + files.string() + "\" not found!\n");
+}
+
+TEST_F(BatchCommandTest, HelpListsEveryNotationAndVersionNamesTheProgram)
+{
+    EXPECT_EQ(run({"--help"}), batchConverted);
+    const std::string help = out.str();
+    EXPECT_EQ(err.str(), "");
+    for (const char* text : {"Aufruf: zelv-derarar", "--convert [--csv] [DATEI...]", "13.405 Ost, 52.52 Nord",
+                             "East 12°34' North 51°23'", "JO62QM", "Lat: 51:15:00N (51.25) Lon: 1:30:00W (-1.5)",
+                             "52°31'N 13°24'O", "50.41484, 10.76943", "50.41484°N 10.76943°E",
+                             "50°24'53.4\"N 10°46'09.9\"E", "N 50° 24.890 E 010° 46.166",
+                             "−33˚ 55′ 12,5″, 18º 25’ 26”", "geo:50.41484,10.76943",
+                             "https://www.openstreetmap.org/?mlat=50.41484&mlon=10.76943", "32U 625712 5586252"})
+        EXPECT_NE(help.find(text), std::string::npos) << text;
+
+    EXPECT_EQ(run({"--convert", "--help", "--bogus"}), batchConverted);
+    EXPECT_EQ(out.str(), help);
+
+    EXPECT_EQ(run({"--version"}), batchConverted);
+    const std::string version = out.str();
+    ASSERT_EQ(version.rfind("zelv-derarar ", 0), 0u) << version;
+    ASSERT_EQ(version.back(), '\n');
+    const std::string number = version.substr(13, version.size() - 14);
+    EXPECT_EQ(std::count(number.begin(), number.end(), '.'), 2) << version;
+    EXPECT_EQ(number.find_first_not_of("0123456789."), std::string::npos) << version;
+}
+
+TEST(BatchCommand, AskedForByConvertHelpOrVersion)
+{
+    using Args = std::vector<std::string>;
+    EXPECT_TRUE(isBatchCommand(Args{"--convert"}));
+    EXPECT_TRUE(isBatchCommand(Args{"orte.txt", "--help"}));
+    EXPECT_TRUE(isBatchCommand(Args{"--version"}));
+    EXPECT_FALSE(isBatchCommand(Args{}));
+    EXPECT_FALSE(isBatchCommand(Args{"--csv"}));
+    EXPECT_FALSE(isBatchCommand(Args{"-platform", "offscreen"})); // the toolkit's own
+    EXPECT_FALSE(isBatchCommand(Args{"-convert"}));
+}
+
+} // namespace
+} // namespace zelv
