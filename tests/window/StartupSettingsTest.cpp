@@ -365,8 +365,9 @@ TEST_F(StartupSettings, GarbageFilesKeepTheLayoutValues)
 }
 
 // Without "nad" the start shows its message; the stored values still come
-// back exactly, and closing stores them unchanged (it used to store the
-// reference easting of a stored "m" multiplied by 1000).
+// back exactly, and closing stores them unchanged (not the reference easting
+// of a stored "m" multiplied by 1000, as a start without the unit switch
+// would).
 TEST_F(StartupSettings, AStartWithoutNadKeepsTheStoredValues)
 {
     ASSERT_TRUE(QDir(programDirectory() + QStringLiteral("/nad")).removeRecursively());
