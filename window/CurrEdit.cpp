@@ -418,9 +418,20 @@ void TCustomNumEdit::onTextChanged()
 
 // ---- Pasting ----------------------------------------------------------------
 
+bool TCustomNumEdit::takeFocusToEdit()
+{
+    // A paste or drop is an edit like typing: the field takes the focus
+    // first, so that leaving it runs the exit check and the exit handler.
+    // When the focus cannot come (another field refuses to be left, or the
+    // window is inactive), nothing is pasted.
+    if (!hasFocus_ && canTakeFocus())
+        setFocus(Qt::OtherFocusReason);
+    return hasFocus_;
+}
+
 void TCustomNumEdit::pasteFromClipboard(QClipboard::Mode mode)
 {
-    if (isReadOnly())
+    if (isReadOnly() || !takeFocusToEdit())
         return;
     const QString noted = text();
     const QString pasted = firstLine(QGuiApplication::clipboard()->text(mode));
@@ -474,10 +485,13 @@ void TCustomNumEdit::contextMenuEvent(QContextMenuEvent* event)
 
 void TCustomNumEdit::mouseReleaseEvent(QMouseEvent* event)
 {
-    // X11's selection paste: QLineEdit would insert it unchecked.
+    // X11's selection paste: QLineEdit would insert it unchecked.  Only
+    // into the field its press gave the focus to: a press that another
+    // field's exit check refused pastes nothing.
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
         && rect().contains(event->position().toPoint())) {
-        pasteFromClipboard(QClipboard::Selection);
+        if (hasFocus_)
+            pasteFromClipboard(QClipboard::Selection);
         event->accept();
         return;
     }
@@ -486,6 +500,10 @@ void TCustomNumEdit::mouseReleaseEvent(QMouseEvent* event)
 
 void TCustomNumEdit::dropEvent(QDropEvent* event)
 {
+    if (!takeFocusToEdit()) {
+        event->ignore();
+        return;
+    }
     const QString noted = text();
     QLineEdit::dropEvent(event);
     if (text() == noted)

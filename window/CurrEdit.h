@@ -147,6 +147,7 @@ private:
     int roomFor() const;
     QChar typedSeparator(QChar c) const;
     QString candidateWith(const QString& typed) const;
+    bool takeFocusToEdit();
     void pasteFromClipboard(QClipboard::Mode mode);
     void commitPasted(const QString& noted);
     bool canTakeFocus() const;

@@ -541,6 +541,48 @@ TEST_P(CurrEditPaste, MaxLengthCutsThePastedText)
     EXPECT_EQ(field->Text(), "12345");
 }
 
+// A paste by the context menu or a drop onto a field while another field is
+// being edited: the field takes the focus first, so its exit check and exit
+// handler follow when it is left; when the other field refuses to be left,
+// nothing is pasted.  (Both used to insert into the unfocused field, where no
+// check ever saw the text; found by the window soak, seed 1.)
+TEST_P(CurrEditPaste, PasteIntoAFieldWithoutTheFocusTakesTheFocusFirst)
+{
+    const struct {
+        const char* otherTyped;
+        bool otherLets; // whether the other field's exit check lets the focus go
+    } cases[] = {{"5", true}, {"200", false}};
+    for (const PasteRoute route : {PasteRoute::ContextMenu, PasteRoute::Drop}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(::testing::Message() << int(route) << " " << c.otherTyped);
+            configure(*field, gradConfig);
+            configure(*other, gradConfig);
+            enterByKeyboard(other);
+            QTest::keyClicks(other, QString::fromLatin1(c.otherTyped));
+            presenter.texts.clear();
+            QGuiApplication::clipboard()->setText(QStringLiteral("200"));
+            pasteBy(route, field);
+            if (c.otherLets) {
+                EXPECT_EQ(QApplication::focusWidget(), field);
+                EXPECT_TRUE(presenter.texts.isEmpty());
+                EXPECT_EQ(field->Text(), "200");
+                QTest::keyClick(field, Qt::Key_Tab);
+                EXPECT_EQ(QApplication::focusWidget(), field);
+                ASSERT_EQ(presenter.texts.size(), 1);
+                EXPECT_EQ(presenter.texts[0], QString::fromUtf8("Wert mu\u00df zwischen -180 und 180 liegen."));
+            } else {
+                EXPECT_EQ(QApplication::focusWidget(), other);
+                EXPECT_EQ(presenter.texts.size(), 1);
+                EXPECT_EQ(field->Text(), "");
+                EXPECT_EQ(field->ShownText(), "0");
+            }
+            field->setText(QString());
+            other->setText(QString());
+            button->setFocus();
+        }
+    }
+}
+
 TEST_P(CurrEditPaste, ReadOnlyFieldTakesNoPaste)
 {
     configure(*field, laengeConfig);
