@@ -625,7 +625,9 @@ void TCustomNumEdit::onApplicationFocusChanged(QWidget*, QWidget* now)
 void TCustomNumEdit::leave(Qt::FocusReason reason)
 {
     if (!runExitCheck()) {
-        if (!hasFocus()) {
+        // Not hasFocus(): after a modal error box the window is active again
+        // only a moment later, and the field is its focus widget all along.
+        if (window()->focusWidget() != this) {
             // The focus could not come back (hidden or disabled): the typed
             // text and the old value stay, but the field is left.
             stopWatching();
