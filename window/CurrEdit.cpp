@@ -596,6 +596,17 @@ void TCustomNumEdit::reportError(std::exception_ptr error)
     ExceptionHandler(presenter, QGuiApplication::applicationDisplayName()).handle(error);
 }
 
+bool TCustomNumEdit::event(QEvent* event)
+{
+    // QLineEdit drops its selection a moment after the window is activated
+    // if it has no focus by then.  The field the window gives the focus back
+    // to keeps its selected text, also when that moment falls into a second
+    // error box (the second press of a double click).
+    if (event->type() == QEvent::WindowActivate && window()->focusWidget() == this)
+        return QWidget::event(event);
+    return QLineEdit::event(event);
+}
+
 bool TCustomNumEdit::focusNextPrevChild(bool next)
 {
     // Tab and Shift+Tab: check before the focus moves, and stay on failure.

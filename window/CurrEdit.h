@@ -119,6 +119,7 @@ protected:
     // The refusal beep; a hook so tests can count it.
     virtual void beep();
 
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

@@ -352,6 +352,38 @@ TEST_P(CurrEditLeaving, RealMessageBoxKeepsTheTypedTextWhenTheFocusHadGone)
     }
 }
 
+// Two boxes in a row, one per press of a double click: the typed text is
+// still all selected afterwards.  (The window's re-activation after the
+// first box used to deselect it while the second box was open; found by the
+// window soak, seed 1.)
+TEST_P(CurrEditLeaving, RealMessageBoxesOfADoubleClickKeepTheTextSelected)
+{
+    MessageBoxPresenter boxes;
+    ExceptionHandler boxHandler(boxes, QStringLiteral("ZELV-Derarar"));
+    field->setExceptionHandler(&boxHandler);
+    configure(*field, gradConfig);
+    int shown = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++shown;
+            box->accept();
+        }
+    });
+    closer.start(10);
+    enterByKeyboard(field);
+    QTest::keyClicks(field, QStringLiteral("200"));
+    events.clear();
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                       button->mapTo(window.get(), button->rect().center()));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::qWait(20);
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(QApplication::focusWidget(), field);
+    EXPECT_EQ(field->selectedText(), "200");
+    EXPECT_EQ(events, std::vector<std::string>{});
+}
+
 INSTANTIATE_TEST_SUITE_P(Locales, CurrEditLeaving, ::testing::Values(germanSeparators, pointSeparators),
                          [](const auto& info) { return localeName(info.param); });
 
