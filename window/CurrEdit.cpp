@@ -35,6 +35,32 @@ QString firstLine(const QString& text)
     return end < 0 ? text : text.left(end);
 }
 
+// Where the caret goes after regrouping `before` (caret at `caret`) into
+// `after`: the noted position moved by the change in length, as long as that
+// leaves as many kept characters (all but group separators and blanks) in
+// front of it as before; when separators behind the caret came or went (a
+// decimal separator or an exponent typed inside grouped digits), the nearest
+// place that does.
+int caretAfterRegrouping(const QString& before, qsizetype caret, const QString& after, QChar group)
+{
+    const auto kept = [group](QChar c) { return c != group && c != u' '; };
+    const auto keptIn = [&kept](QStringView text) {
+        return static_cast<int>(std::count_if(text.begin(), text.end(), kept));
+    };
+    qsizetype position = std::clamp<qsizetype>(caret + after.size() - before.size(), 0, after.size());
+    // Normalising added or dropped a digit ("." alone becomes "0"): the
+    // length rule is all there is.
+    if (keptIn(before) != keptIn(after))
+        return int(position);
+    const int wanted = keptIn(QStringView(before).first(std::clamp<qsizetype>(caret, 0, before.size())));
+    int here = keptIn(QStringView(after).first(position));
+    while (position < after.size() && here < wanted)
+        here += kept(after[position++]);
+    while (position > 0 && here > wanted)
+        here -= kept(after[--position]);
+    return int(position);
+}
+
 bool isDeactivation(Qt::FocusReason reason)
 {
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
@@ -393,7 +419,6 @@ void TCustomNumEdit::regroup()
 {
     regrouping_ = true;
     const QString before = text();
-    const auto length = before.length();
     const auto start = hasSelectedText() ? selectionStart() : cursorPosition();
     std::string s = engineText(before);
     if (!(before.isEmpty() || before == QStringLiteral("-")))
@@ -403,7 +428,7 @@ void TCustomNumEdit::regroup()
     if (grouped != before)
         setText(grouped);
     if (hasFocus())
-        setCursorPosition(std::max<int>(0, int(start + grouped.length() - length)));
+        setCursorPosition(caretAfterRegrouping(before, start, grouped, QChar::fromLatin1(separators_.group)));
     regrouping_ = false;
 }
 

@@ -338,6 +338,44 @@ TEST_P(CurrEditTyping, DecimalKeyOfTheOtherLocaleTypesTheDecimalSeparator)
     EXPECT_EQ(field->Value(), 3.25L);
 }
 
+// Inside grouped digits: the caret stays after what was typed, also where
+// regrouping drops separators behind it.
+TEST_P(CurrEditTyping, TheCaretKeepsItsPlaceAmongTheDigitsWhenRegrouping)
+{
+    const struct {
+        const char* typed; // into the empty field, then the caret is put at `caret`
+        int caret;
+        Qt::Key key;
+        char character;
+        const char* text;
+        int caretAfter;
+    } cases[] = {
+        // the digits behind become decimals or the exponent and lose their
+        // separators (the caret used to land in front of the "," or "e")
+        {"1234567", 5, Qt::Key_Comma, ',', "1.234,567", 6},
+        {"1234567", 5, Qt::Key_E, 'e', "1.234e567", 6},
+        {"1234567", 1, Qt::Key_9, '9', "19.234.567", 2},
+        // Backspace over a separator: it comes back, the caret stays behind it
+        {"1234", 2, Qt::Key_Backspace, 0, "1.234", 2},
+    };
+    configure(*field, laengeConfig);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.typed << " " << c.caret << " " << c.character);
+        field->setValue(0);
+        enterByKeyboard(field);
+        QTest::keyClicks(field, QString::fromLatin1(c.typed));
+        field->setCursorPosition(c.caret);
+        const QChar typed = c.character == ',' ? QChar::fromLatin1(GetParam().decimal) : QChar::fromLatin1(c.character);
+        if (c.character)
+            QTest::sendKeyEvent(QTest::Click, field, c.key, QString(typed), Qt::NoModifier);
+        else
+            QTest::keyClick(field, c.key);
+        EXPECT_EQ(field->Text(), loc(c.text));
+        EXPECT_EQ(field->cursorPosition(), c.caretAfter);
+        button->setFocus();
+    }
+}
+
 TEST_P(CurrEditTyping, PlusInFrontThenAloneIsNoNumber)
 {
     configure(*field, laengeConfig);
