@@ -445,10 +445,10 @@ void TCustomNumEdit::onTextChanged()
 
 bool TCustomNumEdit::takeFocusToEdit()
 {
-    // A paste or drop is an edit like typing: the field takes the focus
-    // first, so that leaving it runs the exit check and the exit handler.
-    // When the focus cannot come (another field refuses to be left, or the
-    // window is inactive), nothing is pasted.
+    // A paste, a drop or a context menu edits like typing: the field takes
+    // the focus first, so that leaving it runs the exit check and the exit
+    // handler.  When the focus cannot come (another field refuses to be
+    // left, or the window is inactive), nothing is edited.
     if (!hasFocus_ && canTakeFocus())
         setFocus(Qt::OtherFocusReason);
     return hasFocus_;
@@ -503,6 +503,13 @@ QMenu* TCustomNumEdit::createContextMenu()
 
 void TCustomNumEdit::contextMenuEvent(QContextMenuEvent* event)
 {
+    // Its entries (Undo, Cut, Delete, Paste) edit the field like keys do; a
+    // menu that opens on release, after another field's check refused the
+    // press, must not edit a field that no exit check will see.
+    if (!takeFocusToEdit()) {
+        event->accept();
+        return;
+    }
     QMenu* menu = createContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
