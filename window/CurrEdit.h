@@ -16,6 +16,10 @@
 // moves (a shortcut, setFocus() by the program) run the same check when the
 // focus has already gone and take it back.  Deactivating the window or
 // opening a popup is no leaving at all.
+//
+// Edits come only into the field being edited: a paste, a drop or the
+// context menu on another field moves the focus there first (with the check
+// above), and edits nothing when the focus cannot come.
 
 #include "NumberText.h"
 
