@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test; exits non-zero on any failure.
 #   1. the test suite (CTest)
-#   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer,
+#      then the window soak in that build for about a minute
 #   3. the fuzz harnesses, each for its bounded time
 #   4. the Debian package: lintian, then the unpacked program started and closed
 set -euo pipefail
@@ -23,6 +24,13 @@ ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --test-dir build/asan --output-on-failure -j "$jobs"
 echo "AddressSanitizer and UndefinedBehaviorSanitizer: no reports"
+
+# The seeded random soak of the real window, about a minute, with a fresh
+# seed that it prints (ZELV_SOAK_SEED and ZELV_SOAK_SECONDS override).
+echo "== Window soak under AddressSanitizer and UndefinedBehaviorSanitizer"
+ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  build/asan/tests/window_soak
 
 echo "== Fuzzing: the clipboard reader, the settings file, the number texts"
 bash tests/fuzz/run-fuzz.sh

@@ -34,6 +34,32 @@ QString firstLine(const QString& text)
     return end < 0 ? text : text.left(end);
 }
 
+// Where the caret goes after regrouping `before` (caret at `caret`) into
+// `after`: the noted position moved by the change in length, as long as that
+// leaves as many kept characters (all but group separators and blanks) in
+// front of it as before; when separators behind the caret came or went (a
+// decimal separator or an exponent typed inside grouped digits), the nearest
+// place that does.
+int caretAfterRegrouping(const QString& before, qsizetype caret, const QString& after, QChar group)
+{
+    const auto kept = [group](QChar c) { return c != group && c != u' '; };
+    const auto keptIn = [&kept](QStringView text) {
+        return static_cast<int>(std::count_if(text.begin(), text.end(), kept));
+    };
+    qsizetype position = std::clamp<qsizetype>(caret + after.size() - before.size(), 0, after.size());
+    // Normalising added or dropped a digit ("." alone becomes "0"): the
+    // length rule is all there is.
+    if (keptIn(before) != keptIn(after))
+        return int(position);
+    const int wanted = keptIn(QStringView(before).first(std::clamp<qsizetype>(caret, 0, before.size())));
+    int here = keptIn(QStringView(after).first(position));
+    while (position < after.size() && here < wanted)
+        here += kept(after[position++]);
+    while (position > 0 && here > wanted)
+        here -= kept(after[--position]);
+    return int(position);
+}
+
 bool isDeactivation(Qt::FocusReason reason)
 {
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
@@ -319,13 +345,12 @@ void TCustomNumEdit::regroup()
 {
     const QScopedValueRollback quiet(regrouping_, true);
     const QString before = text();
-    const auto length = before.length();
     const auto start = hasSelectedText() ? selectionStart() : cursorPosition();
     const QString grouped = fromEngineText(model_.regrouped(toEngineText(before)));
     if (grouped != before)
         setText(grouped);
     if (hasFocus())
-        setCursorPosition(std::max<int>(0, int(start + grouped.length() - length)));
+        setCursorPosition(caretAfterRegrouping(before, start, grouped, QChar::fromLatin1(separators().group)));
 }
 
 void TCustomNumEdit::onTextChanged()
@@ -339,9 +364,20 @@ void TCustomNumEdit::onTextChanged()
 
 // ---- Pasting ----------------------------------------------------------------
 
+bool TCustomNumEdit::takeFocusToEdit()
+{
+    // A paste, a drop or a context menu edits like typing: the field takes
+    // the focus first, so that leaving it runs the exit check and the exit
+    // handler.  When the focus cannot come (another field refuses to be
+    // left, or the window is inactive), nothing is edited.
+    if (!hasFocus_ && canTakeFocus())
+        setFocus(Qt::OtherFocusReason);
+    return hasFocus_;
+}
+
 void TCustomNumEdit::pasteFromClipboard(QClipboard::Mode mode)
 {
-    if (isReadOnly())
+    if (isReadOnly() || !takeFocusToEdit())
         return;
     const QString noted = text();
     const QString pasted = firstLine(QGuiApplication::clipboard()->text(mode));
@@ -388,6 +424,13 @@ QMenu* TCustomNumEdit::createContextMenu()
 
 void TCustomNumEdit::contextMenuEvent(QContextMenuEvent* event)
 {
+    // Its entries (Undo, Cut, Delete, Paste) edit the field like keys do; a
+    // menu that opens on release, after another field's check refused the
+    // press, must not edit a field that no exit check will see.
+    if (!takeFocusToEdit()) {
+        event->accept();
+        return;
+    }
     QMenu* menu = createContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
@@ -395,10 +438,13 @@ void TCustomNumEdit::contextMenuEvent(QContextMenuEvent* event)
 
 void TCustomNumEdit::mouseReleaseEvent(QMouseEvent* event)
 {
-    // X11's selection paste: QLineEdit would insert it unchecked.
+    // X11's selection paste: QLineEdit would insert it unchecked.  Only
+    // into the field its press gave the focus to: a press that another
+    // field's exit check refused pastes nothing.
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
         && rect().contains(event->position().toPoint())) {
-        pasteFromClipboard(QClipboard::Selection);
+        if (hasFocus_)
+            pasteFromClipboard(QClipboard::Selection);
         event->accept();
         return;
     }
@@ -407,6 +453,10 @@ void TCustomNumEdit::mouseReleaseEvent(QMouseEvent* event)
 
 void TCustomNumEdit::dropEvent(QDropEvent* event)
 {
+    if (!takeFocusToEdit()) {
+        event->ignore();
+        return;
+    }
     const QString noted = text();
     QLineEdit::dropEvent(event);
     if (text() == noted)
@@ -485,6 +535,17 @@ void TCustomNumEdit::reportError(std::exception_ptr error)
     ExceptionHandler(presenter, QGuiApplication::applicationDisplayName()).handle(error);
 }
 
+bool TCustomNumEdit::event(QEvent* event)
+{
+    // QLineEdit drops its selection a moment after the window is activated
+    // if it has no focus by then.  The field the window gives the focus back
+    // to keeps its selected text, also when that moment falls into a second
+    // error box (the second press of a double click).
+    if (event->type() == QEvent::WindowActivate && window()->focusWidget() == this)
+        return QWidget::event(event);
+    return QLineEdit::event(event);
+}
+
 bool TCustomNumEdit::focusNextPrevChild(bool next)
 {
     // Tab and Shift+Tab: check before the focus moves, and stay on failure.
@@ -506,7 +567,9 @@ void TCustomNumEdit::focusOutEvent(QFocusEvent* event)
 void TCustomNumEdit::leave(Qt::FocusReason reason)
 {
     if (!runExitCheck()) {
-        if (!hasFocus()) {
+        // Not hasFocus(): after a modal error box the window is active again
+        // only a moment later, and the field is its focus widget all along.
+        if (window()->focusWidget() != this) {
             // The focus could not come back (hidden or disabled): the typed
             // text and the old value stay, but the field is left.
             exitGuard_.stop();

@@ -19,6 +19,10 @@
 // Other moves (a shortcut, setFocus() by the program) run the same check when
 // the focus has already gone and take it back.  Deactivating the window or
 // opening a popup is no leaving at all.
+//
+// Edits come only into the field being edited: a paste, a drop or the
+// context menu on another field moves the focus there first (with the check
+// above), and edits nothing when the focus cannot come.
 
 #include "FieldExitGuard.h"
 #include "NumericFieldModel.h"
@@ -133,6 +137,7 @@ protected:
     // The refusal beep; a hook so tests can count it.
     virtual void beep();
 
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -157,6 +162,7 @@ private:
     int roomFor() const;
     QChar typedCharacter(QChar c) const;
     QString candidateWith(const QString& typed) const;
+    bool takeFocusToEdit();
     void pasteFromClipboard(QClipboard::Mode mode);
     void commitPasted(const QString& noted);
     bool canTakeFocus() const;

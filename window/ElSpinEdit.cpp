@@ -45,6 +45,13 @@ TElSpinEdit::TElSpinEdit(QWidget* parent)
     setText(QString::number(value_));
 }
 
+TElSpinEdit::~TElSpinEdit()
+{
+    // QWidget's destructor may still move the focus; nothing of this class
+    // may be reached from there.
+    disconnect(qApp, &QApplication::focusChanged, this, &TElSpinEdit::applicationFocusChanged);
+}
+
 void TElSpinEdit::setValue(int value)
 {
     value = clamped(value);
@@ -161,13 +168,34 @@ void TElSpinEdit::settleText()
     setText(QString::number(value_));
 }
 
+void TElSpinEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    // A move of the focus made while the window was inactive reaches this
+    // field with no focus-out; it is seen here when the window returns.
+    connect(qApp, &QApplication::focusChanged, this, &TElSpinEdit::applicationFocusChanged,
+            Qt::UniqueConnection);
+}
+
 void TElSpinEdit::focusOutEvent(QFocusEvent* event)
 {
     // Leaving for another control settles the text; a switch to another
     // window or a popup (the context menu) is no leaving.
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
-        settleText();
+        leave();
     QLineEdit::focusOutEvent(event);
+}
+
+void TElSpinEdit::applicationFocusChanged(QWidget*, QWidget* now)
+{
+    if (now && now != this && now->window() == window())
+        leave();
+}
+
+void TElSpinEdit::leave()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, &TElSpinEdit::applicationFocusChanged);
+    settleText();
 }
 
 void TElSpinEdit::wheelEvent(QWheelEvent* event)

@@ -16,6 +16,7 @@ class TElSpinEdit : public QLineEdit {
 
 public:
     explicit TElSpinEdit(QWidget* parent = nullptr);
+    ~TElSpinEdit() override;
 
     int Value() const { return value_; }
     // Clamped silently into MinValue..MaxValue; when the value changes, the
@@ -41,6 +42,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -51,6 +53,8 @@ private:
     void buttonStep(int direction);
     void userEdited(const QString& text);
     void settleText();
+    void leave();
+    void applicationFocusChanged(QWidget* old, QWidget* now);
     void placeButtons();
 
     QToolButton* upButton_;

@@ -14,6 +14,7 @@
 #include "MapLink.h"
 #include "Placemnt.h"
 #include "RadioGroup.h"
+#include "ReadOnlyEdit.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -191,11 +192,10 @@ void TF_Haupt::createControls()
     CE_Rechts = numericField("CE_Rechts", 528, 72, 97, 0, "########", 0, 0, true);
     CE_Hoch = numericField("CE_Hoch", 528, 104, 97, 0, "########", 0, 0, true);
 
-    E_ZELV = new QLineEdit(QStringLiteral("liegt bei"), this);
+    E_ZELV = new TReadOnlyEdit(QStringLiteral("liegt bei"), this);
     E_ZELV->setObjectName(QStringLiteral("E_ZELV"));
     E_ZELV->setGeometry(8, 352, 337, 28);
     E_ZELV->setFont(largeBold);
-    E_ZELV->setReadOnly(true);
     // Out of the Tab chain, yet a click still puts the caret in for selecting.
     E_ZELV->setFocusPolicy(Qt::ClickFocus);
 

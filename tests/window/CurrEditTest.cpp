@@ -281,6 +281,44 @@ TEST_P(CurrEditTyping, DecimalKeyOfTheOtherLocaleTypesTheDecimalSeparator)
     EXPECT_EQ(field->Value(), 3.25L);
 }
 
+// Inside grouped digits: the caret stays after what was typed, also where
+// regrouping drops separators behind it.
+TEST_P(CurrEditTyping, TheCaretKeepsItsPlaceAmongTheDigitsWhenRegrouping)
+{
+    const struct {
+        const char* typed; // into the empty field, then the caret is put at `caret`
+        int caret;
+        Qt::Key key;
+        char character;
+        const char* text;
+        int caretAfter;
+    } cases[] = {
+        // the digits behind become decimals or the exponent and lose their
+        // separators (the caret used to land in front of the "," or "e")
+        {"1234567", 5, Qt::Key_Comma, ',', "1.234,567", 6},
+        {"1234567", 5, Qt::Key_E, 'e', "1.234e567", 6},
+        {"1234567", 1, Qt::Key_9, '9', "19.234.567", 2},
+        // Backspace over a separator: it comes back, the caret stays behind it
+        {"1234", 2, Qt::Key_Backspace, 0, "1.234", 2},
+    };
+    configure(*field, laengeConfig);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.typed << " " << c.caret << " " << c.character);
+        field->setValue(0);
+        enterByKeyboard(field);
+        QTest::keyClicks(field, QString::fromLatin1(c.typed));
+        field->setCursorPosition(c.caret);
+        const QChar typed = c.character == ',' ? QChar::fromLatin1(GetParam().decimal) : QChar::fromLatin1(c.character);
+        if (c.character)
+            QTest::sendKeyEvent(QTest::Click, field, c.key, QString(typed), Qt::NoModifier);
+        else
+            QTest::keyClick(field, c.key);
+        EXPECT_EQ(field->Text(), loc(c.text));
+        EXPECT_EQ(field->cursorPosition(), c.caretAfter);
+        button->setFocus();
+    }
+}
+
 TEST_P(CurrEditTyping, PlusInFrontThenAloneIsNoNumber)
 {
     configure(*field, laengeConfig);
@@ -542,6 +580,80 @@ TEST_P(CurrEditPaste, MaxLengthCutsThePastedText)
     field->setMaxValue(0);
     field->setValue(12345);
     EXPECT_EQ(field->Text(), "12345");
+}
+
+// A paste by the context menu or a drop onto a field while another field is
+// being edited: the field takes the focus first, so its exit check and exit
+// handler follow when it is left; when the other field refuses to be left,
+// nothing is pasted.  (Both used to insert into the unfocused field, where no
+// check ever saw the text; found by the window soak, seed 1.)
+TEST_P(CurrEditPaste, PasteIntoAFieldWithoutTheFocusTakesTheFocusFirst)
+{
+    const struct {
+        PasteRoute route;
+        const char* otherTyped;
+        bool otherLets; // whether the other field's exit check lets the focus go
+    } cases[] = {
+        {PasteRoute::ContextMenu, "5", true},
+        {PasteRoute::Drop, "5", true},
+        {PasteRoute::Drop, "200", false}, // the menu does not even open then (below)
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << int(c.route) << " " << c.otherTyped);
+        configure(*field, gradConfig);
+        configure(*other, gradConfig);
+        enterByKeyboard(other);
+        QTest::keyClicks(other, QString::fromLatin1(c.otherTyped));
+        presenter.shown.clear();
+        QGuiApplication::clipboard()->setText(QStringLiteral("200"));
+        pasteBy(c.route, field);
+        if (c.otherLets) {
+            EXPECT_EQ(QApplication::focusWidget(), field);
+            EXPECT_TRUE(presenter.shown.empty());
+            EXPECT_EQ(field->Text(), "200");
+            QTest::keyClick(field, Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), field);
+            ASSERT_EQ(presenter.shown.size(), 1u);
+            EXPECT_EQ(presenter.shown[0].second, QString::fromUtf8("Wert mu\u00df zwischen -180 und 180 liegen."));
+        } else {
+            EXPECT_EQ(QApplication::focusWidget(), other);
+            EXPECT_EQ(presenter.shown.size(), 1u);
+            EXPECT_EQ(field->Text(), "");
+            EXPECT_EQ(field->ShownText(), "0");
+        }
+        field->setText(QString());
+        other->setText(QString());
+        button->setFocus();
+    }
+}
+
+// The context menu of a field while another field is being edited (a menu
+// opened on release, after another field's check refused the press): the
+// field takes the focus first, or opens no menu, so that none of its entries
+// (Undo, Cut, Delete, Paste) edits a field that no exit check will see.
+// (It used to open on the unfocused field; found by the window soak, seeds 2
+// to 4.)
+TEST_P(CurrEditPaste, AContextMenuOnAFieldWithoutTheFocusTakesTheFocusFirst)
+{
+    for (const bool otherLets : {true, false}) {
+        SCOPED_TRACE(otherLets);
+        configure(*field, gradConfig);
+        configure(*other, gradConfig);
+        enterByKeyboard(other);
+        QTest::keyClicks(other, otherLets ? QStringLiteral("5") : QStringLiteral("200"));
+        presenter.shown.clear();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, field->rect().center(),
+                                field->mapToGlobal(field->rect().center()));
+        QApplication::sendEvent(field, &event);
+        QWidget* menu = QApplication::activePopupWidget();
+        EXPECT_EQ(menu != nullptr, otherLets);
+        if (menu)
+            menu->close();
+        EXPECT_EQ(QApplication::focusWidget(), otherLets ? field : other);
+        EXPECT_EQ(presenter.shown.size(), otherLets ? 0u : 1u);
+        other->setText(QString());
+        button->setFocus();
+    }
 }
 
 TEST_P(CurrEditPaste, ReadOnlyFieldTakesNoPaste)

@@ -10,8 +10,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -468,6 +470,40 @@ TEST_F(MainWindowTest, CopyPutsTheLocationTextOnTheClipboard)
     w.BitBtn_kopierenClick();
     EXPECT_EQ(clipboard.text(), QStringLiteral("liegt bei 50.41484°N 10.76943°O;"));
     EXPECT_TRUE(presenter.shown.empty());
+}
+
+// The location text can be selected but takes no text: not typed, not
+// pasted, not from an input method (which, asking first, is told no).  (An
+// input method's text used to be inserted; found by the window soak, seed 1.)
+TEST_F(MainWindowTest, TheLocationTextTakesNoText)
+{
+    TF_Haupt& w = shownWindow();
+    QTest::mouseClick(w.E_ZELV, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), w.E_ZELV);
+    const QString location = w.E_ZELV->text(); // the degree field just left wrote it
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(w.E_ZELV, &query);
+    EXPECT_FALSE(query.value(Qt::ImEnabled).toBool());
+
+    QApplication::clipboard()->setText(QStringLiteral("505990"));
+    const struct {
+        const char* route;
+        void (*edit)(QLineEdit*);
+    } routes[] = {
+        {"typing", [](QLineEdit* e) { QTest::keyClicks(e, QStringLiteral("12")); }},
+        {"Ctrl+V", [](QLineEdit* e) { QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier); }},
+        {"input method", [](QLineEdit* e) {
+             QInputMethodEvent commit;
+             commit.setCommitString(QStringLiteral("505990"));
+             QApplication::sendEvent(e, &commit);
+         }},
+    };
+    for (const auto& r : routes) {
+        SCOPED_TRACE(r.route);
+        w.E_ZELV->selectAll();
+        r.edit(w.E_ZELV);
+        EXPECT_EQ(w.E_ZELV->text(), location);
+    }
 }
 
 TEST_F(MainWindowTest, StartWithNadBesideTheProgram)
