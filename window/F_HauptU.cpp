@@ -637,11 +637,15 @@ void TF_Haupt::showDecimalDegrees(AngleAxis& axis)
 
 void TF_Haupt::showLocationText()
 {
-    const QString text = fromEngineText(locationText(CE_Breite->Value(), CE_Laenge->Value(), separators_));
-    // QLineEdit lays the text out anew even when it is the same.
-    if (E_ZELV->text() != text)
-        E_ZELV->setText(text);
-    ElURLLabel1->setURL(QUrl(QString::fromLatin1(mapAddressAt(CE_Breite->Value(), CE_Laenge->Value()))));
+    const Extended latitude = CE_Breite->Value();
+    const Extended longitude = CE_Laenge->Value();
+    const QString text = fromEngineText(locationText(latitude, longitude, separators_));
+    // QLineEdit lays the text out anew even when it is the same, and the map
+    // address, made from the same five decimals, changes only with the text.
+    if (E_ZELV->text() == text)
+        return;
+    E_ZELV->setText(text);
+    ElURLLabel1->setURL(QUrl(QString::fromLatin1(mapAddressAt(latitude, longitude))));
 }
 
 void TF_Haupt::convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert)
