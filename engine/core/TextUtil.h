@@ -24,6 +24,14 @@ constexpr bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// The six characters that C's isspace takes in the "C" locale: space, tab,
+// line feed, carriage return, form feed and vertical tab.  Narrower than
+// isBlank: NUL and the other control characters are not among them.
+constexpr bool isWhitespace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
 namespace text_detail {
 
 template <class Char, class Cut>

@@ -1,5 +1,7 @@
 #include "CoordinateNotations.h"
 
+#include "TextUtil.h"
+
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -12,13 +14,9 @@ namespace {
 
 // ---- Characters -------------------------------------------------------------
 
-bool isBlank(char c)
-{
-    const auto u = static_cast<unsigned char>(c);
-    return u <= 0x20 || u == 0xA0;
-}
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+// Windows-1252's no-break space (0xA0) separates like a blank here: web
+// pages put it between a number and its hemisphere letter.
+bool isBlankOrNoBreakSpace(char c) { return isBlank(c) || c == '\xA0'; }
 
 bool isLetter(char c)
 {
@@ -54,9 +52,9 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
 std::string_view withoutFrame(std::string_view text)
 {
     auto trim = [](std::string_view s) {
-        while (!s.empty() && isBlank(s.front()))
+        while (!s.empty() && isBlankOrNoBreakSpace(s.front()))
             s.remove_prefix(1);
-        while (!s.empty() && isBlank(s.back()))
+        while (!s.empty() && isBlankOrNoBreakSpace(s.back()))
             s.remove_suffix(1);
         return s;
     };
@@ -141,9 +139,9 @@ std::optional<std::vector<Token>> tokenize(std::string_view s)
         const char c = s[i];
         std::size_t end = i + 1;
         Kind kind;
-        if (isBlank(c)) {
+        if (isBlankOrNoBreakSpace(c)) {
             kind = Kind::Blank;
-            while (end < s.size() && isBlank(s[end]))
+            while (end < s.size() && isBlankOrNoBreakSpace(s[end]))
                 ++end;
         } else if (isDigit(c)) {
             // One decimal mark at the most: a second "," after it separates.
@@ -547,7 +545,7 @@ std::optional<NotationReading> readGeoUri(std::string_view s, Separators separat
         std::string_view value;
         if (i < s.size() && s[i] == '=') {
             const std::size_t valueStart = ++i;
-            while (i < s.size() && s[i] != ';' && !isBlank(s[i]) && s[i] != '?' && s[i] != '#')
+            while (i < s.size() && s[i] != ';' && !isBlankOrNoBreakSpace(s[i]) && s[i] != '?' && s[i] != '#')
                 ++i;
             value = s.substr(valueStart, i - valueStart);
             if (value.empty())
@@ -621,7 +619,7 @@ Parameter parameter(std::string_view pairs, std::string_view key)
 std::optional<NotationReading> readMapLink(std::string_view s, Separators separators)
 {
     for (const char c : s)
-        if (isBlank(c))
+        if (isBlankOrNoBreakSpace(c))
             return std::nullopt;
     const std::size_t hash = s.find('#');
     const std::string_view beforeFragment = s.substr(0, hash);

@@ -1,5 +1,7 @@
 #include "ProjApi447.h"
 
+#include "TextUtil.h"
+
 #include <proj.h>
 
 #include <sys/stat.h>
@@ -41,20 +43,15 @@ bool isShapeKey(std::string_view key)
     return false;
 }
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
 std::vector<std::string_view> words(std::string_view text)
 {
     std::vector<std::string_view> result;
     std::size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && isBlank(text[i]))
+        while (i < text.size() && isWhitespace(text[i]))
             ++i;
         const std::size_t start = i;
-        while (i < text.size() && !isBlank(text[i]))
+        while (i < text.size() && !isWhitespace(text[i]))
             ++i;
         if (i > start)
             result.push_back(text.substr(start, i - start));

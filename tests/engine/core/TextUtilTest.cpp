@@ -35,6 +35,23 @@ TEST(TextUtil, TrimSpacesCutsOnlyTheSpace)
     EXPECT_EQ(trimSpaces(" "), "");
 }
 
+TEST(TextUtil, WhitespaceIsNarrowerThanBlank)
+{
+    struct Row {
+        char c;
+        bool blank, whitespace;
+    };
+    const Row rows[] = {
+        {' ', true, true},   {'\t', true, true},  {'\n', true, true}, {'\v', true, true},
+        {'\0', true, false}, {'\x1F', true, false}, // control codes are blanks only
+        {'\xA0', false, false}, {'x', false, false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(isBlank(row.c), row.blank) << int(static_cast<unsigned char>(row.c));
+        EXPECT_EQ(isWhitespace(row.c), row.whitespace) << int(static_cast<unsigned char>(row.c));
+    }
+}
+
 struct IntegerRow {
     const char* text;
     std::optional<std::int32_t> decimal;      // IntegerNotation::Decimal
