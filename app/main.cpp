@@ -21,6 +21,8 @@
 #include <system_error>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 // The projection data beside the executable, found as the window finds it.
@@ -40,6 +42,11 @@ int runBatch(int argc, char* argv[], const std::vector<std::string>& arguments)
 {
     // Lines go through in large blocks, not one system call each.
     std::ios::sync_with_stdio(false);
+    // std::cin flushes std::cout before every read it is tied to, which
+    // costs a write per row.  Only a person typing lines at a terminal needs
+    // each result before the next line; a file or a pipe gets the blocks.
+    if (!isatty(STDIN_FILENO))
+        std::cin.tie(nullptr);
     return zelv::runBatchCommand(arguments, dataDirectory(argc > 0 ? argv[0] : ""), std::cin, std::cout,
                                  std::cerr);
 }
