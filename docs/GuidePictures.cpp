@@ -119,6 +119,18 @@ QPixmap messageBox(const CollectingPresenter::Message& message)
     return picture;
 }
 
+// The offscreen platform says of every dialog shown that it passes no size
+// hints on, having no window manager to pass them to; every other message
+// goes where it always goes.
+QtMessageHandler defaultMessageHandler = nullptr;
+
+void quietAboutSizeHints(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message == QLatin1String("This plugin does not support propagateSizeHints()"))
+        return;
+    defaultMessageHandler(type, context, message);
+}
+
 const std::vector<Scene>& scenes()
 {
     static const std::vector<Scene> all = {
@@ -179,6 +191,7 @@ int main(int argc, char* argv[])
 {
     // Drawn the same on every machine, with or without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultMessageHandler = qInstallMessageHandler(quietAboutSizeHints);
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 3) {
