@@ -28,9 +28,16 @@ add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/packaging/changelog.gz
 add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/packaging/zelv-derarar.1.gz
   COMMAND ${GZIP_EXECUTABLE} -9nc ${PROJECT_SOURCE_DIR}/packaging/zelv-derarar.1 > ${PROJECT_BINARY_DIR}/packaging/zelv-derarar.1.gz
   DEPENDS ${PROJECT_SOURCE_DIR}/packaging/zelv-derarar.1)
+# The German man page beside the English one, where man finds it for a German locale.
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/packaging/de)
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/packaging/de/zelv-derarar.1.gz
+  COMMAND ${GZIP_EXECUTABLE} -9nc ${PROJECT_SOURCE_DIR}/packaging/de/zelv-derarar.1 > ${PROJECT_BINARY_DIR}/packaging/de/zelv-derarar.1.gz
+  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/de/zelv-derarar.1)
 add_custom_target(zelv_package_docs ALL DEPENDS
-  ${PROJECT_BINARY_DIR}/packaging/changelog.gz ${PROJECT_BINARY_DIR}/packaging/zelv-derarar.1.gz)
+  ${PROJECT_BINARY_DIR}/packaging/changelog.gz ${PROJECT_BINARY_DIR}/packaging/zelv-derarar.1.gz
+  ${PROJECT_BINARY_DIR}/packaging/de/zelv-derarar.1.gz)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/zelv-derarar.1.gz DESTINATION share/man/man1)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/de/zelv-derarar.1.gz DESTINATION share/man/de/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
   DESTINATION share/doc/zelv-derarar)
 

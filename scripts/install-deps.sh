@@ -11,6 +11,7 @@ packages=(
   cmark-gfm
   clang libclang-rt-14-dev
   fonts-dejavu-core xvfb xauth libx11-dev
+  python3
   dpkg-dev file lintian
   appstream desktop-file-utils
 )

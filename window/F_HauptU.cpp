@@ -71,9 +71,9 @@ QFont layoutFont(int pointSize, bool bold)
     return font;
 }
 
-// The user guide, README.md as one page: beside the program in the build
-// tree, else in the documentation folder that the package installs two
-// levels above the program's own directory (lib/zelv-derarar, see
+// The user guide, docs/Anleitung.md as one page: beside the program in the
+// build tree, else in the documentation folder that the package installs
+// two levels above the program's own directory (lib/zelv-derarar, see
 // packaging/Install.cmake).
 QString userGuideAddress(const QString& programDirectory)
 {

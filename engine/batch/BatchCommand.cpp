@@ -26,10 +26,11 @@ constexpr std::string_view standardInputName = "(Standardeingabe)";
 
 // The command line's own texts are UTF-8, as its output, not Windows-1252
 // like the engine's: they never pass through the engine.
-constexpr std::string_view usageLine = "Aufruf: zelv-derarar --convert [--csv] [DATEI...]\n";
+constexpr std::string_view usageLine = "Aufruf: zelv-derarar --convert [--csv | --csv=de] [DATEI...]\n";
 
 constexpr std::string_view helpText = R"(Aufruf: zelv-derarar                              öffnet das Fenster
-       zelv-derarar --convert [--csv] [DATEI...]  rechnet Zeilen um
+       zelv-derarar --convert [--csv | --csv=de] [DATEI...]
+                                                 rechnet Zeilen um
        zelv-derarar --help | --version
 
 Mit --convert liest zelv-derarar die Zeilen der DATEIen nacheinander, die
@@ -44,9 +45,16 @@ Zone aus der Länge, ganze Meter, im Süden negative Hochwerte). Eine Zeile
 ohne lesbare Koordinaten gibt eine leere Zeile (mit --csv „,,,,,“) und auf
 der Standardfehlerausgabe eine Meldung mit Datei und Zeilennummer.
 
+Mit --csv=de entsteht CSV für deutsche Tabellenprogramme (LibreOffice Calc,
+Excel): Semikolon zwischen den Spalten
+  Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe
+Dezimalkomma in den Zahlen, UTF-8 mit Byte-Order-Mark, die Ortsangabe in
+Anführungszeichen (sie endet mit „;“). Eine Zeile ohne Koordinaten gibt „;;;;;“.
+
 Optionen:
   --convert   Zeilen umrechnen, ohne Fenster
   --csv       CSV statt Ortsangaben schreiben
+  --csv=de    CSV für deutsche Tabellenprogramme schreiben
   --help      diese Hilfe zeigen
   --version   die Version zeigen
   --          Ende der Optionen (für Dateinamen, die mit „-“ beginnen)
@@ -66,8 +74,10 @@ Schreibweisen (Dezimalpunkt oder Dezimalkomma; die ersten fünf gehen vor):
   OpenStreetMap- und Google-Maps-Links   https://www.openstreetmap.org/?mlat=50.41484&mlon=10.76943
   UTM mit Breitenband                    32U 625712 5586252
 
-Beispiel, die zweite Spalte einer CSV-Datei:
+Beispiele, die zweite Spalte einer CSV-Datei:
   cut -d';' -f2 orte.csv | zelv-derarar --convert --csv > orte-utm.csv
+eine Liste, die sich in LibreOffice Calc oder Excel als Tabelle öffnet:
+  zelv-derarar --convert --csv=de orte.txt > orte-tabelle.csv
 
 Rückgabewert: 0 alle Zeilen umgerechnet, 1 mindestens eine Zeile nicht,
 2 Aufruffehler (unbekannte Option, Datei nicht lesbar, Ordner „nad“ mit
@@ -136,6 +146,8 @@ int runBatchCommand(std::span<const std::string> arguments, const std::string& d
             invocation.convert = true;
         } else if (argument == "--csv") {
             invocation.format = BatchFormat::Csv;
+        } else if (argument == "--csv=de") {
+            invocation.format = BatchFormat::GermanCsv;
         } else {
             return usageError(err, "unbekannte Option „" + argument + "“");
         }
@@ -167,6 +179,8 @@ int runBatchCommand(std::span<const std::string> arguments, const std::string& d
 
     if (invocation.format == BatchFormat::Csv)
         out << csvHeader << '\n';
+    else if (invocation.format == BatchFormat::GermanCsv)
+        out << utf8ByteOrderMark << germanCsvHeader << '\n';
     int status = batchConverted;
     for (const std::string& file : invocation.files) {
         bool converted = true;

@@ -1,7 +1,7 @@
 #pragma once
 // The program's command line without the window:
 //
-//   zelv-derarar --convert [--csv] [DATEI...]
+//   zelv-derarar --convert [--csv | --csv=de] [DATEI...]
 //   zelv-derarar --help
 //   zelv-derarar --version
 //

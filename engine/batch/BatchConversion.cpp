@@ -6,6 +6,7 @@
 #include "Windows1252.h"
 
 #include <istream>
+#include <iterator>
 #include <ostream>
 #include <utility>
 #include <variant>
@@ -17,13 +18,53 @@ namespace {
 constexpr Separators readingSeparators = germanSeparators;
 constexpr unsigned decimalFieldPlaces = 6;
 constexpr std::string_view emptyCsvRow = ",,,,,";
+constexpr std::string_view emptyGermanCsvRow = ";;;;;";
 
-std::string decimalColumn(Extended value)
+// The cell delimiter, and the decimal mark of the numbers between them.
+char delimiterOf(BatchFormat format)
 {
-    return formatFixed(value, decimalFieldPlaces, pointSeparators);
+    return format == BatchFormat::GermanCsv ? ';' : ',';
+}
+
+Separators numberSeparatorsOf(BatchFormat format)
+{
+    return format == BatchFormat::GermanCsv ? germanSeparators : pointSeparators;
+}
+
+std::string_view emptyRowOf(BatchFormat format)
+{
+    switch (format) {
+    case BatchFormat::LocationText:
+        return {};
+    case BatchFormat::Csv:
+        return emptyCsvRow;
+    case BatchFormat::GermanCsv:
+        return emptyGermanCsvRow;
+    }
+    return {};
+}
+
+std::string decimalColumn(Extended value, BatchFormat format)
+{
+    return formatFixed(value, decimalFieldPlaces, numberSeparatorsOf(format));
 }
 
 } // namespace
+
+std::string csvCell(std::string_view text, char delimiter)
+{
+    const char special[] = {delimiter, '"', '\r', '\n'};
+    if (text.find_first_of(std::string_view(special, std::size(special))) == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
 
 BatchConverter::BatchConverter(std::string dataDirectory, BatchFormat format)
     : format_(format), projections_(std::move(dataDirectory))
@@ -34,7 +75,7 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
 {
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
-    const std::string_view nothing = format_ == BatchFormat::Csv ? emptyCsvRow : std::string_view();
+    const std::string_view nothing = emptyRowOf(format_);
     if (line.empty())
         return {std::string(nothing), {}};
 
@@ -59,17 +100,19 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
     if (format_ == BatchFormat::LocationText)
         return {std::move(location), {}};
 
-    std::string row = decimalColumn(latitude) + ',' + decimalColumn(longitude) + ',';
+    const char delimiter = delimiterOf(format_);
+    std::string row = decimalColumn(latitude, format_) + delimiter + decimalColumn(longitude, format_) + delimiter;
     std::string failure;
     try {
         const UtmPoint utm = projections_.forward(longitude, latitude);
-        row += std::to_string(utm.zone) + ',' + std::to_string(utm.easting) + ',' + std::to_string(utm.northing);
+        row += std::to_string(utm.zone) + delimiter + std::to_string(utm.easting) + delimiter
+               + std::to_string(utm.northing);
     } catch (const GridConversionError&) {
-        row += ",,";
+        row += std::string(2, delimiter);
         failure = unprojectableMessage;
     }
-    row += ',';
-    row += location;
+    row += delimiter;
+    row += csvCell(location, delimiter);
     return {std::move(row), std::move(failure)};
 }
 

@@ -12,8 +12,15 @@
 //   (latitude and longitude with six decimals and a decimal point; UTM on
 //   GRS80 with the zone from the longitude, whole metres rounded half to
 //   even, a southern northing negative);
-// - a line that can't be read: an empty line, in CSV the empty row ",,,,,",
-//   and a message.
+// - CSV for German spreadsheets: the same columns under German names,
+//   separated by ";", the numbers with a decimal comma, and every cell that
+//   holds a ";", a quote or a line break quoted (RFC 4180), so the location
+//   text, which ends in ";", is always quoted:
+//                    "52,516667;13,400000;33;391432;5819709;\"liegt bei ...;\""
+//   The command line puts a UTF-8 byte-order mark before the header, by
+//   which Excel recognises the encoding;
+// - a line that can't be read: an empty line, in CSV the empty row ",,,,,"
+//   (";;;;;"), and a message.
 // Each position passes through the window's decimal fields on the way: it
 // is rounded to their six decimals before the location text and the UTM
 // values are computed from it, so that both are what the window shows after
@@ -35,10 +42,17 @@
 
 namespace zelv {
 
-enum class BatchFormat { LocationText, Csv };
+enum class BatchFormat { LocationText, Csv, GermanCsv };
 
 // The CSV's first line, without line end.
 inline constexpr std::string_view csvHeader = "latitude,longitude,utm_zone,utm_easting,utm_northing,location";
+inline constexpr std::string_view germanCsvHeader = "Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe";
+// What opens a German CSV file: Excel reads it as UTF-8 only after this mark.
+inline constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// One CSV cell as RFC 4180 writes it: quoted, with every quote doubled, when
+// it holds the delimiter, a quote, CR or LF; else as it stands.
+std::string csvCell(std::string_view text, char delimiter);
 
 // One converted line (UTF-8, without line end) and, for a line that failed,
 // the message (UTF-8), else an empty one.  A CSV row whose UTM values can't

@@ -40,10 +40,26 @@ appstreamcli validate --no-net --strict "$metainfo"
 # The tree as installed: the metadata's launchable finds the desktop entry.
 appstreamcli validate-tree --no-net --strict "$work/root/usr"
 # The user guide where the window's link looks for it (two levels above the
-# program's directory), with the picture it shows.
+# program's directory), German, with every picture it shows.
 guide="$work/root/usr/lib/zelv-derarar/../../share/doc/zelv-derarar/zelv-derarar.html"
 grep -q '<meta charset="utf-8">' "$guide"
-test -f "$(dirname "$guide")/docs/screenshot.png"
+grep -q '<html lang="de">' "$guide"
+pictures=$(grep -o '<img src="[^"]*"' "$guide" | sed 's/^<img src="//; s/"$//')
+[ "$(wc -l <<<"$pictures")" -ge 3 ] || { echo "the guide shows fewer than three pictures"; exit 1; }
+while read -r picture; do
+  [[ $(file --brief "$(dirname "$guide")/$picture") == "PNG image data"* ]] || {
+    echo "guide picture $picture is not installed as a PNG"; exit 1; }
+done <<<"$pictures"
+# Both man pages with the German CSV, the German one with its own sections,
+# where man looks for a German locale.
+for page in man1 de/man1; do
+  text=$(zcat "$work/root/usr/share/man/$page/zelv-derarar.1.gz")
+  grep -q 'csv=de' <<<"$text" || { echo "man page $page without --csv=de"; exit 1; }
+done
+for section in BESCHREIBUNG OPTIONEN BEISPIELE DATEIEN; do
+  grep -q "^\.SH $section\$" <<<"$(zcat "$work/root/usr/share/man/de/man1/zelv-derarar.1.gz")" || {
+    echo "German man page without $section"; exit 1; }
+done
 
 cc -O2 -o "$work/x11-probe" tools/x11-probe.c -lX11
 display=:$((90 + RANDOM % 9))

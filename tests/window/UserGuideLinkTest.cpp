@@ -1,6 +1,7 @@
 // The guide link (ElURLLabel3) opens the user guide as a local file: the
 // page the build renders beside the program, or the one the package
-// installs in its documentation folder.
+// installs in its documentation folder.  The page is German, for users,
+// with the pictures the build draws of the window.
 
 #include "ElURLLabel.h"
 #include "F_HauptU.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -44,32 +46,73 @@ void writeFile(const QString& path)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
 }
 
-TEST(UserGuideLink, OpensThePageBesideTheBuiltProgram)
+// The page the built program's link opens, as text.
+QString builtGuide(QFileInfo* page = nullptr)
 {
     const QUrl address = guideAddress(QStringLiteral(ZELV_BUILT_PROGRAM));
-    ASSERT_TRUE(address.isLocalFile()) << address.toString().toStdString();
-    const QFileInfo page(address.toLocalFile());
-    EXPECT_EQ(page.absolutePath(), QFileInfo(QStringLiteral(ZELV_BUILT_PROGRAM)).canonicalPath());
+    EXPECT_TRUE(address.isLocalFile()) << address.toString().toStdString();
+    const QFileInfo info(address.toLocalFile());
+    EXPECT_EQ(info.absolutePath(), QFileInfo(QStringLiteral(ZELV_BUILT_PROGRAM)).canonicalPath());
+    if (page)
+        *page = info;
+    QFile file(info.filePath());
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << info.filePath().toStdString();
+    return QString::fromUtf8(file.readAll());
+}
 
-    QFile file(page.filePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.filePath().toStdString();
-    const QString html = QString::fromUtf8(file.readAll());
-    EXPECT_TRUE(html.startsWith(QStringLiteral("<!DOCTYPE html>")));
+TEST(UserGuideLink, OpensAGermanPageBesideTheBuiltProgram)
+{
+    QFileInfo page;
+    const QString html = builtGuide(&page);
+    EXPECT_TRUE(html.startsWith(QStringLiteral("<!DOCTYPE html>\n<html lang=\"de\">")));
     EXPECT_TRUE(html.contains(QStringLiteral("<meta charset=\"utf-8\">")));
-    EXPECT_TRUE(html.contains(QStringLiteral("<title>ZELV-Derarar</title>")));
-    // The README's sections and its table of clipboard notations, in UTF-8.
-    EXPECT_TRUE(html.contains(QStringLiteral("<h2>How to use it</h2>")));
-    EXPECT_TRUE(html.contains(QStringLiteral("<table>")));
+    EXPECT_TRUE(html.contains(QString::fromUtf8("<title>Anleitung für ZELV-Derarar</title>")));
     EXPECT_TRUE(html.contains(QString::fromUtf8("liegt bei 50.41484°N 10.76943°O;")));
 
-    // Every picture the page shows lies where its relative address points.
+    // Every picture the page shows lies where its relative address points,
+    // and is one.
     const QRegularExpression image(QStringLiteral("<img src=\"([^\"]+)\""));
     int images = 0;
     for (const QRegularExpressionMatch& match : image.globalMatch(html)) {
         ++images;
-        EXPECT_TRUE(QFileInfo::exists(page.dir().filePath(match.captured(1)))) << match.captured(1).toStdString();
+        const QImage picture(page.dir().filePath(match.captured(1)));
+        EXPECT_FALSE(picture.isNull()) << match.captured(1).toStdString();
     }
-    EXPECT_GE(images, 1);
+    EXPECT_GE(images, 3);
+
+    // The table of contents leads to its sections.
+    const QRegularExpression contentsLink(QStringLiteral("<a href=\"#([^\"]+)\">"));
+    int links = 0;
+    for (const QRegularExpressionMatch& match : contentsLink.globalMatch(html)) {
+        ++links;
+        EXPECT_TRUE(html.contains(QStringLiteral("<h2 id=\"%1\">").arg(match.captured(1))))
+            << match.captured(1).toStdString();
+    }
+    EXPECT_GE(links, 5);
+}
+
+TEST(UserGuideLink, PageSaysNothingOfHowTheProgramIsMade)
+{
+    // The guide is for the program's users; how it is built and checked
+    // belongs to the README.
+    const QString html = builtGuide();
+    for (const char* word : {"cmake", "build", "sanitizer", "fuzz", "test", "ninja", "compile", "debug", "gtest",
+                             "ccache", "cmark", "github", "repository", "engine", "F_HauptU"}) {
+        EXPECT_FALSE(html.contains(QString::fromLatin1(word), Qt::CaseInsensitive)) << word;
+    }
+}
+
+TEST(UserGuideLink, ReadmeShowsTheWindowAsTheBuildDrawsIt)
+{
+    // The README's picture is the guide's first one, copied into the
+    // sources by scripts/update-screenshot.sh; a window changed since
+    // shows here.
+    const QImage built(QFileInfo(QStringLiteral(ZELV_BUILT_PROGRAM)).dir().filePath(QStringLiteral("bilder/fenster.png")));
+    const QImage readme(QStringLiteral(ZELV_SOURCE_NAD "/../docs/screenshot.png"));
+    ASSERT_FALSE(built.isNull());
+    ASSERT_FALSE(readme.isNull());
+    EXPECT_TRUE(built.convertToFormat(QImage::Format_ARGB32) == readme.convertToFormat(QImage::Format_ARGB32))
+        << "docs/screenshot.png is not the window the build draws: run scripts/update-screenshot.sh";
 }
 
 TEST(UserGuideLink, FindsThePageWhereThePackagePutsIt)

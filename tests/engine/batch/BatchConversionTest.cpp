@@ -22,6 +22,7 @@ struct Row {
     std::string line; // UTF-8
     std::string location;
     std::string csv;
+    std::string germanCsv;
     std::string failure = "";
     std::string csvFailure = "";
 };
@@ -30,36 +31,45 @@ TEST(BatchConversion, EachLineAsTheClipboardButtonWouldConvertIt)
 {
     const Row rows[] = {
         {"50.41484, 10.76943", "liegt bei 50.41484°N 10.76943°O;",
-         "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;"},
+         "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;",
+         "50,414840;10,769430;32;625712;5586252;\"liegt bei 50.41484°N 10.76943°O;\""},
         {"13.405 Ost, 52.52 Nord\r", "liegt bei 52.52000°N 13.40500°O;",
-         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;"},
+         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;",
+         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\""},
         {"52.52 Nord, 13.405 Ost", "liegt bei 52.52000°N 13.40500°O;",
-         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;"},
+         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;",
+         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\""},
         {"−33˚ 55′ 12,5″, 18º 25’ 26”", "liegt bei 33.92014°S 18.42389°O;",
-         "-33.920139,18.423889,34,261849,-3756290,liegt bei 33.92014°S 18.42389°O;"},
+         "-33.920139,18.423889,34,261849,-3756290,liegt bei 33.92014°S 18.42389°O;",
+         "-33,920139;18,423889;34;261849;-3756290;\"liegt bei 33.92014°S 18.42389°O;\""},
         // The decimal fields' six decimals come first: 10.7694349 is shown
         // as 10.769435 and then as 10.76944, not as 10.76943.
         {"50.4148449, 10.7694349", "liegt bei 50.41484°N 10.76944°O;",
-         "50.414845,10.769435,32,625712,5586253,liegt bei 50.41484°N 10.76944°O;"},
+         "50.414845,10.769435,32,625712,5586253,liegt bei 50.41484°N 10.76944°O;",
+         "50,414845;10,769435;32;625712;5586253;\"liegt bei 50.41484°N 10.76944°O;\""},
         // UTM texts through latitude/longitude, as the window's UTM button.
         {"32U 625712 5586252", "liegt bei 50.41484°N 10.76944°O;",
-         "50.414837,10.769435,32,625712,5586252,liegt bei 50.41484°N 10.76944°O;"},
+         "50.414837,10.769435,32,625712,5586252,liegt bei 50.41484°N 10.76944°O;",
+         "50,414837;10,769435;32;625712;5586252;\"liegt bei 50.41484°N 10.76944°O;\""},
         {"34H 261878 6243186", "liegt bei 33.92487°S 18.42406°O;",
-         "-33.924866,18.424062,34,261878,-3756814,liegt bei 33.92487°S 18.42406°O;"},
+         "-33.924866,18.424062,34,261878,-3756814,liegt bei 33.92487°S 18.42406°O;",
+         "-33,924866;18,424062;34;261878;-3756814;\"liegt bei 33.92487°S 18.42406°O;\""},
         // Nothing to read: an empty line, no message.
-        {"", "", ",,,,,"},
-        {"\r", "", ",,,,,"},
-        {"Hallo", "", ",,,,,", noCoordinates, noCoordinates},
-        {" ", "", ",,,,,", noCoordinates, noCoordinates},
-        {"13.405° Ost, 52.52° Nord!", "", ",,,,,", "'13,405°' ist kein gültiger Gleitkommawert",
+        {"", "", ",,,,,", ";;;;;"},
+        {"\r", "", ",,,,,", ";;;;;"},
+        {"Hallo", "", ",,,,,", ";;;;;", noCoordinates, noCoordinates},
+        {" ", "", ",,,,,", ";;;;;", noCoordinates, noCoordinates},
+        {"13.405° Ost, 52.52° Nord!", "", ",,,,,", ";;;;;", "'13,405°' ist kein gültiger Gleitkommawert",
          "'13,405°' ist kein gültiger Gleitkommawert"},
         // No range on the five notations: a longitude off the globe has a
         // location text but no UTM zone.
         {"200 Ost, 52 Nord", "liegt bei 52.00000°N 200.00000°O;",
-         "52.000000,200.000000,,,,liegt bei 52.00000°N 200.00000°O;", "", std::string(unprojectableMessage)},
+         "52.000000,200.000000,,,,liegt bei 52.00000°N 200.00000°O;",
+         "52,000000;200,000000;;;;\"liegt bei 52.00000°N 200.00000°O;\"", "", std::string(unprojectableMessage)},
     };
     BatchConverter location(ZELV_SOURCE_NAD, BatchFormat::LocationText);
     BatchConverter csv(ZELV_SOURCE_NAD, BatchFormat::Csv);
+    BatchConverter germanCsv(ZELV_SOURCE_NAD, BatchFormat::GermanCsv);
     for (const Row& row : rows) {
         SCOPED_TRACE("line [" + row.line + "]");
         const ConvertedLine a = location.convertLine(row.line);
@@ -68,7 +78,33 @@ TEST(BatchConversion, EachLineAsTheClipboardButtonWouldConvertIt)
         const ConvertedLine b = csv.convertLine(row.line);
         EXPECT_EQ(b.text, row.csv);
         EXPECT_EQ(b.failure, row.csvFailure);
+        const ConvertedLine c = germanCsv.convertLine(row.line);
+        EXPECT_EQ(c.text, row.germanCsv);
+        EXPECT_EQ(c.failure, row.csvFailure);
     }
+}
+
+TEST(BatchConversion, CsvCellsQuotedWhereTheyWouldSplitOrEndARow)
+{
+    const struct {
+        std::string text;
+        char delimiter;
+        std::string cell;
+    } cells[] = {
+        {"", ';', ""},
+        {"liegt bei", ';', "liegt bei"},
+        {"liegt bei 52.52000°N 13.40500°O;", ';', "\"liegt bei 52.52000°N 13.40500°O;\""},
+        // The other format's delimiter is plain text.
+        {"liegt bei 52.52000°N 13.40500°O;", ',', "liegt bei 52.52000°N 13.40500°O;"},
+        {"a,b", ',', "\"a,b\""},
+        {"a,b", ';', "a,b"},
+        {"sagt \"hier\"", ';', "\"sagt \"\"hier\"\"\""},
+        {"\"", ',', "\"\"\"\""},
+        {"zwei\nZeilen", ';', "\"zwei\nZeilen\""},
+        {"zwei\r", ',', "\"zwei\r\""},
+    };
+    for (const auto& c : cells)
+        EXPECT_EQ(csvCell(c.text, c.delimiter), c.cell) << c.text;
 }
 
 TEST(BatchConversion, OneOutputLineForEveryLineAndAMessageForEachFailure)
@@ -133,6 +169,21 @@ TEST_F(BatchCommandTest, FilesInTurnStandardInputForDashAndWhenNoneIsNamed)
     EXPECT_EQ(err.str(), "(Standardeingabe):1: " + noCoordinates + "\n");
 }
 
+TEST_F(BatchCommandTest, GermanCsvStartsWithAByteOrderMarkBeforeItsHeaderOnly)
+{
+    files.write("eins.txt", "50.41484, 10.76943\n");
+    EXPECT_EQ(run({"--convert", "--csv=de", file("eins.txt"), "-"}, "Hallo\n"), batchLineFailed);
+    EXPECT_EQ(out.str(), "\xEF\xBB\xBF" "Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe\n"
+                         "50,414840;10,769430;32;625712;5586252;\"liegt bei 50.41484°N 10.76943°O;\"\n"
+                         ";;;;;\n");
+    EXPECT_EQ(err.str(), "(Standardeingabe):1: " + noCoordinates + "\n");
+
+    // Of two formats named, the last counts.
+    EXPECT_EQ(run({"--convert", "--csv=de", "--csv"}, "50.41484, 10.76943\n"), batchConverted);
+    EXPECT_EQ(out.str(), std::string(csvHeader) + "\n"
+                             "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;\n");
+}
+
 TEST_F(BatchCommandTest, UsageErrorsConvertNothing)
 {
     files.write("eins.txt", "50.41484, 10.76943\n");
@@ -142,6 +193,8 @@ TEST_F(BatchCommandTest, UsageErrorsConvertNothing)
     } cases[] = {
         {{"--convert", "--bogus"}, "zelv-derarar: unbekannte Option „--bogus“\n"},
         {{"--convert", "-x"}, "zelv-derarar: unbekannte Option „-x“\n"},
+        {{"--convert", "--csv=en"}, "zelv-derarar: unbekannte Option „--csv=en“\n"},
+        {{"--convert", "--csv="}, "zelv-derarar: unbekannte Option „--csv=“\n"},
         {{"--csv", file("eins.txt")}, "zelv-derarar: die Option --convert fehlt\n"},
         {{"--convert", file("eins.txt"), file("fehlt.txt"), files.string()},
          "zelv-derarar: Datei „" + file("fehlt.txt") + "“ kann nicht geöffnet werden\n"
@@ -155,7 +208,7 @@ TEST_F(BatchCommandTest, UsageErrorsConvertNothing)
     }
     // The option errors add how the command is called.
     run({"--convert", "--bogus"});
-    EXPECT_NE(err.str().find("Aufruf: zelv-derarar --convert [--csv] [DATEI...]"), std::string::npos);
+    EXPECT_NE(err.str().find("Aufruf: zelv-derarar --convert [--csv | --csv=de] [DATEI...]"), std::string::npos);
 }
 
 TEST_F(BatchCommandTest, DataDirectoryWithoutDefaultsIsAUsageError)
@@ -171,7 +224,8 @@ TEST_F(BatchCommandTest, HelpListsEveryNotationAndVersionNamesTheProgram)
     EXPECT_EQ(run({"--help"}), batchConverted);
     const std::string help = out.str();
     EXPECT_EQ(err.str(), "");
-    for (const char* text : {"Aufruf: zelv-derarar", "--convert [--csv] [DATEI...]", "13.405 Ost, 52.52 Nord",
+    for (const char* text : {"Aufruf: zelv-derarar", "--convert [--csv | --csv=de] [DATEI...]",
+                             "zelv-derarar --convert --csv=de orte.txt", "13.405 Ost, 52.52 Nord",
                              "East 12°34' North 51°23'", "JO62QM", "Lat: 51:15:00N (51.25) Lon: 1:30:00W (-1.5)",
                              "52°31'N 13°24'O", "50.41484, 10.76943", "50.41484°N 10.76943°E",
                              "50°24'53.4\"N 10°46'09.9\"E", "N 50° 24.890 E 010° 46.166",
