@@ -2,6 +2,7 @@
 
 #include "EngineText.h"
 #include "ErrorPresenter.h"
+#include "FieldAccessibility.h"
 #include "Exception.h"
 
 #include <QAction>
@@ -73,6 +74,7 @@ TCustomNumEdit::TCustomNumEdit(Separators separators, QWidget* parent)
       model_(separators, toEngineText(TCustomNumEdit::defaultDisplayFormat())),
       exitGuard_(*this, [this] { return runExitCheck(); }, [this] { leave(Qt::OtherFocusReason); })
 {
+    installFieldAccessibility();
     QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(this, &QLineEdit::textChanged, this, &TCustomNumEdit::onTextChanged);
     // QLineEdit tells the user's edits from the program's setText.
@@ -285,7 +287,8 @@ void TCustomNumEdit::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // A dialog key: the window has no default button, so it ends here.
+        // The window has no default button: Enter is the field's own.
+        applyTyped();
         event->accept();
         return;
     case Qt::Key_Escape:
@@ -503,14 +506,43 @@ void TCustomNumEdit::enter(Qt::FocusReason reason)
     emit OnEnter();
 }
 
+void TCustomNumEdit::applyTyped()
+{
+    if (!hasFocus_ || !runExitCheck())
+        return;
+    // As after leaving and coming back: the canonical text, all selected,
+    // so that the next value can be typed over it.
+    reRenderQuietly();
+    if (model_.formatOnEditing())
+        regroup();
+    selectAll();
+    editedSinceEnter_ = false;
+    emit OnExit();
+}
+
+std::exception_ptr TCustomNumEdit::withDecimalMarkHint(const ERangeError& error, const QString& typed) const
+{
+    const Separators marks = separators();
+    const QChar other = marks.decimal == ',' ? u'.' : u',';
+    if (!hintsDecimalMark_ || (marks.decimal != ',' && marks.decimal != '.') || !typed.contains(other))
+        return std::make_exception_ptr(error);
+    const std::string hint = marks.decimal == ','
+        ? "Bitte das Dezimalkomma verwenden, z.B. 10,769430."
+        : "Bitte den Dezimalpunkt verwenden, z.B. 10.769430.";
+    return std::make_exception_ptr(ERangeError(error.message() + ". " + hint));
+}
+
 bool TCustomNumEdit::runExitCheck()
 {
     std::exception_ptr error;
+    const QString typed = text();
     try {
-        const std::string typed = toEngineText(text());
-        model_.checkExit(typed);
-        model_.readText(typed);
+        const std::string engineText = toEngineText(typed);
+        model_.checkExit(engineText);
+        model_.readText(engineText);
         return true;
+    } catch (const ERangeError& e) {
+        error = withDecimalMarkHint(e, typed);
     } catch (...) {
         error = std::current_exception();
     }

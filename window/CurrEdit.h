@@ -10,6 +10,10 @@
 // The locale's separators are given at construction and never read from the
 // environment here.
 //
+// Enter applies the typed text as leaving would (the exit check, then OnExit)
+// and keeps the focus; a refused text keeps its message and the focus as on
+// Tab.
+//
 // Leaving the field runs the exit check first.  Qt cannot veto a focus-out,
 // so the check runs before the focus moves wherever Qt lets us see the move
 // coming: Tab and Shift+Tab here, a mouse press or wheel on another widget of
@@ -37,6 +41,7 @@ class QMenu;
 
 namespace zelv {
 
+class ERangeError;
 class ExceptionHandler;
 
 class TCustomNumEdit : public QLineEdit {
@@ -78,6 +83,11 @@ public:
 
     // The text painted while the field does not have the focus.
     QString ShownText() const;
+    // Whether the user is editing the field: the edit box shows the edit text.
+    bool IsEditing() const { return hasFocus_; }
+    // What the field shows now: the edit text while it is edited, else the
+    // shown text.
+    QString DisplayedText() const { return hasFocus_ ? text() : ShownText(); }
 
     // Whether the user changed the edit text (typing, deleting, pasting,
     // dropping) since the field was last entered; the program's writes and
@@ -115,6 +125,12 @@ public:
     void setMaxLength(int length);
 
     Separators separators() const { return model_.separators(); }
+
+    // For decimal degrees: a range error over a text that holds the other
+    // decimal mark (a "." under a decimal comma, or the reverse) says which
+    // mark to use.
+    bool HintsDecimalMark() const { return hintsDecimalMark_; }
+    void setHintsDecimalMark(bool on) { hintsDecimalMark_ = on; }
 
     // Where a failed exit check's error goes; the window hands one shared
     // handler to all its fields.  Without one, a message box shows it.
@@ -154,6 +170,8 @@ protected:
 private:
     void readEditText();
     bool runExitCheck();
+    std::exception_ptr withDecimalMarkHint(const ERangeError& error, const QString& typed) const;
+    void applyTyped();
     void reportError(std::exception_ptr error);
     void regroup();
     void showStoredValue();
@@ -178,6 +196,7 @@ private:
     bool editedSinceEnter_ = false;
     int maxLength_ = 0;
     bool autoSelect_ = true;
+    bool hintsDecimalMark_ = false;
     ExceptionHandler* exceptionHandler_ = nullptr;
     FieldExitGuard exitGuard_;
 };

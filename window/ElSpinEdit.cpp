@@ -1,8 +1,10 @@
 #include "ElSpinEdit.h"
 
 #include "EngineText.h"
+#include "FieldAccessibility.h"
 #include "TextUtil.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -29,6 +31,7 @@ constexpr int buttonWidth = 16;
 TElSpinEdit::TElSpinEdit(QWidget* parent)
     : QLineEdit(parent), upButton_(new QToolButton(this)), downButton_(new QToolButton(this))
 {
+    installFieldAccessibility();
     upButton_->setArrowType(Qt::UpArrow);
     downButton_->setArrowType(Qt::DownArrow);
     for (QToolButton* button : {upButton_, downButton_}) {
@@ -40,6 +43,7 @@ TElSpinEdit::TElSpinEdit(QWidget* parent)
     connect(upButton_, &QToolButton::clicked, this, [this] { buttonStep(+1); });
     connect(downButton_, &QToolButton::clicked, this, [this] { buttonStep(-1); });
     connect(this, &QLineEdit::textEdited, this, &TElSpinEdit::userEdited);
+    connect(this, &QLineEdit::textEdited, this, &TElSpinEdit::UserEdited);
 
     setTextMargins(0, 0, buttonWidth, 0);
     setText(QString::number(value_));
@@ -59,6 +63,13 @@ void TElSpinEdit::setValue(int value)
         return;
     value_ = value;
     setText(QString::number(value_));
+    announceValue();
+}
+
+void TElSpinEdit::announceValue()
+{
+    QAccessibleValueChangeEvent event(this, value_);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TElSpinEdit::setMinValue(int minValue)
@@ -81,7 +92,10 @@ int TElSpinEdit::clamped(long long value) const
 
 void TElSpinEdit::stepBy(long long steps)
 {
+    const int before = value_;
     setValue(clamped(static_cast<long long>(value_) + steps));
+    if (value_ != before)
+        emit UserEdited();
 }
 
 void TElSpinEdit::buttonStep(int direction)
@@ -153,7 +167,10 @@ void TElSpinEdit::userEdited(const QString& text)
         return;
     const std::optional<int> number = wholeNumberOf(text);
     if (number && *number >= minValue_ && *number <= maxValue_) {
-        value_ = *number;
+        if (*number != value_) {
+            value_ = *number;
+            announceValue();
+        }
         return;
     }
     const int caret = caretBeforeEdit_;
@@ -164,8 +181,11 @@ void TElSpinEdit::userEdited(const QString& text)
 void TElSpinEdit::settleText()
 {
     const std::optional<int> number = wholeNumberOf(text());
+    const int before = value_;
     value_ = number ? clamped(*number) : minValue_;
     setText(QString::number(value_));
+    if (value_ != before)
+        announceValue();
 }
 
 void TElSpinEdit::focusInEvent(QFocusEvent* event)

@@ -39,6 +39,11 @@ public:
     QToolButton* upButton() const { return upButton_; }
     QToolButton* downButton() const { return downButton_; }
 
+signals:
+    // The user typed into the field or stepped its value (keys, buttons,
+    // wheel); the program's writes do not count.
+    void UserEdited();
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -56,6 +61,7 @@ private:
     void leave();
     void applicationFocusChanged(QWidget* old, QWidget* now);
     void placeButtons();
+    void announceValue();
 
     QToolButton* upButton_;
     QToolButton* downButton_;

@@ -7,7 +7,11 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <memory>
 
 namespace zelv {
@@ -80,6 +84,9 @@ TElURLLabel::TElURLLabel(const QString& caption, const QUrl& url, QWidget* paren
     setFont(font);
     setCursor(Qt::PointingHandCursor);
     setTextFormat(Qt::PlainText);
+    // Reached by Tab; a click opens the link without taking the focus from a
+    // field that is being edited.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TElURLLabel::setURL(const QUrl& url)
@@ -138,9 +145,45 @@ void TElURLLabel::mouseReleaseEvent(QMouseEvent* event)
 
 void TElURLLabel::contextMenuEvent(QContextMenuEvent* event)
 {
-    std::unique_ptr<QMenu> menu(createContextMenu());
-    menu->exec(event->globalPos());
+    showContextMenu(event->globalPos());
     event->accept();
+}
+
+void TElURLLabel::showContextMenu(const QPoint& globalPosition)
+{
+    std::unique_ptr<QMenu> menu(createContextMenu());
+    menu->exec(globalPosition);
+}
+
+void TElURLLabel::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (modifiers == Qt::NoModifier && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        jumpToURL();
+        event->accept();
+        return;
+    }
+    if ((modifiers == Qt::NoModifier && key == Qt::Key_Menu)
+        || (modifiers == Qt::ShiftModifier && key == Qt::Key_F10)) {
+        showContextMenu(mapToGlobal(rect().bottomLeft()));
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void TElURLLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The focused link shows where the keyboard is.
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 } // namespace zelv

@@ -1,7 +1,9 @@
 #pragma once
 // A label that is a web link: blue, underlined, with the hand cursor.  A left
 // click opens its address in the desktop's browser; a right click offers to
-// open it or to copy it.  Assistive technology sees a link named by its
+// open it or to copy it.  It is a Tab stop (a click does not take the
+// focus): Enter or Space opens it, the context-menu key or Shift+F10 offers
+// the menu.  Assistive technology sees a link named by its
 // caption (or its accessible name), described by its address, which its
 // press action opens.
 
@@ -45,8 +47,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    void showContextMenu(const QPoint& globalPosition);
+
     QUrl url_;
     Clipboard* clipboard_ = nullptr;
     UrlOpener opener_ = openWithDesktop;

@@ -15,6 +15,7 @@
 #include "Placemnt.h"
 #include "RadioGroup.h"
 #include "ReadOnlyEdit.h"
+#include "StaleMark.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -175,6 +176,8 @@ void TF_Haupt::createControls()
     CE_Breite_Sekunden = numericField("CE_Breite_Sekunden", 296, 72, 41, 1, ",0.0", 0, 59.9L, true);
     CE_Laenge = numericField("CE_Laenge", 200, 136, 145, 6, ",0.000000", -180, 180, true);
     CE_Breite = numericField("CE_Breite", 200, 168, 145, 6, ",0.000000", -90, 90, true);
+    CE_Laenge->setHintsDecimalMark(true);
+    CE_Breite->setHintsDecimalMark(true);
     longitude_ = {CE_Laenge, CE_Laenge_Grad, CE_Laenge_Minuten, CE_Laenge_Sekunden, {}};
     latitude_ = {CE_Breite, CE_Breite_Grad, CE_Breite_Minuten, CE_Breite_Sekunden, {}};
 
@@ -492,6 +495,28 @@ void TF_Haupt::wireEvents()
     connect(BitBtn_kopieren, &QPushButton::clicked, this, guarded(&TF_Haupt::BitBtn_kopierenClick));
     connect(BitBtn_Koordinaten_aus_Zwischenablage, &QPushButton::clicked, this,
             guarded(&TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick));
+    watchGridEdits();
+}
+
+void TF_Haupt::watchGridEdits()
+{
+    // Only the user's edits (textEdited, a click on the box): the program's
+    // writes and the settings restore leave the grids as they are.
+    const auto editedBy = [this](Grid grid) {
+        return [this, grid] {
+            gridProvenance_.edited(grid);
+            showGridMarks();
+        };
+    };
+    for (QLineEdit* field : {static_cast<QLineEdit*>(CE_Rechts), static_cast<QLineEdit*>(CE_Hoch)})
+        connect(field, &QLineEdit::textEdited, this, editedBy(Grid::Utm));
+    connect(ElSE_Zone, &TElSpinEdit::UserEdited, this, editedBy(Grid::Utm));
+    // A new reference meridian, reference easting or datum makes other
+    // values of the same grid: they are the user's to convert, not a result.
+    for (TCurrencyEdit* field :
+         {CE_TMERC_Rechts, CE_TMERC_Hoch, CE_TMERC_Laenge_Grad, CE_TMERC_Laenge_Minuten, CE_TMERC_BezugsRechts})
+        connect(field, &QLineEdit::textEdited, this, editedBy(Grid::TransverseMercator));
+    connect(CB_TMERC_ETRS89, &QCheckBox::clicked, this, editedBy(Grid::TransverseMercator));
 }
 
 void TF_Haupt::chainTabOrder()
@@ -507,7 +532,8 @@ void TF_Haupt::chainTabOrder()
         CE_TMERC_Laenge_Minuten, RG_Eingabe_km_m->button(0), RG_Eingabe_km_m->button(1),
         CB_TMERC_ETRS89,       CE_TMERC_BezugsRechts,   CE_TMERC_Rechts,
         CE_TMERC_Hoch,         BitBtn_LL_TMERC,         BitBtn_TMERC_LL,
-        BitBtn_Koordinaten_aus_Zwischenablage,
+        BitBtn_Koordinaten_aus_Zwischenablage, ElURLLabel1, ElURLLabel2,
+        ElURLLabel3,
     };
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -639,6 +665,9 @@ void TF_Haupt::showLocationText()
 {
     const Extended latitude = CE_Breite->Value();
     const Extended longitude = CE_Laenge->Value();
+    // Every change of the position ends here.
+    gridProvenance_.shown({longitude, latitude});
+    showGridMarks();
     const QString text = fromEngineText(locationText(latitude, longitude, separators_));
     // QLineEdit lays the text out anew even when it is the same, and the map
     // address, made from the same five decimals, changes only with the text.
@@ -646,6 +675,28 @@ void TF_Haupt::showLocationText()
         return;
     E_ZELV->setText(text);
     ElURLLabel1->setURL(QUrl(QString::fromLatin1(mapAddressAt(latitude, longitude))));
+}
+
+Position TF_Haupt::shownPosition()
+{
+    return {CE_Laenge->Value(), CE_Breite->Value()};
+}
+
+void TF_Haupt::showGridResult(Grid grid)
+{
+    gridProvenance_.matchesShown(grid, shownPosition());
+    showGridMarks();
+}
+
+void TF_Haupt::showGridMarks()
+{
+    const bool utmStale = gridProvenance_.isStale(Grid::Utm);
+    for (QWidget* field : {static_cast<QWidget*>(ElSE_Zone), static_cast<QWidget*>(CE_Rechts),
+                           static_cast<QWidget*>(CE_Hoch)})
+        setStaleMark(*field, utmStale);
+    const bool tmStale = gridProvenance_.isStale(Grid::TransverseMercator);
+    for (QWidget* field : {CE_TMERC_Rechts, CE_TMERC_Hoch})
+        setStaleMark(*field, tmStale);
 }
 
 void TF_Haupt::convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert)
@@ -675,13 +726,15 @@ void TF_Haupt::BitBtn_LL_UTMClick()
         ElSE_Zone->setValue(utm.zone);
         CE_Rechts->setValue(static_cast<Extended>(utm.easting));
         CE_Hoch->setValue(static_cast<Extended>(utm.northing));
+        showGridResult(Grid::Utm);
     });
 }
 
 void TF_Haupt::BitBtn_UTM_LLClick()
 {
     convertGrid(GridConversion::UtmInverse, [this](TCoordinateTranslator& service) {
-        showLatitudeLongitude(utmInverse(service, ElSE_Zone->Value(), CE_Rechts->Value(), CE_Hoch->Value()));
+        showLatitudeLongitude(utmInverse(service, ElSE_Zone->Value(), CE_Rechts->Value(), CE_Hoch->Value()),
+                              Grid::Utm);
     });
 }
 
@@ -705,13 +758,15 @@ void TF_Haupt::BitBtn_LL_TMERCClick()
         const TmPoint tm = tmForward(service, tmGrid(), CE_Laenge->Value(), CE_Breite->Value());
         CE_TMERC_Rechts->setValue(tm.easting);
         CE_TMERC_Hoch->setValue(tm.northing);
+        showGridResult(Grid::TransverseMercator);
     });
 }
 
 void TF_Haupt::BitBtn_TMERC_LLClick()
 {
     convertGrid(GridConversion::TmInverse, [this](TCoordinateTranslator& service) {
-        showLatitudeLongitude(tmInverse(service, tmGrid(), CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value()));
+        showLatitudeLongitude(tmInverse(service, tmGrid(), CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value()),
+                              Grid::TransverseMercator);
     });
 }
 
@@ -725,10 +780,12 @@ void TF_Haupt::offerDatumShift()
                                                 .arg(fromEngineText(beta2007GridFileName), directory));
 }
 
-void TF_Haupt::showLatitudeLongitude(const GeographicPoint& point)
+void TF_Haupt::showLatitudeLongitude(const GeographicPoint& point, std::optional<Grid> producedBy)
 {
     CE_Laenge->setValue(point.Longitude);
     CE_Breite->setValue(point.Latitude);
+    if (producedBy)
+        gridProvenance_.matchesShown(*producedBy, shownPosition());
     CE_LaengeExit();
     CE_BreiteExit();
 }
@@ -759,10 +816,13 @@ void TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick()
         ElSE_Zone->setValue(grid->Zone);
         CE_Rechts->setValue(grid->Easting);
         CE_Hoch->setValue(grid->Northing);
+        // Pasted values, as if typed, until the conversion finds their position.
+        gridProvenance_.edited(Grid::Utm);
+        showGridMarks();
         BitBtn_UTM_LLClick();
         return;
     }
-    showLatitudeLongitude(std::get<GeographicPoint>(read->position));
+    showLatitudeLongitude(std::get<GeographicPoint>(read->position), std::nullopt);
     CE_LaengeExit();
     CE_BreiteExit();
 }

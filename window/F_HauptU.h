@@ -5,6 +5,7 @@
 
 #include "ElURLLabel.h"
 #include "ErrorPresenter.h"
+#include "GridProvenance.h"
 #include "NumberText.h"
 
 #include <QString>
@@ -12,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QLineEdit;
@@ -111,6 +113,11 @@ public:
     const QString& SettingsDirectory() const { return settingsDirectory_; }
     Separators separators() const { return separators_; }
     ExceptionHandler& exceptionHandler() { return exceptionHandler_; }
+    // Which position each grid's values belong to; the window marks a grid
+    // whose values belong to another position than the shown one.
+    const GridProvenance& gridProvenance() const { return gridProvenance_; }
+    // The Transverse Mercator grid as its fields and the datum choice give it.
+    TmGrid tmGrid() const;
 
     // The create, close and destroy handlers.  FormClose saves the settings
     // and throws when they cannot be written; closeEvent shows that and
@@ -185,11 +192,19 @@ private:
     // result, or finds no service, writes nothing and shows why under the
     // application title.
     void convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert);
-    // The result of a conversion back to latitude/longitude into the decimal
-    // fields; the angle fields and the location text follow.
-    void showLatitudeLongitude(const GeographicPoint& point);
-    // The Transverse Mercator grid as its fields and the datum choice give it.
-    TmGrid tmGrid() const;
+    // A position into the decimal fields; the angle fields, the location
+    // text and the grids' marks follow.  `producedBy` names the grid whose
+    // values gave the position, which then belongs to it; a position from
+    // anywhere else leaves both grids' values belonging to where they were.
+    void showLatitudeLongitude(const GeographicPoint& point, std::optional<Grid> producedBy);
+    // The position the decimal fields show, as they read back.
+    Position shownPosition();
+    // A grid's values were just written from the shown position.
+    void showGridResult(Grid grid);
+    // Greys the values of each grid that belongs to another position.
+    void showGridMarks();
+    // The user's edits of a grid's values or of its set-up make it input.
+    void watchGridEdits();
     // The datum choice works only with the grid file in nad/.
     void offerDatumShift();
 
@@ -205,6 +220,7 @@ private:
     AngleAxis longitude_;
     AngleAxis latitude_;
     int labelCount_ = 0;
+    GridProvenance gridProvenance_;
 };
 
 } // namespace zelv

@@ -6,9 +6,11 @@
 #include "EngineText.h"
 #include "F_HauptU.h"
 #include "GridFailureText.h"
+#include "GridWorkflows.h"
 #include "IniFile.h"
 #include "Placemnt.h"
 #include "RadioGroup.h"
+#include "StaleMark.h"
 
 #include <QLineEdit>
 #include <QMetaProperty>
@@ -17,6 +19,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -134,6 +137,132 @@ void checkLocationText(TF_Haupt& window, Faults& faults)
                          + printable(expected));
 }
 
+// Whether `position` and the grid's values are one conversion apart, in
+// either direction, to the rounding of the fields that hold them.
+bool belongTogether(const Position& position, const std::optional<Position>& fromGrid,
+                    const std::optional<std::array<Extended, 2>>& toGrid, const std::array<Extended, 2>& values,
+                    Extended gridRounding)
+{
+    // Six decimals of a degree, and what a write clamps into the ranges.
+    const Extended degreeRounding = 0.5e-6L + 1e-9L;
+    if (fromGrid) {
+        const Extended longitude = std::clamp<Extended>(fromGrid->longitude, -180, 180);
+        const Extended latitude = std::clamp<Extended>(fromGrid->latitude, -90, 90);
+        if (std::fabs(longitude - position.longitude) <= degreeRounding
+            && std::fabs(latitude - position.latitude) <= degreeRounding)
+            return true;
+    }
+    return toGrid && std::fabs((*toGrid)[0] - values[0]) <= gridRounding
+        && std::fabs((*toGrid)[1] - values[1]) <= gridRounding;
+}
+
+template <class Conversion>
+auto orNothing(Conversion conversion) -> std::optional<decltype(conversion())>
+{
+    try {
+        return conversion();
+    } catch (const Exception&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void checkGridMarks(TF_Haupt& window, TCoordinateTranslator& oracle, Faults& faults)
+{
+    if (isBeingEdited(*window.CE_Laenge) || isBeingEdited(*window.CE_Breite))
+        return;
+    const Separators separators = window.separators();
+    Position shown;
+    if (!readNumber(window.CE_Laenge->Text(), separators, shown.longitude)
+        || !readNumber(window.CE_Breite->Text(), separators, shown.latitude))
+        return; // reported by the field check
+
+    const struct {
+        const char* name;
+        Grid grid;
+        std::vector<QLineEdit*> fields;
+        TCurrencyEdit* easting;
+        TCurrencyEdit* northing;
+    } grids[] = {
+        {"UTM", Grid::Utm, {window.ElSE_Zone, window.CE_Rechts, window.CE_Hoch}, window.CE_Rechts, window.CE_Hoch},
+        {"TMERC", Grid::TransverseMercator, {window.CE_TMERC_Rechts, window.CE_TMERC_Hoch}, window.CE_TMERC_Rechts,
+         window.CE_TMERC_Hoch},
+    };
+    for (const auto& g : grids) {
+        const std::string who = std::string(g.name) + " values";
+        int marked = 0;
+        for (const QLineEdit* field : g.fields) {
+            const bool mark = hasStaleMark(*field);
+            const QPalette& palette = field->palette();
+            const bool greyed =
+                palette.color(QPalette::Active, QPalette::Text) == palette.color(QPalette::Disabled, QPalette::Text);
+            if (mark != greyed)
+                faults.push_back(name(*field) + (mark ? ": described as stale but not greyed"
+                                                      : ": greyed but not described as stale"));
+            marked += mark;
+        }
+        if (marked != 0 && marked != static_cast<int>(g.fields.size()))
+            faults.push_back(who + ": only some fields carry the stale mark");
+
+        const std::optional<Position> belongsTo = window.gridProvenance().positionOf(g.grid);
+        const bool stale = belongsTo
+            && (std::fabs(belongsTo->longitude - shown.longitude) > 1e-9L
+                || std::fabs(belongsTo->latitude - shown.latitude) > 1e-9L);
+        if ((marked != 0) != stale)
+            faults.push_back(who + (stale ? ": belong to an earlier position but are not marked"
+                                          : ": marked stale but belong to the shown position or to none"));
+        if (!belongsTo || isBeingEdited(*g.easting) || isBeingEdited(*g.northing))
+            continue;
+
+        std::array<Extended, 2> values{};
+        if (!readNumber(g.easting->Text(), separators, values[0])
+            || !readNumber(g.northing->Text(), separators, values[1]))
+            continue;
+        // Whether the values and position `p` are one conversion apart; with
+        // `onlyFromGrid`, whether the values convert to `p` itself.
+        const auto together = [&](const Position& p, bool onlyFromGrid) {
+            std::optional<std::array<Extended, 2>> toGrid;
+            std::optional<Position> fromGrid;
+            Extended gridRounding = 0.5L;
+            if (g.grid == Grid::Utm) {
+                const int zone = window.ElSE_Zone->Value();
+                const auto forward = orNothing([&] { return utmForward(oracle, p.longitude, p.latitude); });
+                const auto inverse = orNothing([&] { return utmInverse(oracle, zone, values[0], values[1]); });
+                if (forward && forward->zone == zone)
+                    toGrid = std::array<Extended, 2>{Extended(forward->easting), Extended(forward->northing)};
+                if (inverse)
+                    fromGrid = Position{inverse->Longitude, inverse->Latitude};
+            } else {
+                const TmGrid tm = window.tmGrid();
+                const auto forward = orNothing([&] { return tmForward(oracle, tm, p.longitude, p.latitude); });
+                const auto inverse = orNothing([&] { return tmInverse(oracle, tm, values[0], values[1]); });
+                if (forward)
+                    toGrid = std::array<Extended, 2>{forward->easting, forward->northing};
+                if (inverse)
+                    fromGrid = Position{inverse->Longitude, inverse->Latitude};
+                // A whole metre either way: the unit switch scales values
+                // that were rounded in the other unit.
+                gridRounding = tm.unit == GridUnit::Kilometres ? 0.0011L : 1.1L;
+            }
+            if (onlyFromGrid)
+                toGrid.reset();
+            return belongTogether(p, fromGrid, toGrid, values, gridRounding);
+        };
+        // A grid that produced the shown position is not behind it.
+        if (stale && together(shown, true))
+            faults.push_back(who + " " + printable(g.easting->Text()) + " / " + printable(g.northing->Text())
+                             + " convert to the shown position, but are marked stale");
+        const Position p = *belongsTo;
+        if (!together(p, false))
+            faults.push_back(who + " " + printable(g.easting->Text()) + " / " + printable(g.northing->Text())
+                             + " are said to belong to " + number(p.longitude) + " / " + number(p.latitude)
+                             + ", which is no conversion of them");
+    }
+}
+
+namespace {
+
 QMetaProperty findProperty(const QObject& component, const QString& propertyName)
 {
     const QMetaObject* meta = component.metaObject();
@@ -213,7 +342,8 @@ void checkMessages(const std::vector<SoakPresenter::Shown>& shown, const QString
         QRegularExpression text;
         bool titled; // under the application title, else under "Fehler"
     } known[] = {
-        {QRegularExpression(QStringLiteral("^Wert muß zwischen -?\\d+([.,]\\d+)? und -?\\d+([.,]\\d+)? liegen\\.$")),
+        {QRegularExpression(QStringLiteral("^Wert muß zwischen -?\\d+([.,]\\d+)? und -?\\d+([.,]\\d+)? liegen\\."
+                                           "( Bitte (das Dezimalkomma|den Dezimalpunkt) verwenden, z\\.B\\. 10[.,]769430\\.)?$")),
          true},
         {QRegularExpression(QStringLiteral("^'.*' ist kein gültiger Gleitkommawert\\.$"),
                             QRegularExpression::DotMatchesEverythingOption),

@@ -13,6 +13,7 @@
 class QWidget;
 
 namespace zelv {
+class TCoordinateTranslator;
 class TCurrencyEdit;
 class TF_Haupt;
 } // namespace zelv
@@ -38,6 +39,16 @@ bool isBeingEdited(const QWidget& control);
 // neither decimal field is being edited, the location text is the design
 // text or exactly what the decimal fields give.
 void checkWindow(TF_Haupt& window, Faults& faults);
+
+// The grids' values are marked stale exactly when they belong to a position
+// other than the shown one: every field of a grid carries the mark (greyed
+// text, "veraltet" described) or none does, and it does when the position
+// the window says they belong to is not the one the decimal fields show.
+// That position is checked on its own with `oracle`: the grid's values are
+// what it converts to, or it is what they convert to.  Values that belong to
+// no position (the user's input) carry no mark.  Nothing is checked while a
+// decimal field is being edited, whose new position is not yet taken.
+void checkGridMarks(TF_Haupt& window, TCoordinateTranslator& oracle, Faults& faults);
 
 // The errors shown since the last check are messages the window is designed
 // to show, each under its caption.

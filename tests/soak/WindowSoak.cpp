@@ -17,6 +17,7 @@
 // clicks), so a control added to the window takes part without a change here.
 
 #include "ApplicationTitle.h"
+#include "CoordinateTranslator.h"
 #include "CurrEdit.h"
 #include "ElSpinEdit.h"
 #include "EngineText.h"
@@ -163,6 +164,8 @@ private:
     QTemporaryDir root_;
     QWidget elsewhere_;
     std::unique_ptr<TF_Haupt> window_;
+    // Converts on its own, to check which position the grid values belong to.
+    std::unique_ptr<TCoordinateTranslator> oracle_;
     std::optional<Watchdog> watchdog_;
 
     long stepNumber_ = 0;
@@ -296,6 +299,10 @@ void Soak::check()
     messagesShown_ += static_cast<long>(presenter_.shown.size());
     presenter_.shown.clear();
     checkWindow(*window_, faults_);
+    if (!oracle_)
+        oracle_ = std::make_unique<TCoordinateTranslator>(
+            QFile::encodeName(programWithNad() + QStringLiteral("/nad")).toStdString());
+    checkGridMarks(*window_, *oracle_, faults_);
 }
 
 void Soak::fail()

@@ -235,6 +235,11 @@ protected:
     {
         return QString::fromLatin1(number).replace(u'.', QChar::fromLatin1(GetParam().group));
     }
+    const char* decimalMarkHint() const
+    {
+        return GetParam().decimal == ',' ? "Bitte das Dezimalkomma verwenden, z.B. 10,769430."
+                                         : "Bitte den Dezimalpunkt verwenden, z.B. 10.769430.";
+    }
 };
 
 TEST_P(DecimalFieldRange, TypedOrPastedBeyondTheRangeIsRefused)
@@ -267,8 +272,10 @@ TEST_P(DecimalFieldRange, TypedOrPastedBeyondTheRangeIsRefused)
             QTest::keyClick(c.field, Qt::Key_Tab);
             ASSERT_EQ(presenter.shown.size(), 1u) << row;
             EXPECT_EQ(presenter.shown[0].first, QStringLiteral("Zelv_derarar")) << row;
+            // The sentence of every range error, then which mark to use.
             EXPECT_EQ(presenter.shown[0].second,
-                      QStringLiteral("Wert mu\u00DF zwischen %1 liegen.").arg(local(c.bounds)))
+                      QStringLiteral("Wert mu\u00DF zwischen %1 liegen. %2")
+                          .arg(local(c.bounds), QString::fromLatin1(decimalMarkHint())))
                 << row;
             EXPECT_TRUE(c.field->hasFocus()) << row;
             EXPECT_EQ(c.degrees->Text(), degrees) << row;
@@ -286,6 +293,38 @@ TEST_P(DecimalFieldRange, TypedOrPastedBeyondTheRangeIsRefused)
             QTest::keyClick(c.field, Qt::Key_Tab);
             ASSERT_FALSE(c.field->hasFocus()) << row;
         }
+    }
+}
+
+TEST_P(DecimalFieldRange, OnlyTheOtherMarkInDecimalDegreesGetsTheHint)
+{
+    TF_Haupt& w = window();
+    const struct {
+        TCurrencyEdit* field;
+        const char* typed; // "." stands for the locale's decimal mark, "," for the other one
+        const char* bounds;
+    } cases[] = {
+        {w.CE_Laenge, "200", "-180.000000 und 180.000000"},        // no mark at all
+        {w.CE_Breite, "-95.5", "-90.000000 und 90.000000"},        // the right mark
+        {w.CE_Laenge_Grad, "1,000", "-180 und 180"},               // the other mark, but whole degrees
+        {w.CE_Laenge_Sekunden, "1,000", "0.0 und 59.9"},           // nor seconds
+    };
+    for (const auto& c : cases) {
+        const std::string row = str(c.field->objectName()) + " " + c.typed;
+        QString typed = QString::fromLatin1(c.typed);
+        for (QChar& ch : typed)
+            ch = ch == u'.' ? QChar::fromLatin1(GetParam().decimal)
+                            : ch == u',' ? QChar::fromLatin1(GetParam().group) : ch;
+        presenter.shown.clear();
+        type(c.field, typed);
+        QTest::keyClick(c.field, Qt::Key_Tab);
+        ASSERT_EQ(presenter.shown.size(), 1u) << row;
+        EXPECT_EQ(presenter.shown[0].second, QStringLiteral("Wert mu\u00DF zwischen %1 liegen.").arg(local(c.bounds)))
+            << row;
+        c.field->selectAll();
+        QTest::keyClick(c.field, Qt::Key_Escape);
+        QTest::keyClick(c.field, Qt::Key_Tab);
+        ASSERT_FALSE(c.field->hasFocus()) << row;
     }
 }
 

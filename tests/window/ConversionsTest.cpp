@@ -2,7 +2,10 @@
 // with typed values and real clicks, and what a conversion without a result
 // tells the user.
 #include "GTestQtPrinters.h"
+#include "GridWorkflows.h"
 #include "HandlerWindowFixture.h"
+
+#include <QAccessible>
 
 #include <QCheckBox>
 #include <tuple>
@@ -425,6 +428,20 @@ TEST_F(TransverseMercatorWithoutGrid, TheBoxIsDisabledAndSaysWhichFileIsMissing)
     click(w.BitBtn_TMERC_LL);
     EXPECT_EQ(str(w.CE_Laenge->ShownText() + u' ' + w.CE_Breite->ShownText()), "10,763870 50,519285");
     EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(TransverseMercatorWithoutGrid, TheDisabledBoxIsNeitherReachedNorTickedByTheUser)
+{
+    TF_Haupt& w = window();
+    // Tab passes it by, a click does not tick it, and a screen reader hears
+    // that it is unavailable.
+    w.RG_Eingabe_km_m->button(0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.CE_TMERC_BezugsRechts);
+    click(w.CB_TMERC_ETRS89);
+    EXPECT_FALSE(w.CB_TMERC_ETRS89->isChecked());
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(w.CB_TMERC_ETRS89)->state().disabled);
+    EXPECT_EQ(w.tmGrid().datum, TmDatum::Bessel);
 }
 
 class ConversionsUnderPointLocale : public Conversions {

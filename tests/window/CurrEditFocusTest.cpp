@@ -153,6 +153,29 @@ TEST_P(CurrEditLeaving, DoubleClickOnAButtonIsTwoAttempts)
     EXPECT_EQ(events, std::vector<std::string>{});
 }
 
+TEST_P(CurrEditLeaving, AClickInsideTheFieldBeingEditedPlacesTheCaretWithoutAMessage)
+{
+    configure(*field, gradConfig);
+    enterByKeyboard(field);
+    QTest::keyClicks(field, QStringLiteral("200"));
+    events.clear();
+    // Through the window, where the exit guard looks at every press; at the
+    // left edge of the text, so the caret goes before the first digit.
+    for (const QPoint at : {QPoint(3, field->height() / 2), field->rect().center()}) {
+        field->selectAll();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, field->mapTo(window.get(), at));
+        EXPECT_EQ(presenter.shown.size(), 0u);
+        EXPECT_EQ(QApplication::focusWidget(), field);
+        EXPECT_FALSE(field->hasSelectedText());
+        EXPECT_EQ(field->Text(), QStringLiteral("200"));
+        EXPECT_EQ(events, std::vector<std::string>{});
+    }
+    field->selectAll();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      field->mapTo(window.get(), QPoint(3, field->height() / 2)));
+    EXPECT_EQ(field->cursorPosition(), 0);
+}
+
 TEST_P(CurrEditLeaving, ConversionAndRangeMessages)
 {
     const struct {

@@ -421,8 +421,6 @@ TEST_P(CurrEditTyping, EscapeRestoresTheStoredValue)
     EXPECT_EQ(field->selectedText(), loc("1.234,5"));
     QTest::keyClicks(field, QStringLiteral("99"));
     EXPECT_EQ(field->Text(), "99");
-    QTest::keyClick(field, Qt::Key_Return);      // a dialog key that ends in the field
-    EXPECT_EQ(field->Text(), "99");
     QTest::keyClick(field, Qt::Key_Escape);
     EXPECT_EQ(field->Text(), loc("1.234,5"));
     EXPECT_EQ(field->selectedText(), field->Text());

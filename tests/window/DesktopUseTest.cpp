@@ -53,7 +53,7 @@ TEST_F(DesktopUse, ScreenReadersFindEveryControlByItsOwnName)
         {w.CE_Breite, "Breite, Dezimalgrad", QAccessible::EditableText},
         {w.BitBtn_LL_UTM, "Länge und Breite nach UTM umrechnen", QAccessible::Button},
         {w.BitBtn_UTM_LL, "UTM nach Länge und Breite umrechnen", QAccessible::Button},
-        {w.ElSE_Zone, "UTM-Zone", QAccessible::EditableText},
+        {w.ElSE_Zone, "UTM-Zone", QAccessible::SpinBox},
         {w.ElSE_Zone->upButton(), "UTM-Zone erhöhen", QAccessible::Button},
         {w.ElSE_Zone->downButton(), "UTM-Zone verringern", QAccessible::Button},
         {w.CE_Rechts, "UTM Rechtswert", QAccessible::EditableText},

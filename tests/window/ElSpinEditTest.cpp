@@ -116,6 +116,8 @@ TEST_F(ElSpinEditTest, TypingFilterAndPutBack)
         {25, 2, "0", "25", 25, 2},
         {2, 0, "3", "32", 32, 1},
         {5, 1, "5", "55", 55, 2},
+        {5, -1, "60", "60", 60, 2},       // exactly the maximum is taken
+        {5, -1, "1", "1", 1, 1},          // and exactly the minimum
     };
     for (const auto& c : cases) {
         start(c.value, c.caret);
@@ -229,6 +231,15 @@ TEST_F(ElSpinEditTest, WheelStepsBySystemScrollLines)
         EXPECT_EQ(zone->Value(), c.result) << c.lines << " lines, angle " << c.angle;
         wheel(-c.angle); // takes back a half notch left over
     }
+    // Notch after notch in one direction: each one counts.
+    QApplication::setWheelScrollLines(2);
+    zone->setValue(20);
+    for (int notch = 0; notch < 3; ++notch)
+        wheel(120);
+    EXPECT_EQ(zone->Value(), 26);
+    for (int notch = 0; notch < 4; ++notch)
+        wheel(-120);
+    EXPECT_EQ(zone->Value(), 18);
     QApplication::setWheelScrollLines(3);
     zone->setValue(20);
     wheel(60);

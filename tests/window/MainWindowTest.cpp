@@ -412,6 +412,7 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInOrderAndSkipsTheLocationText)
         "CE_Hoch", "BitBtn_kopieren", "CE_TMERC_Laenge_Grad", "CE_TMERC_Laenge_Minuten",
         "RG_Eingabe_km_m", "CB_TMERC_ETRS89", "CE_TMERC_BezugsRechts", "CE_TMERC_Rechts",
         "CE_TMERC_Hoch", "BitBtn_LL_TMERC", "BitBtn_TMERC_LL", "BitBtn_Koordinaten_aus_Zwischenablage",
+        "ElURLLabel1", "ElURLLabel2", "ElURLLabel3",
     };
     TF_Haupt& w = shownWindow();
     EXPECT_EQ(focusedControl(), order.front()); // the window opens in the first field

@@ -184,6 +184,34 @@ TEST_F(BatchCommandTest, GermanCsvStartsWithAByteOrderMarkBeforeItsHeaderOnly)
                              "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;\n");
 }
 
+TEST_F(BatchCommandTest, ExitStatusOverSeveralFilesAndDashAfterTheOptions)
+{
+    files.write("gut.txt", "50.41484, 10.76943\n");
+    files.write("schlecht.txt", "Hallo\n");
+    const struct {
+        std::vector<std::string> names;
+        int status;
+    } cases[] = {
+        {{"gut.txt", "gut.txt"}, batchConverted},
+        {{"schlecht.txt", "gut.txt", "gut.txt"}, batchLineFailed}, // a failure early is not forgotten
+        {{"gut.txt", "gut.txt", "schlecht.txt"}, batchLineFailed},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments{"--convert"};
+        for (const std::string& name : c.names)
+            arguments.push_back(file(name));
+        EXPECT_EQ(run(arguments), c.status) << c.names.front() << " first";
+        const std::string lines = out.str();
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), static_cast<long>(c.names.size()));
+    }
+
+    // "-" after "--" is still standard input, not a file of that name.
+    EXPECT_EQ(run({"--convert", "--", "-"}, "Hallo\n"), batchLineFailed);
+    EXPECT_EQ(err.str(), "(Standardeingabe):1: " + noCoordinates + "\n");
+    EXPECT_EQ(run({"--convert", file("gut.txt"), "--", "-"}, "geo:52.52,13.405\n"), batchConverted);
+    EXPECT_EQ(out.str(), "liegt bei 50.41484°N 10.76943°O;\nliegt bei 52.52000°N 13.40500°O;\n");
+}
+
 TEST_F(BatchCommandTest, UsageErrorsConvertNothing)
 {
     files.write("eins.txt", "50.41484, 10.76943\n");
