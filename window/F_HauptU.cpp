@@ -570,6 +570,7 @@ void TF_Haupt::FormCreate()
         offerDatumShift();
         coordinateTranslator_ =
             std::make_unique<TCoordinateTranslator>(QFile::encodeName(dataDirectory).toStdString());
+        dhdn_ = std::make_unique<DhdnConverter>(QFile::encodeName(dataDirectory).toStdString());
     });
     // The restore and the unit switch run all the same.  Without them the
     // show-time restore would move the unit from "km" to a stored "m" and the
@@ -596,6 +597,7 @@ void TF_Haupt::FormClose()
 
 void TF_Haupt::FormDestroy()
 {
+    dhdn_.reset();
     coordinateTranslator_.reset();
 }
 
@@ -792,15 +794,15 @@ void TF_Haupt::showPositionDatum(Extended latitude, Extended longitude)
     Label_TMERC_Umrechnung->setText(positionDatum_ == PositionDatum::Epsg1777 ? QString::fromUtf8(approximationNote)
                                                                               : QString());
     // The sheet rule needs DHDN: a Bessel position is on it already, every
-    // other one is taken there.  Without the projection service only the
-    // Bessel position has a sheet.
+    // other one is taken there.  Without the projection library's data only
+    // the Bessel position has a sheet.
     const GeographicPoint point{static_cast<double>(longitude), static_cast<double>(latitude)};
     std::optional<Tk25Sheet> sheet;
     if (positionDatum_ == PositionDatum::Bessel) {
         sheet = tk25SheetAt(point);
-    } else if (coordinateTranslator_) {
+    } else if (dhdn_) {
         try {
-            sheet = tk25SheetOfWgs84(*coordinateTranslator_, point.Longitude, point.Latitude);
+            sheet = tk25SheetOfWgs84(*dhdn_, point.Longitude, point.Latitude);
         } catch (const GridConversionError&) {
             // no sheet for a position the library can't take
         }

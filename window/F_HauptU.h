@@ -23,6 +23,7 @@ namespace zelv {
 
 class Clipboard;
 class TCoordinateTranslator;
+class DhdnConverter;
 struct GaussKruegerPosition;
 struct GeographicPoint;
 struct TmGrid;
@@ -226,6 +227,9 @@ private:
 
     QString programDirectory_;
     std::unique_ptr<TCoordinateTranslator> coordinateTranslator_;
+    // Takes the shown position into DHDN for the Messtischblatt; null when
+    // the start failed.
+    std::unique_ptr<DhdnConverter> dhdn_;
     AngleAxis longitude_;
     AngleAxis latitude_;
     // Set while a conversion writes a position of this datum; a position

@@ -49,17 +49,33 @@ GeographicPoint dhdnFromWgs84ByEpsg1777(TCoordinateTranslator& service, double l
     return degreesOf(service.Forward(longitude, latitude));
 }
 
-DhdnPosition dhdnFromWgs84(TCoordinateTranslator& service, double longitude, double latitude)
+DhdnConverter::DhdnConverter(const std::string& dataDirectory)
+    : epsg1777_(std::make_unique<TCoordinateTranslator>(dataDirectory))
 {
+    epsg1777_->SetDefinition(epsg1777Pipeline(besselGeographic));
     try {
-        service.SetDefinition(proj447::gridShiftPipeline(besselGeographic, beta2007GridFileName));
-        return {degreesOf(service.Forward(longitude, latitude)), DhdnShift::Beta2007};
+        auto beta2007 = std::make_unique<TCoordinateTranslator>(dataDirectory);
+        beta2007->SetDefinition(proj447::gridShiftPipeline(besselGeographic, beta2007GridFileName));
+        beta2007_ = std::move(beta2007);
     } catch (const GridConversionError& e) {
-        // Rejected: the grid file is missing; not projectable: outside it.
-        if (e.kind() != GridFailure::PointNotProjectable && e.kind() != GridFailure::DefinitionRejected)
+        if (e.kind() != GridFailure::DefinitionRejected) // the grid file is missing
             throw;
     }
-    const GeographicPoint dhdn = dhdnFromWgs84ByEpsg1777(service, longitude, latitude);
+}
+
+DhdnConverter::~DhdnConverter() = default;
+
+DhdnPosition DhdnConverter::fromWgs84(double longitude, double latitude) const
+{
+    if (beta2007_) {
+        try {
+            return {degreesOf(beta2007_->Forward(longitude, latitude)), DhdnShift::Beta2007};
+        } catch (const GridConversionError& e) {
+            if (e.kind() != GridFailure::PointNotProjectable) // outside the grid
+                throw;
+        }
+    }
+    const GeographicPoint dhdn = degreesOf(epsg1777_->Forward(longitude, latitude));
     if (!insideOldSheetArea(dhdn))
         throw GridConversionError(GridFailure::OutsideDatumGrid,
                                   "Au\xDF" "erhalb von " + oldSheetAreaText() + " gibt es keine Umrechnung ins DHDN.");

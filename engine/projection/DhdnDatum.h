@@ -15,6 +15,7 @@
 
 #include "CoordinateTranslator.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -55,11 +56,24 @@ struct DhdnPosition {
     DhdnShift shift = DhdnShift::Beta2007;
 };
 
-// The DHDN position of a WGS 84 position by the rule above.  Uses `service`
-// (its projection is replaced).  Without the BeTA2007 grid in the service's
-// data directory every point goes through EPSG 1777.  Throws
-// GridConversionError OutsideDatumGrid outside both areas.
-DhdnPosition dhdnFromWgs84(TCoordinateTranslator& service, double longitude, double latitude);
+// WGS 84 / ETRS89 positions into DHDN by the rule above, for many
+// positions in a row: both ways are set up once.
+class DhdnConverter {
+public:
+    // The data directory as TCoordinateTranslator takes it.  Without the
+    // BeTA2007 grid there, every point goes through EPSG 1777.  Throws as
+    // the TCoordinateTranslator constructor.
+    explicit DhdnConverter(const std::string& dataDirectory);
+    ~DhdnConverter();
+
+    // Throws GridConversionError OutsideDatumGrid outside both areas, and
+    // PointNotProjectable for a point the library can't take at all.
+    DhdnPosition fromWgs84(double longitude, double latitude) const;
+
+private:
+    std::unique_ptr<TCoordinateTranslator> beta2007_; // null without the grid
+    std::unique_ptr<TCoordinateTranslator> epsg1777_;
+};
 
 // The DHDN position by EPSG 1777 alone, for any point (no area test).
 GeographicPoint dhdnFromWgs84ByEpsg1777(TCoordinateTranslator& service, double longitude, double latitude);

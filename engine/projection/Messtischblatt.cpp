@@ -52,10 +52,10 @@ std::string tk25Text(const Tk25Sheet& sheet)
     return text;
 }
 
-std::optional<Tk25Sheet> tk25SheetOfWgs84(TCoordinateTranslator& service, double longitude, double latitude)
+std::optional<Tk25Sheet> tk25SheetOfWgs84(const DhdnConverter& dhdn, double longitude, double latitude)
 {
     try {
-        return tk25SheetAt(dhdnFromWgs84(service, longitude, latitude).point);
+        return tk25SheetAt(dhdn.fromWgs84(longitude, latitude).point);
     } catch (const GridConversionError& e) {
         if (e.kind() != GridFailure::OutsideDatumGrid && e.kind() != GridFailure::PointNotProjectable)
             throw;

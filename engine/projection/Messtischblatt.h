@@ -16,6 +16,7 @@
 // longitudes from 5°50' to (not including) 24° E.
 
 #include "CoordinateTranslator.h"
+#include "DhdnDatum.h"
 
 #include <optional>
 #include <string>
@@ -34,11 +35,9 @@ std::optional<Tk25Sheet> tk25SheetAt(const GeographicPoint& dhdn);
 // "3446/3"; "13102/1" for a three-digit column.
 std::string tk25Text(const Tk25Sheet& sheet);
 
-// The sheet of a WGS 84 / ETRS89 position, taken into DHDN as
-// dhdnFromWgs84 does (BeTA2007, elsewhere EPSG 1777); nothing outside the
-// sheets or the datum's area.  Uses `service` (its projection is replaced).
-// Throws GridConversionError only for a service without a projection
-// library behind it (ServiceEmpty) or a point it cannot take at all.
-std::optional<Tk25Sheet> tk25SheetOfWgs84(TCoordinateTranslator& service, double longitude, double latitude);
+// The sheet of a WGS 84 / ETRS89 position, taken into DHDN by `dhdn`
+// (BeTA2007, elsewhere EPSG 1777); nothing outside the sheets or the
+// datum's area.
+std::optional<Tk25Sheet> tk25SheetOfWgs84(const DhdnConverter& dhdn, double longitude, double latitude);
 
 } // namespace zelv

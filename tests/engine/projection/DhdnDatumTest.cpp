@@ -84,7 +84,7 @@ TEST_F(OldDatum, InsideTheGridStaysBeta2007)
     EXPECT_EQ(tmInverseShifted(service, grid, stettin.easting, stettin.northing).shift, DhdnShift::Beta2007);
 
     // PROJ's BeTA2007 shift takes DHDN 14.5528 53.4285 to 14.550850526 53.426997669.
-    const DhdnPosition dhdn = dhdnFromWgs84(service, 14.550850526, 53.426997669);
+    const DhdnPosition dhdn = DhdnConverter(data.path()).fromWgs84(14.550850526, 53.426997669);
     EXPECT_EQ(dhdn.shift, DhdnShift::Beta2007);
     EXPECT_NEAR(dhdn.point.Longitude, 14.5528, 1e-8);
     EXPECT_NEAR(dhdn.point.Latitude, 53.4285, 1e-8);
@@ -131,15 +131,16 @@ TEST_F(OldDatum, DhdnPositionOfAWgs84Position)
     // Breslau: the DHDN position is the Bessel grid position of its values,
     // to within a millimetre: each way starts at ellipsoid height 0 on its
     // own side, and the shift changes the height by some 40 m.
-    const DhdnPosition breslau = dhdnFromWgs84(service, 17.032006165552, 51.109998458141);
+    const DhdnConverter converter(data.path());
+    const DhdnPosition breslau = converter.fromWgs84(17.032006165552, 51.109998458141);
     EXPECT_EQ(breslau.shift, DhdnShift::Epsg1777);
     const TmGrid bessel = gaussKruegerZone(6, TmDatum::Bessel);
     const GeographicPoint expected = tmInverse(service, bessel, 6432378, 5664319);
     EXPECT_NEAR(breslau.point.Longitude, expected.Longitude, 2e-8);
     EXPECT_NEAR(breslau.point.Latitude, expected.Latitude, 2e-8);
 
-    EXPECT_EQ(failureOf([&] { dhdnFromWgs84(service, 2.3522, 48.8566); }), GridFailure::OutsideDatumGrid);
-    EXPECT_EQ(failureOf([&] { dhdnFromWgs84(service, 24.2, 50); }), GridFailure::OutsideDatumGrid);
+    EXPECT_EQ(failureOf([&] { converter.fromWgs84(2.3522, 48.8566); }), GridFailure::OutsideDatumGrid);
+    EXPECT_EQ(failureOf([&] { converter.fromWgs84(24.2, 50); }), GridFailure::OutsideDatumGrid);
 }
 
 TEST(OldDatumWithoutGrid, Epsg1777EverywhereInTheArea)
@@ -149,7 +150,7 @@ TEST(OldDatumWithoutGrid, Epsg1777EverywhereInTheArea)
                                directory.path() / "proj_def.dat");
     TCoordinateTranslator service(directory.string());
     // Berlin, inside BeTA2007, with no grid file to take it.
-    EXPECT_EQ(dhdnFromWgs84(service, 13.405, 52.52).shift, DhdnShift::Epsg1777);
+    EXPECT_EQ(DhdnConverter(directory.string()).fromWgs84(13.405, 52.52).shift, DhdnShift::Epsg1777);
     const TmGrid grid = gaussKruegerZone(4, TmDatum::Etrs89Beta2007);
     EXPECT_EQ(tmForward(service, grid, 13.405, 52.52).shift, DhdnShift::Epsg1777);
 }

@@ -77,7 +77,7 @@ TEST(Messtischblatt, NoSheetOutsideTheArea)
 class MesstischblattFromWgs84 : public ::testing::Test {
 protected:
     test_support::ShippedDataDirectory data;
-    TCoordinateTranslator service{data.path()};
+    DhdnConverter dhdn{data.path()};
 };
 
 TEST_F(MesstischblattFromWgs84, ThroughTheDatumRule)
@@ -94,12 +94,12 @@ TEST_F(MesstischblattFromWgs84, ThroughTheDatumRule)
         {"Rome, outside the area", 12.4964, 41.9028, "none"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(sheetText(tk25SheetOfWgs84(service, c.longitude, c.latitude)), c.sheet) << c.name;
+        EXPECT_EQ(sheetText(tk25SheetOfWgs84(dhdn, c.longitude, c.latitude)), c.sheet) << c.name;
 
     // The datum matters: DHDN lies about 100 m north-east of WGS 84 here,
     // so a position 50 m south-west of 49° N 10° E is on 6926 on DHDN, while
     // taken as it stands it would fall on the neighbouring sheet.
-    EXPECT_EQ(sheetText(tk25SheetOfWgs84(service, 9.9995, 48.9995)), "6926/3");
+    EXPECT_EQ(sheetText(tk25SheetOfWgs84(dhdn, 9.9995, 48.9995)), "6926/3");
     EXPECT_EQ(sheetText(tk25SheetAt({9.9995, 48.9995})), "7025/2");
 }
 
