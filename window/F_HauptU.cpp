@@ -10,8 +10,10 @@
 #include "EngineText.h"
 #include "Exception.h"
 #include "GridFailureText.h"
+#include "GaussKruegerText.h"
 #include "GridWorkflows.h"
 #include "MapLink.h"
+#include "Messtischblatt.h"
 #include "Placemnt.h"
 #include "RadioGroup.h"
 #include "ReadOnlyEdit.h"
@@ -87,8 +89,25 @@ QString userGuideAddress(const QString& programDirectory)
 // What the datum choice does, for its tooltip.
 const char* const datumShiftToolTip =
     "Angehakt: Länge und Breite werden vom alten deutschen Netz (DHDN, Bessel) mit dem amtlichen Gitter "
-    "BeTA2007 nach ETRS89 umgerechnet, das bis auf einen Meter WGS 84 entspricht. Nicht angehakt: Sie "
-    "bleiben auf dem Bessel-Ellipsoid, bis zu gut 200 m von WGS 84 entfernt.";
+    "BeTA2007 nach ETRS89 umgerechnet, das bis auf einen Meter WGS 84 entspricht. Außerhalb des Gitters, "
+    "von 46° bis 56° N und 5°50' bis 24° O (Schlesien, Pommern, Ostpreußen, Posen), mit der Näherung "
+    "EPSG 1777 (sieben Parameter): EPSG gibt etwa 3 m Genauigkeit in Westdeutschland an, außerhalb "
+    "Deutschlands gibt es keine amtliche Angabe. Nicht angehakt: Sie bleiben auf dem Bessel-Ellipsoid, "
+    "bis zu gut 200 m von WGS 84 entfernt.";
+
+// The datum lines and the Messtischblatt's tooltips.
+const char* const besselPositionNote =
+    "Lage auf Bessel (DHDN), bis gut 200 m neben WGS 84 – für Karten und Ortsangaben „nach ETRS89“ anhaken";
+const char* const approximationNote = "Näherung EPSG 1777";
+const char* const approximationToolTip =
+    "Außerhalb des BeTA2007-Gitters mit der Sieben-Parameter-Transformation EPSG 1777 umgerechnet: "
+    "etwa 3 m Genauigkeit in Westdeutschland laut EPSG, außerhalb Deutschlands ohne amtliche Angabe.";
+const char* const tk25ToolTip =
+    "Blatt und Quadrant der Topographischen Karte 1:25 000 (Messtischblatt), z.B. 3446/3; Quadranten: "
+    "1 Nordwest, 2 Nordost, 3 Südwest, 4 Südost";
+const char* const noTk25ToolTip =
+    "Kein Messtischblatt: TK25-Blätter gibt es von 46° bis 55°54' N und von 5°50' bis 24° O "
+    "(im alten deutschen Netz DHDN).";
 
 } // namespace
 
@@ -205,6 +224,23 @@ void TF_Haupt::createControls()
     BitBtn_kopieren = pictureButton("BitBtn_kopieren", 352, 352, 75, 30, QStringLiteral("kopieren"),
                                     QStringLiteral("copy-to-clipboard"));
 
+    // Right of the "ZELV" caption, above the location text it speaks of;
+    // fixed in size, as the text comes and goes.
+    Label_Lagedatum = new QLabel(this);
+    Label_Lagedatum->setObjectName(QStringLiteral("Label_Lagedatum"));
+    Label_Lagedatum->setGeometry(64, 314, 281, 36);
+    Label_Lagedatum->setFixedSize(281, 36);
+    Label_Lagedatum->setWordWrap(true);
+    Label_Lagedatum->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    // In the free space between the decimal fields and the links, in their column.
+    E_TK25 = new TReadOnlyEdit(QString(), this);
+    E_TK25->setObjectName(QStringLiteral("E_TK25"));
+    E_TK25->setGeometry(200, 208, 145, 28);
+    E_TK25->setFont(large);
+    E_TK25->setFocusPolicy(Qt::ClickFocus);
+    E_TK25->setToolTip(QString::fromUtf8(noTk25ToolTip));
+
     CE_TMERC_Laenge_Grad = numericField("CE_TMERC_Laenge_Grad", 528, 176, 49, 0, ",0", -180, 180, true);
     CE_TMERC_Laenge_Minuten = numericField("CE_TMERC_Laenge_Minuten", 588, 176, 29, 0, "0", 0, 59, false);
     CE_TMERC_Laenge_Minuten->setMaxLength(2);
@@ -223,6 +259,13 @@ void TF_Haupt::createControls()
     CB_TMERC_ETRS89 = new QCheckBox(QStringLiteral("nach ETRS89\n(BeTA2007)"), this);
     CB_TMERC_ETRS89->setObjectName(QStringLiteral("CB_TMERC_ETRS89"));
     CB_TMERC_ETRS89->setGeometry(632, 200, 126, 33);
+    // One short line under it, above the reference easting's example.
+    Label_TMERC_Umrechnung = new QLabel(this);
+    Label_TMERC_Umrechnung->setObjectName(QStringLiteral("Label_TMERC_Umrechnung"));
+    Label_TMERC_Umrechnung->setGeometry(632, 233, 126, 14);
+    Label_TMERC_Umrechnung->setFixedSize(126, 14);
+    // No accessible name of their own: a screen reader reads their text.
+    Label_TMERC_Umrechnung->setToolTip(QString::fromUtf8(approximationToolTip));
 
     // In kilometres to begin with; the unit switch changes decimals and format.
     CE_TMERC_BezugsRechts = numericField("CE_TMERC_BezugsRechts", 528, 240, 97, 3, "#0.000", 0, 0, true);
@@ -264,6 +307,7 @@ void TF_Haupt::createControls()
     label(448, 248, QStringLiteral("Bezugs R-Wert:"));
     label(632, 248, QStringLiteral("(z.B. 6525 oder 6525000):"));
     label(648, 356, QStringLiteral("ZELV-Derarar"));
+    label(8, 216, QStringLiteral("Messtischblatt (TK25):"));
 
     // The web map the program first pointed to is gone; its caption stays.
     // The location text moves it to the position (showLocationText).
@@ -308,17 +352,18 @@ void TF_Haupt::describeControls()
         {CE_Hoch, "UTM Hochwert"},
         {E_ZELV, "ZELV-Ortsangabe"},
         {BitBtn_kopieren, "ZELV-Ortsangabe kopieren", "Kopiert die ZELV-Ortsangabe in die Zwischenablage"},
+        {E_TK25, "Messtischblatt (TK25)"},
         {CE_TMERC_Laenge_Grad, "TMERC Bezugslänge, Grad",
-         "Bezugslänge in Grad. Gauß-Krüger: 3·k° für die Kennziffer k (erste Ziffer des Rechtswerts), "
-         "z.B. Zone 4: 12°"},
+         "Bezugslänge in Grad. Gauß-Krüger: 3·k° für die Kennziffer k = 2…7 (erste Ziffer des Rechtswerts), "
+         "z.B. Zone 4: 12°, Zone 6 (Schlesien): 18°"},
         {CE_TMERC_Laenge_Minuten, "TMERC Bezugslänge, Minuten", "Minuten der Bezugslänge; bei Gauß-Krüger 0"},
         {RG_Eingabe_km_m, "TMERC Eingabe in km oder m", "Einheit von Bezugs-R-Wert, Rechts- und Hochwert"},
         {RG_Eingabe_km_m->button(0), "TMERC Eingabe in km"},
         {RG_Eingabe_km_m->button(1), "TMERC Eingabe in m"},
         {CB_TMERC_ETRS89, "TMERC Länge und Breite in ETRS89 (BeTA2007)", datumShiftToolTip},
         {CE_TMERC_BezugsRechts, "TMERC Bezugs-Rechtswert",
-         "Bezugs-Rechtswert in der gewählten Einheit. Gauß-Krüger: k·1000 km + 500 km, "
-         "z.B. Zone 4: 4500 km oder 4500000 m"},
+         "Bezugs-Rechtswert in der gewählten Einheit. Gauß-Krüger: k·1000 km + 500 km für k = 2…7, "
+         "z.B. Zone 4: 4500 km oder 4500000 m, Zone 6: 6500 km"},
         {CE_TMERC_Rechts, "TMERC Rechtswert", "Rechtswert der Karte (Gauß-Krüger) in der gewählten Einheit"},
         {CE_TMERC_Hoch, "TMERC Hochwert", "Hochwert der Karte (Gauß-Krüger) in der gewählten Einheit"},
         {BitBtn_LL_TMERC, "Länge und Breite nach TMERC umrechnen",
@@ -521,7 +566,9 @@ void TF_Haupt::watchGridEdits()
 
 void TF_Haupt::chainTabOrder()
 {
-    // E_ZELV is left out: Tab passes it by.  The radio group is one stop,
+    // E_ZELV and E_TK25 are left out: Tab passes them by.  After the TMERC
+    // values comes the button that converts them, so that Tab and Space
+    // convert what was typed from a map.  The radio group is one stop,
     // at whichever of its buttons is the group's tab stop.
     QWidget* const order[] = {
         CE_Laenge_Grad,        CE_Laenge_Minuten,       CE_Laenge_Sekunden,
@@ -531,7 +578,7 @@ void TF_Haupt::chainTabOrder()
         CE_Hoch,               BitBtn_kopieren,         CE_TMERC_Laenge_Grad,
         CE_TMERC_Laenge_Minuten, RG_Eingabe_km_m->button(0), RG_Eingabe_km_m->button(1),
         CB_TMERC_ETRS89,       CE_TMERC_BezugsRechts,   CE_TMERC_Rechts,
-        CE_TMERC_Hoch,         BitBtn_LL_TMERC,         BitBtn_TMERC_LL,
+        CE_TMERC_Hoch,         BitBtn_TMERC_LL,         BitBtn_LL_TMERC,
         BitBtn_Koordinaten_aus_Zwischenablage, ElURLLabel1, ElURLLabel2,
         ElURLLabel3,
     };
@@ -549,6 +596,7 @@ void TF_Haupt::FormCreate()
         offerDatumShift();
         coordinateTranslator_ =
             std::make_unique<TCoordinateTranslator>(QFile::encodeName(dataDirectory).toStdString());
+        dhdn_ = std::make_unique<DhdnConverter>(QFile::encodeName(dataDirectory).toStdString());
     });
     // The restore and the unit switch run all the same.  Without them the
     // show-time restore would move the unit from "km" to a stored "m" and the
@@ -575,6 +623,7 @@ void TF_Haupt::FormClose()
 
 void TF_Haupt::FormDestroy()
 {
+    dhdn_.reset();
     coordinateTranslator_.reset();
 }
 
@@ -669,9 +718,15 @@ void TF_Haupt::showLocationText()
     gridProvenance_.shown({longitude, latitude});
     showGridMarks();
     const QString text = fromEngineText(locationText(latitude, longitude, separators_));
+    // A position that moves without a conversion saying otherwise is WGS 84.
+    const bool moved = E_ZELV->text() != text;
+    if (moved || incomingDatum_) {
+        positionDatum_ = incomingDatum_.value_or(PositionDatum::Wgs84);
+        showPositionDatum(latitude, longitude);
+    }
     // QLineEdit lays the text out anew even when it is the same, and the map
     // address, made from the same five decimals, changes only with the text.
-    if (E_ZELV->text() == text)
+    if (!moved)
         return;
     E_ZELV->setText(text);
     ElURLLabel1->setURL(QUrl(QString::fromLatin1(mapAddressAt(latitude, longitude))));
@@ -759,15 +814,55 @@ void TF_Haupt::BitBtn_LL_TMERCClick()
         CE_TMERC_Rechts->setValue(tm.easting);
         CE_TMERC_Hoch->setValue(tm.northing);
         showGridResult(Grid::TransverseMercator);
+        Label_TMERC_Umrechnung->setText(tm.shift == DhdnShift::Epsg1777 ? QString::fromUtf8(approximationNote)
+                                                                         : QString());
     });
 }
 
 void TF_Haupt::BitBtn_TMERC_LLClick()
 {
     convertGrid(GridConversion::TmInverse, [this](TCoordinateTranslator& service) {
-        showLatitudeLongitude(tmInverse(service, tmGrid(), CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value()),
-                              Grid::TransverseMercator);
+        const TmGeographicResult result =
+            tmInverseShifted(service, tmGrid(), CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value());
+        const PositionDatum datum = !result.shift                            ? PositionDatum::Bessel
+                                    : *result.shift == DhdnShift::Epsg1777 ? PositionDatum::Epsg1777
+                                                                           : PositionDatum::Wgs84;
+        showLatitudeLongitude(result.point, Grid::TransverseMercator, datum);
     });
+}
+
+void TF_Haupt::showGaussKrueger(const GaussKruegerPosition& position)
+{
+    const Extended perUnit = gridUnitOfIndex(RG_Eingabe_km_m->ItemIndex()) == GridUnit::Kilometres ? 1000 : 1;
+    CE_TMERC_Laenge_Grad->setValue(gaussKruegerMeridian(position.Zone));
+    CE_TMERC_Laenge_Minuten->setValue(0);
+    CE_TMERC_BezugsRechts->setValue(static_cast<Extended>(gaussKruegerReferenceEasting(position.Zone)) / perUnit);
+    CE_TMERC_Rechts->setValue(position.Easting / perUnit);
+    CE_TMERC_Hoch->setValue(position.Northing / perUnit);
+}
+
+void TF_Haupt::showPositionDatum(Extended latitude, Extended longitude)
+{
+    Label_Lagedatum->setText(positionDatum_ == PositionDatum::Bessel ? QString::fromUtf8(besselPositionNote)
+                                                                     : QString());
+    Label_TMERC_Umrechnung->setText(positionDatum_ == PositionDatum::Epsg1777 ? QString::fromUtf8(approximationNote)
+                                                                              : QString());
+    // The sheet rule needs DHDN: a Bessel position is on it already, every
+    // other one is taken there.  Without the projection library's data only
+    // the Bessel position has a sheet.
+    const GeographicPoint point{static_cast<double>(longitude), static_cast<double>(latitude)};
+    std::optional<Tk25Sheet> sheet;
+    if (positionDatum_ == PositionDatum::Bessel) {
+        sheet = tk25SheetAt(point);
+    } else if (dhdn_) {
+        try {
+            sheet = tk25SheetOfWgs84(*dhdn_, point.Longitude, point.Latitude);
+        } catch (const GridConversionError&) {
+            // no sheet for a position the library can't take
+        }
+    }
+    E_TK25->setText(sheet ? fromEngineText(tk25Text(*sheet)) : QString());
+    E_TK25->setToolTip(QString::fromUtf8(sheet ? tk25ToolTip : noTk25ToolTip));
 }
 
 void TF_Haupt::offerDatumShift()
@@ -780,8 +875,13 @@ void TF_Haupt::offerDatumShift()
                                                 .arg(fromEngineText(beta2007GridFileName), directory));
 }
 
-void TF_Haupt::showLatitudeLongitude(const GeographicPoint& point, std::optional<Grid> producedBy)
+void TF_Haupt::showLatitudeLongitude(const GeographicPoint& point, std::optional<Grid> producedBy,
+                                     PositionDatum datum)
 {
+    incomingDatum_ = datum;
+    // Reset however the handlers end, so that typing afterwards is WGS 84.
+    const std::unique_ptr<std::optional<PositionDatum>, void (*)(std::optional<PositionDatum>*)> reset(
+        &incomingDatum_, [](std::optional<PositionDatum>* incoming) { incoming->reset(); });
     CE_Laenge->setValue(point.Longitude);
     CE_Breite->setValue(point.Latitude);
     if (producedBy)
@@ -811,6 +911,15 @@ void TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick()
         KoordinatenAusZwischenablage(clipboard_, exceptionHandler_.presenter(), separators_);
     if (!read)
         return;
+    if (const auto* gaussKrueger = std::get_if<GaussKruegerPosition>(&read->position)) {
+        // Into the TMERC fields, then on as the TMERC-to-latitude/longitude button.
+        showGaussKrueger(*gaussKrueger);
+        // Pasted values, as if typed, until the conversion finds their position.
+        gridProvenance_.edited(Grid::TransverseMercator);
+        showGridMarks();
+        BitBtn_TMERC_LLClick();
+        return;
+    }
     if (const auto* grid = std::get_if<UtmPosition>(&read->position)) {
         // Into the UTM fields, then on as the UTM-to-latitude/longitude button.
         ElSE_Zone->setValue(grid->Zone);

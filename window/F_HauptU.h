@@ -16,6 +16,7 @@
 #include <optional>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -23,6 +24,8 @@ namespace zelv {
 
 class Clipboard;
 class TCoordinateTranslator;
+class DhdnConverter;
+struct GaussKruegerPosition;
 struct GeographicPoint;
 struct TmGrid;
 enum class GridConversion;
@@ -83,6 +86,13 @@ public:
     // The location text and its copy button.
     QLineEdit* E_ZELV;
     QPushButton* BitBtn_kopieren;
+    // Beside the location text: says that the shown position lies on Bessel
+    // (DHDN), as a TMERC conversion without the datum shift gives it; empty
+    // otherwise.
+    QLabel* Label_Lagedatum;
+    // The Messtischblatt (TK25) sheet and quadrant of the shown position,
+    // "3446/3"; empty outside the sheets.  Read-only.
+    QLineEdit* E_TK25;
     // Transverse Mercator input.
     TCurrencyEdit* CE_TMERC_Laenge_Grad;
     TCurrencyEdit* CE_TMERC_Laenge_Minuten;
@@ -90,6 +100,9 @@ public:
     // Latitude/longitude of the grid in ETRS89 through BeTA2007 rather than
     // on Bessel; disabled when nad/ lacks the grid.
     QCheckBox* CB_TMERC_ETRS89;
+    // Under the datum choice: names EPSG 1777 while the shown values came
+    // from that approximation; empty otherwise.
+    QLabel* Label_TMERC_Umrechnung;
     TCurrencyEdit* CE_TMERC_BezugsRechts;
     TCurrencyEdit* CE_TMERC_Rechts;
     TCurrencyEdit* CE_TMERC_Hoch;
@@ -100,8 +113,9 @@ public:
     TElURLLabel* ElURLLabel1;
     TElURLLabel* ElURLLabel2;
     TElURLLabel* ElURLLabel3;
-    // The plain labels are children named "Label1".."Label27" in the order
-    // of createControls(); Label27 is the project line.
+    // The plain labels are children named "Label1".."Label28" in the order
+    // of createControls(); Label27 is the project line, Label28 the
+    // Messtischblatt's caption.
 
     // Keeps the reference meridian, the reference easting, the zone, the
     // km/m choice and the datum choice between runs; owned by the window.
@@ -192,11 +206,23 @@ private:
     // result, or finds no service, writes nothing and shows why under the
     // application title.
     void convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert);
+    // The datum of the shown position, as far as the window knows it.
+    enum class PositionDatum {
+        Wgs84,    // typed, pasted, from UTM or through BeTA2007
+        Bessel,   // from TMERC without the datum shift: DHDN
+        Epsg1777, // from TMERC through the approximation
+    };
+    // The datum lines and the Messtischblatt of the shown position.
+    void showPositionDatum(Extended latitude, Extended longitude);
+    // Gauß-Krüger values into the five TMERC fields, in the unit chosen.
+    void showGaussKrueger(const GaussKruegerPosition& position);
     // A position into the decimal fields; the angle fields, the location
     // text and the grids' marks follow.  `producedBy` names the grid whose
     // values gave the position, which then belongs to it; a position from
     // anywhere else leaves both grids' values belonging to where they were.
-    void showLatitudeLongitude(const GeographicPoint& point, std::optional<Grid> producedBy);
+    // `datum` is the datum of the position, as far as the window knows it.
+    void showLatitudeLongitude(const GeographicPoint& point, std::optional<Grid> producedBy,
+                               PositionDatum datum = PositionDatum::Wgs84);
     // The position the decimal fields show, as they read back.
     Position shownPosition();
     // A grid's values were just written from the shown position.
@@ -217,8 +243,15 @@ private:
 
     QString programDirectory_;
     std::unique_ptr<TCoordinateTranslator> coordinateTranslator_;
+    // Takes the shown position into DHDN for the Messtischblatt; null when
+    // the start failed.
+    std::unique_ptr<DhdnConverter> dhdn_;
     AngleAxis longitude_;
     AngleAxis latitude_;
+    // Set while a conversion writes a position of this datum; a position
+    // that changes otherwise (typing) is taken as WGS 84.
+    std::optional<PositionDatum> incomingDatum_;
+    PositionDatum positionDatum_ = PositionDatum::Wgs84;
     int labelCount_ = 0;
     GridProvenance gridProvenance_;
 };

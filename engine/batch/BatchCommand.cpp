@@ -26,10 +26,10 @@ constexpr std::string_view standardInputName = "(Standardeingabe)";
 
 // The command line's own texts are UTF-8, as its output, not Windows-1252
 // like the engine's: they never pass through the engine.
-constexpr std::string_view usageLine = "Aufruf: zelv-derarar --convert [--csv | --csv=de] [DATEI...]\n";
+constexpr std::string_view usageLine = "Aufruf: zelv-derarar --convert [--csv | --csv=de] [--bessel] [DATEI...]\n";
 
 constexpr std::string_view helpText = R"(Aufruf: zelv-derarar                              öffnet das Fenster
-       zelv-derarar --convert [--csv | --csv=de] [DATEI...]
+       zelv-derarar --convert [--csv | --csv=de] [--bessel] [DATEI...]
                                                  rechnet Zeilen um
        zelv-derarar --help | --version
 
@@ -39,22 +39,31 @@ gelesen wie von der Schaltfläche „Koordinaten aus Zwischenablage holen und
 konvertieren“ und umgerechnet; für jede Zeile kommt genau eine Zeile heraus:
 die ZELV-Ortsangabe (liegt bei 52.51667°N 13.40000°O;), mit --csv nach einer
 Kopfzeile die Spalten
-  latitude,longitude,utm_zone,utm_easting,utm_northing,location
+  latitude,longitude,utm_zone,utm_easting,utm_northing,location,tk25
 (Breite und Länge mit sechs Nachkommastellen und Dezimalpunkt; UTM auf GRS80,
-Zone aus der Länge, ganze Meter, im Süden negative Hochwerte). Eine Zeile
-ohne lesbare Koordinaten gibt eine leere Zeile (mit --csv „,,,,,“) und auf
-der Standardfehlerausgabe eine Meldung mit Datei und Zeilennummer.
+Zone aus der Länge, ganze Meter, im Süden negative Hochwerte; tk25 ist das
+Messtischblatt mit Quadrant, z.B. 3446/3, leer außerhalb der TK25-Blätter).
+Eine Zeile ohne lesbare Koordinaten gibt eine leere Zeile (mit --csv
+„,,,,,,“) und auf der Standardfehlerausgabe eine Meldung mit Datei und
+Zeilennummer.
+
+Gauß-Krüger-Werte alter Karten werden nach ETRS89 umgerechnet (in
+Deutschland mit BeTA2007, von 46° bis 56° N und 5°50' bis 24° O sonst mit
+der Näherung EPSG 1777), denn die Ausgabe geht in Ortsangaben und
+Webkarten; mit --bessel bleibt die Lage auf Bessel (DHDN), bis gut 200 m
+neben WGS 84.
 
 Mit --csv=de entsteht CSV für deutsche Tabellenprogramme (LibreOffice Calc,
 Excel): Semikolon zwischen den Spalten
-  Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe
+  Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe;TK25
 Dezimalkomma in den Zahlen, UTF-8 mit Byte-Order-Mark, die Ortsangabe in
-Anführungszeichen (sie endet mit „;“). Eine Zeile ohne Koordinaten gibt „;;;;;“.
+Anführungszeichen (sie endet mit „;“). Eine Zeile ohne Koordinaten gibt „;;;;;;“.
 
 Optionen:
   --convert   Zeilen umrechnen, ohne Fenster
   --csv       CSV statt Ortsangaben schreiben
   --csv=de    CSV für deutsche Tabellenprogramme schreiben
+  --bessel    Gauß-Krüger-Werte auf Bessel (DHDN) lassen, nicht nach ETRS89
   --help      diese Hilfe zeigen
   --version   die Version zeigen
   --          Ende der Optionen (für Dateinamen, die mit „-“ beginnen)
@@ -73,6 +82,7 @@ Schreibweisen (Dezimalpunkt oder Dezimalkomma; die ersten fünf gehen vor):
   geo:-URI                               geo:50.41484,10.76943
   OpenStreetMap- und Google-Maps-Links   https://www.openstreetmap.org/?mlat=50.41484&mlon=10.76943
   UTM mit Breitenband                    32U 625712 5586252
+  Gauß-Krüger, Rechtswert zuerst         R 4412345 H 5598765   4412345 5598765
 
 Beispiele, die zweite Spalte einer CSV-Datei:
   cut -d';' -f2 orte.csv | zelv-derarar --convert --csv > orte-utm.csv
@@ -87,6 +97,7 @@ Rückgabewert: 0 alle Zeilen umgerechnet, 1 mindestens eine Zeile nicht,
 struct Invocation {
     bool convert = false;
     BatchFormat format = BatchFormat::LocationText;
+    TmDatum gaussKruegerDatum = TmDatum::Etrs89Beta2007;
     std::vector<std::string> files;
 };
 
@@ -148,6 +159,8 @@ int runBatchCommand(std::span<const std::string> arguments, const std::string& d
             invocation.format = BatchFormat::Csv;
         } else if (argument == "--csv=de") {
             invocation.format = BatchFormat::GermanCsv;
+        } else if (argument == "--bessel") {
+            invocation.gaussKruegerDatum = TmDatum::Bessel;
         } else {
             return usageError(err, "unbekannte Option „" + argument + "“");
         }
@@ -171,7 +184,7 @@ int runBatchCommand(std::span<const std::string> arguments, const std::string& d
 
     std::optional<BatchConverter> converter;
     try {
-        converter.emplace(dataDirectory, invocation.format);
+        converter.emplace(dataDirectory, invocation.format, invocation.gaussKruegerDatum);
     } catch (const Exception& error) {
         message(err) << fromWindows1252(error.message()) << '\n';
         return batchUsageError;

@@ -1,13 +1,14 @@
 #pragma once
 // The program's command line without the window:
 //
-//   zelv-derarar --convert [--csv | --csv=de] [DATEI...]
+//   zelv-derarar --convert [--csv | --csv=de] [--bessel] [DATEI...]
 //   zelv-derarar --help
 //   zelv-derarar --version
 //
 // --convert reads the lines of the files in turn, standard input when none
 // is named and for "-", and converts them (BatchConversion.h); "--" ends
-// the options, so that a file name may begin with "-".  --help prints a
+// the options, so that a file name may begin with "-".  --bessel keeps the
+// latitude/longitude of Gauß-Krüger lines on DHDN rather than ETRS89.  --help prints a
 // German usage text that lists the notations with one example each,
 // --version the program's name and version.  The arguments are those after
 // the program name; texts in and out are UTF-8.

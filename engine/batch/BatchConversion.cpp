@@ -2,6 +2,8 @@
 
 #include "Angles.h"
 #include "Exception.h"
+#include "GaussKruegerText.h"
+#include "Messtischblatt.h"
 #include "RoutinenU.h"
 #include "Windows1252.h"
 
@@ -17,8 +19,8 @@ namespace {
 
 constexpr Separators readingSeparators = germanSeparators;
 constexpr unsigned decimalFieldPlaces = 6;
-constexpr std::string_view emptyCsvRow = ",,,,,";
-constexpr std::string_view emptyGermanCsvRow = ";;;;;";
+constexpr std::string_view emptyCsvRow = ",,,,,,";
+constexpr std::string_view emptyGermanCsvRow = ";;;;;;";
 
 // The cell delimiter, and the decimal mark of the numbers between them.
 char delimiterOf(BatchFormat format)
@@ -49,6 +51,14 @@ std::string decimalColumn(Extended value, BatchFormat format)
     return formatFixed(value, decimalFieldPlaces, numberSeparatorsOf(format));
 }
 
+// The Transverse Mercator grid of a Gauß-Krüger zone, in metres.
+TmGrid gaussKruegerGrid(int zone, TmDatum datum)
+{
+    const long long referenceEasting = gaussKruegerReferenceEasting(zone);
+    return {std::to_string(gaussKruegerMeridian(zone)), "", static_cast<Extended>(referenceEasting),
+            std::to_string(referenceEasting), GridUnit::Metres, datum};
+}
+
 } // namespace
 
 std::string csvCell(std::string_view text, char delimiter)
@@ -66,8 +76,12 @@ std::string csvCell(std::string_view text, char delimiter)
     return quoted;
 }
 
-BatchConverter::BatchConverter(std::string dataDirectory, BatchFormat format)
-    : format_(format), projections_(std::move(dataDirectory))
+BatchConverter::BatchConverter(std::string dataDirectory, BatchFormat format, TmDatum gaussKruegerDatum)
+    : format_(format),
+      gaussKruegerDatum_(gaussKruegerDatum),
+      projections_(dataDirectory),
+      gaussKrueger_(dataDirectory),
+      dhdn_(dataDirectory)
 {
 }
 
@@ -80,15 +94,24 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
         return {std::string(nothing), {}};
 
     GeographicPoint point;
+    bool onDhdn = false;
     try {
         // Never nullopt: only the empty text reads as nothing.
         const std::optional<ClipboardPosition> read = readCoordinates(toWindows1252(line), readingSeparators);
-        if (const auto* grid = std::get_if<UtmPosition>(&read->position))
+        if (const auto* grid = std::get_if<UtmPosition>(&read->position)) {
             point = projections_.inverse(grid->Zone, grid->Easting, grid->Northing);
-        else
+        } else if (const auto* gk = std::get_if<GaussKruegerPosition>(&read->position)) {
+            point = tmInverse(gaussKrueger_, gaussKruegerGrid(gk->Zone, gaussKruegerDatum_), gk->Easting,
+                              gk->Northing);
+            onDhdn = gaussKruegerDatum_ == TmDatum::Bessel;
+        } else {
             point = std::get<GeographicPoint>(read->position);
-    } catch (const GridConversionError&) {
-        return {std::string(nothing), std::string(unprojectableMessage)};
+        }
+    } catch (const GridConversionError& error) {
+        const bool outside = error.kind() == GridFailure::OutsideDatumGrid;
+        return {std::string(nothing), std::string(outside ? outsideDatumMessage : unprojectableMessage)};
+    } catch (const NoCoordinatesError&) {
+        return {std::string(nothing), std::string(noCoordinatesInLine)};
     } catch (const Exception& error) {
         return {std::string(nothing), fromWindows1252(error.message())};
     }
@@ -113,6 +136,17 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
     }
     row += delimiter;
     row += csvCell(location, delimiter);
+    row += delimiter;
+    // A Bessel position is on DHDN already; every other one is taken there.
+    std::optional<Tk25Sheet> sheet;
+    try {
+        const GeographicPoint at{static_cast<double>(longitude), static_cast<double>(latitude)};
+        sheet = onDhdn ? tk25SheetAt(at) : tk25SheetOfWgs84(dhdn_, at.Longitude, at.Latitude);
+    } catch (const GridConversionError&) {
+        // no sheet for a point the library can't take
+    }
+    if (sheet)
+        row += tk25Text(*sheet);
     return {std::move(row), std::move(failure)};
 }
 

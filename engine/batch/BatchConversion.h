@@ -8,25 +8,30 @@
 // Lines are UTF-8 and may end in CR LF; every line gives exactly one output
 // line, so that results stay aligned with their lines:
 // - location text:  "liegt bei 52.51667°N 13.40000°O;"
-// - CSV:            "52.516667,13.400000,33,391432,5819709,liegt bei ...;"
+// - CSV:            "52.516667,13.400000,33,391432,5819709,liegt bei ...;,3446/1"
 //   (latitude and longitude with six decimals and a decimal point; UTM on
 //   GRS80 with the zone from the longitude, whole metres rounded half to
-//   even, a southern northing negative);
+//   even, a southern northing negative; the Messtischblatt (TK25) sheet
+//   and quadrant, empty outside the sheets);
 // - CSV for German spreadsheets: the same columns under German names,
 //   separated by ";", the numbers with a decimal comma, and every cell that
 //   holds a ";", a quote or a line break quoted (RFC 4180), so the location
 //   text, which ends in ";", is always quoted:
-//                    "52,516667;13,400000;33;391432;5819709;\"liegt bei ...;\""
+//                    "52,516667;13,400000;33;391432;5819709;\"liegt bei ...;\";3446/1"
 //   The command line puts a UTF-8 byte-order mark before the header, by
 //   which Excel recognises the encoding;
-// - a line that can't be read: an empty line, in CSV the empty row ",,,,,"
-//   (";;;;;"), and a message.
+// - a line that can't be read: an empty line, in CSV the empty row ",,,,,,"
+//   (";;;;;;"), and a message.
 // Each position passes through the window's decimal fields on the way: it
 // is rounded to their six decimals before the location text and the UTM
 // values are computed from it, so that both are what the window shows after
 // the button, and a CSV row's UTM values follow from its own latitude and
 // longitude.  A UTM text is converted to latitude/longitude first, as the
-// window's UTM-to-latitude/longitude button does.
+// window's UTM-to-latitude/longitude button does.  A Gauß-Krüger text
+// goes through its zone's Transverse Mercator grid into ETRS89 (BeTA2007,
+// beyond it EPSG 1777), since batch output goes into gazetteer records and
+// web maps; with the Bessel choice it stays on DHDN, as the window does
+// unticked.
 //
 // Numbers are read with German separators whatever the locale: the reader
 // takes the decimal point and the decimal comma alike, and a list gives the
@@ -34,6 +39,8 @@
 // nothing to read, as an empty clipboard: its output line is empty and no
 // message is written.
 
+#include "DhdnDatum.h"
+#include "GridWorkflows.h"
 #include "UtmProjections.h"
 
 #include <iosfwd>
@@ -45,8 +52,10 @@ namespace zelv {
 enum class BatchFormat { LocationText, Csv, GermanCsv };
 
 // The CSV's first line, without line end.
-inline constexpr std::string_view csvHeader = "latitude,longitude,utm_zone,utm_easting,utm_northing,location";
-inline constexpr std::string_view germanCsvHeader = "Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe";
+inline constexpr std::string_view csvHeader =
+    "latitude,longitude,utm_zone,utm_easting,utm_northing,location,tk25";
+inline constexpr std::string_view germanCsvHeader =
+    "Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe;TK25";
 // What opens a German CSV file: Excel reads it as UTF-8 only after this mark.
 inline constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
@@ -65,14 +74,16 @@ struct ConvertedLine {
 class BatchConverter {
 public:
     // Throws as UtmProjections for a data directory without "proj_def.dat".
-    BatchConverter(std::string dataDirectory, BatchFormat format);
+    // `gaussKruegerDatum` is the datum of the latitude/longitude that a
+    // Gauß-Krüger line gives.
+    BatchConverter(std::string dataDirectory, BatchFormat format,
+                   TmDatum gaussKruegerDatum = TmDatum::Etrs89Beta2007);
 
     // One line, UTF-8, without its line end (a trailing CR is dropped here).
-    // Messages, as the window words them: the reader's "Es befinden sich
-    // keine gültigen Koordinaten in der Zwischenablage!" or its conversion
-    // error "'%s' ist kein gültiger Gleitkommawert" (the number with the
-    // decimal comma), and unprojectableMessage for a point the projection
-    // can't take.
+    // Messages: noCoordinatesInLine, the reader's conversion error "'%s'
+    // ist kein gültiger Gleitkommawert" (the number with the decimal comma),
+    // unprojectableMessage for a point the projection can't take, and
+    // outsideDatumMessage for a Gauß-Krüger line that no datum shift covers.
     ConvertedLine convertLine(std::string_view line);
 
     // Every line of `in`: its converted line to `out`, and for a line that
@@ -82,10 +93,21 @@ public:
 
 private:
     BatchFormat format_;
+    TmDatum gaussKruegerDatum_;
     UtmProjections projections_;
+    TCoordinateTranslator gaussKrueger_;
+    DhdnConverter dhdn_;
 };
 
 // The message for a point that has no UTM values or no latitude/longitude.
 inline constexpr std::string_view unprojectableMessage = "Der Punkt kann nicht projiziert werden";
+
+// The message for a line in which no notation reads coordinates.
+inline constexpr std::string_view noCoordinatesInLine = "keine lesbaren Koordinaten in dieser Zeile";
+
+// The message for Gauß-Krüger values outside BeTA2007 and the old sheet area.
+inline constexpr std::string_view outsideDatumMessage =
+    "außerhalb von BeTA2007 und von 46° bis 56° N, 5°50' bis 24° O: nicht nach ETRS89 umrechenbar "
+    "(mit --bessel bleibt die Lage auf Bessel)";
 
 } // namespace zelv

@@ -149,6 +149,11 @@ std::string toWindows1252(std::string_view utf8)
         case U'\u2212': // minus sign of typeset numbers
             out += '-';
             break;
+        case U'\u2007': // figure space
+        case U'\u2009': // thin space
+        case U'\u202F': // narrow no-break space: digit groups in typeset numbers
+            out += '\xA0';
+            break;
         default:
             out += isUndefinedInWindows1252(code) ? static_cast<char>(code) : unrepresentableChar;
         }

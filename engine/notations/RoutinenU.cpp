@@ -282,7 +282,18 @@ ClipboardPosition fromFixed(const TZwischenablageKoordinaten& fixed)
 
 ClipboardPosition fromOther(const NotationReading& reading)
 {
-    return {reading.notation, reading.position};
+    return std::visit([&](const auto& position) { return ClipboardPosition{reading.notation, position}; },
+                      reading.position);
+}
+
+// The notations beyond the five, in turn.
+std::optional<ClipboardPosition> otherNotations(std::string_view text, Separators separators)
+{
+    if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
+        return fromOther(*other);
+    if (const std::optional<GaussKruegerPosition> grid = readGaussKruegerText(text))
+        return ClipboardPosition{OldMapNotation::GaussKrueger, *grid};
+    return std::nullopt;
 }
 
 } // namespace
@@ -309,14 +320,14 @@ std::optional<ClipboardPosition> readCoordinates(std::string_view text, Separato
     } catch (const EConvertError&) {
         // The other notations where notation 1 or 4 stumbles on a number;
         // its error stands when none of them reads the text.
-        if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
-            return fromOther(*other);
+        if (std::optional<ClipboardPosition> other = otherNotations(text, separators))
+            return other;
         throw;
     }
     if (fixed)
         return fromFixed(*fixed);
-    if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
-        return fromOther(*other);
+    if (std::optional<ClipboardPosition> other = otherNotations(text, separators))
+        return other;
     throwNoCoordinates();
 }
 

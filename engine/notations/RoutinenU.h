@@ -18,6 +18,7 @@
 
 #include "CoordinateNotations.h"
 #include "CoordinateTranslator.h"
+#include "GaussKruegerText.h"
 #include "NumberText.h"
 
 #include <cstdint>
@@ -57,15 +58,19 @@ bool NurZiffern(std::string_view text);
 //   long for any floating-point value.
 std::optional<TZwischenablageKoordinaten> readFixedNotations(std::string_view text, Separators separators);
 
+// The notations of old German maps (GaussKruegerText.h).
+enum class OldMapNotation { GaussKrueger };
+
 // The notation a text was read in: the number (1..5) of a fixed notation,
-// or a family of CoordinateNotations.h.
-using ReadNotation = std::variant<std::int32_t, CoordinateNotation>;
+// a family of CoordinateNotations.h, or an old map's.
+using ReadNotation = std::variant<std::int32_t, CoordinateNotation, OldMapNotation>;
 
 struct ClipboardPosition {
     ReadNotation notation;
     // Decimal degrees, east and north positive; or, for a UTM text, the
-    // grid position as the window's UTM fields take it.
-    std::variant<GeographicPoint, UtmPosition> position;
+    // grid position as the window's UTM fields take it; or Gauß-Krüger
+    // values, on the old datum DHDN, for the Transverse Mercator fields.
+    std::variant<GeographicPoint, UtmPosition, GaussKruegerPosition> position;
 };
 
 // The clipboard reader's entry.  The five fixed notations come first and
@@ -73,6 +78,7 @@ struct ClipboardPosition {
 // (NoCoordinatesError, or EConvertError) are the notations of
 // CoordinateNotations.h tried on the same text: "52.52 Nord, 13.405 Ost"
 // and "13.405° Ost, 52.52° Nord", which notation 1 refuses, read there.
+// Gauß-Krüger text (GaussKruegerText.h) comes last: "R 4412345 H 5598765".
 // Returns nullopt for the empty text alone.  Throws the fixed notations'
 // own failure, unchanged, when no other notation reads the text either.
 std::optional<ClipboardPosition> readCoordinates(std::string_view text, Separators separators);

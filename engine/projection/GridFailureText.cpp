@@ -1,5 +1,7 @@
 #include "GridFailureText.h"
 
+#include "DhdnDatum.h"
+
 namespace zelv {
 
 namespace {
@@ -97,8 +99,9 @@ std::string gridFailureText(GridConversion conversion, GridFailure kind)
     case GridFailure::OutsideDatumGrid:
         // The user asked for ETRS89, which this point can't get.
         return heading(conversion) + '\n'
-               + "BeTA2007 gilt nur f\xFC" "r Deutschland und seine Grenzgebiete. F\xFC" "r Punkte au\xDF" "erhalb "
-                 "bitte das H\xE4" "kchen bei \x84" "nach ETRS89 (BeTA2007)\x93" " entfernen.";
+               + "BeTA2007 gilt nur f\xFC" "r Deutschland und seine Grenzgebiete, die N\xE4" "herung EPSG 1777 f\xFC"
+                 "r " + oldSheetAreaText() + ". F\xFC" "r Punkte au\xDF" "erhalb bitte das H\xE4" "kchen bei \x84"
+                 "nach ETRS89 (BeTA2007)\x93" " entfernen.";
     }
     return heading(conversion);
 }

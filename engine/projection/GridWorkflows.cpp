@@ -1,7 +1,11 @@
 #include "GridWorkflows.h"
 
+#include "DhdnDatum.h"
 #include "GridConversion.h"
 #include "ProjApi447.h"
+
+#include <optional>
+#include <utility>
 
 namespace zelv {
 
@@ -23,30 +27,39 @@ std::string besselDefinition(const TmGrid& grid)
     return tmercDefinition(grid.meridianDegreesText, grid.meridianMinutesText, referenceEasting);
 }
 
-// Sets the grid's definition and runs `project` through it.  A point that
-// the shifted definition can't project but Bessel alone can lies outside
-// BeTA2007: that failure is told apart, as the user asked for a datum that
-// this point can't get.  The service then holds the Bessel definition.
-template <class Projection>
-auto projectOnGrid(TCoordinateTranslator& service, const TmGrid& grid, Projection project)
+// Sets the grid's definition and runs `project` through it; returns the
+// result and the datum shift it went through (none on Bessel).  Into ETRS89
+// a point outside the BeTA2007 grid goes through EPSG 1777 when its DHDN
+// position, which `dhdnPosition` finds with the service (leaving any
+// projection set), lies in the old sheet area; further away it fails as
+// OutsideDatumGrid.  The service then holds the definition that gave the
+// result.
+template <class Projection, class DhdnPositionOf>
+auto projectOnGrid(TCoordinateTranslator& service, const TmGrid& grid, Projection project,
+                   DhdnPositionOf dhdnPosition)
 {
+    using Result = std::pair<decltype(project()), std::optional<DhdnShift>>;
     const std::string bessel = besselDefinition(grid);
     if (grid.datum == TmDatum::Bessel) {
         service.SetDefinition(bessel);
-        return project();
+        return Result{project(), std::nullopt};
     }
-    service.SetDefinition(proj447::gridShiftPipeline(bessel, beta2007GridFileName));
     try {
-        return project();
+        service.SetDefinition(proj447::gridShiftPipeline(bessel, beta2007GridFileName));
+        return Result{project(), DhdnShift::Beta2007};
     } catch (const GridConversionError& e) {
-        if (e.kind() != GridFailure::PointNotProjectable)
+        // Rejected: no grid file, or a definition that Bessel alone rejects
+        // as well (found below); not projectable: outside the grid.
+        if (e.kind() != GridFailure::PointNotProjectable && e.kind() != GridFailure::DefinitionRejected)
             throw;
     }
-    service.SetDefinition(bessel);
-    project(); // fails the same way when Bessel alone can't do it either
-    throw GridConversionError(GridFailure::OutsideDatumGrid,
-                              "BeTA2007 gilt nur f\xFCr Deutschland und seine Grenzgebiete: "
-                              "Dieser Punkt l\xE4sst sich nicht nach ETRS89 umrechnen.");
+    service.SetDefinition(bessel); // rejects a definition the grid did not cause
+    if (!insideOldSheetArea(dhdnPosition(bessel)))
+        throw GridConversionError(GridFailure::OutsideDatumGrid,
+                                  "BeTA2007 gilt nur f\xFCr Deutschland und seine Grenzgebiete, EPSG 1777 f\xFCr "
+                                  + oldSheetAreaText() + ": Dieser Punkt l\xE4sst sich nicht nach ETRS89 umrechnen.");
+    service.SetDefinition(epsg1777Pipeline(bessel));
+    return Result{project(), DhdnShift::Epsg1777};
 }
 
 } // namespace
@@ -70,23 +83,36 @@ GeographicPoint utmInverse(TCoordinateTranslator& service, int zone, Extended ea
     return service.Inverse(static_cast<double>(easting), static_cast<double>(northing));
 }
 
+TmGeographicResult tmInverseShifted(TCoordinateTranslator& service, const TmGrid& grid, Extended easting,
+                                    Extended northing)
+{
+    const Extended factor = metresPer(grid.unit);
+    auto project = [&] {
+        return service.Inverse(static_cast<double>(easting * factor), static_cast<double>(northing * factor));
+    };
+    // The grid values on Bessel alone give the DHDN position.
+    auto [point, shift] = projectOnGrid(service, grid, project, [&](const std::string& bessel) {
+        service.SetDefinition(bessel);
+        return project();
+    });
+    return {point, shift};
+}
+
 GeographicPoint tmInverse(TCoordinateTranslator& service, const TmGrid& grid, Extended easting,
                           Extended northing)
 {
-    const Extended factor = metresPer(grid.unit);
-    return projectOnGrid(service, grid, [&] {
-        return service.Inverse(static_cast<double>(easting * factor), static_cast<double>(northing * factor));
-    });
+    return tmInverseShifted(service, grid, easting, northing).point;
 }
 
 TmPoint tmForward(TCoordinateTranslator& service, const TmGrid& grid, Extended longitude, Extended latitude)
 {
-    const ProjectedPoint point = projectOnGrid(service, grid, [&] {
-        return service.Forward(static_cast<double>(longitude), static_cast<double>(latitude));
+    auto project = [&] { return service.Forward(static_cast<double>(longitude), static_cast<double>(latitude)); };
+    const auto [point, shift] = projectOnGrid(service, grid, project, [&](const std::string&) {
+        return dhdnFromWgs84ByEpsg1777(service, static_cast<double>(longitude), static_cast<double>(latitude));
     });
     const Extended factor = metresPer(grid.unit);
     return {static_cast<Extended>(roundHalfEven(point.X)) / factor,
-            static_cast<Extended>(roundHalfEven(point.Y)) / factor};
+            static_cast<Extended>(roundHalfEven(point.Y)) / factor, shift};
 }
 
 Extended scaledIntoUnit(Extended value, GridUnit unit)

@@ -14,15 +14,17 @@
 // - ValueNotRoundable: a grid value that has to be rounded to whole metres
 //   is not finite or outside the 64-bit integer range;
 // - OutsideDatumGrid: a Transverse Mercator conversion into ETRS89 whose
-//   point lies outside the BeTA2007 grid, while the grid on Bessel alone
-//   converts it.  Its message, in German, says that BeTA2007 covers only
-//   Germany.
+//   point lies outside the BeTA2007 grid and outside the old sheet area of
+//   EPSG 1777 (DhdnDatum.h), while the grid on Bessel alone converts it.
+//   Its message, in German, names both areas.
 
 #include "CoordinateTranslator.h"
+#include "DhdnDatum.h"
 #include "Exception.h"
 #include "NumberText.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,7 +51,8 @@ enum class TmDatum {
     Bessel,
     // Shifted from DHDN to ETRS89 (WGS 84 to within a metre) with the
     // official BeTA2007 grid, which covers Germany and its borders; the
-    // grid file must lie in the service's data directory.
+    // grid file must lie in the service's data directory.  Elsewhere in the
+    // old sheet area the approximation EPSG 1777 (DhdnDatum.h).
     Etrs89Beta2007,
 };
 
@@ -76,6 +79,15 @@ struct TmGrid {
 struct TmPoint {
     Extended easting = 0;
     Extended northing = 0;
+    // The datum shift of the latitude/longitude side; none on Bessel.
+    std::optional<DhdnShift> shift;
+};
+
+// Latitude/longitude from a Transverse Mercator grid, and the datum shift
+// that gave them (none on Bessel).
+struct TmGeographicResult {
+    GeographicPoint point;
+    std::optional<DhdnShift> shift;
 };
 
 // Latitude/longitude to UTM on GRS80: the zone from the longitude
@@ -94,6 +106,9 @@ GeographicPoint utmInverse(TCoordinateTranslator& service, int zone, Extended ea
 // its projection then.
 GeographicPoint tmInverse(TCoordinateTranslator& service, const TmGrid& grid, Extended easting,
                           Extended northing);
+// The same, with the datum shift it went through.
+TmGeographicResult tmInverseShifted(TCoordinateTranslator& service, const TmGrid& grid, Extended easting,
+                                    Extended northing);
 
 // Latitude/longitude to Transverse Mercator with the grid's definition (and
 // its datum), both values rounded to whole metres half to even and given in

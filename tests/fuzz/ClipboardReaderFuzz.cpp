@@ -42,6 +42,13 @@ void checkPosition(const ClipboardPosition& position)
                     && point.Latitude < 90);
         return;
     }
+    if (std::holds_alternative<OldMapNotation>(position.notation)) {
+        const auto& grid = std::get<GaussKruegerPosition>(position.position);
+        require(grid.Zone >= 2 && grid.Zone <= 7 && grid.Easting >= grid.Zone * 1e6
+                && grid.Easting < (grid.Zone + 1) * 1e6);
+        require(grid.Northing >= 5e6 && grid.Northing <= 6.2e6);
+        return;
+    }
     const bool utm = std::get<CoordinateNotation>(position.notation) == CoordinateNotation::Utm;
     require(utm == std::holds_alternative<UtmPosition>(position.position));
     if (const auto* grid = std::get_if<UtmPosition>(&position.position)) {
@@ -76,6 +83,10 @@ bool samePosition(const ClipboardPosition& a, const ClipboardPosition& b)
         return false;
     if (const auto* grid = std::get_if<UtmPosition>(&a.position)) {
         const auto& other = std::get<UtmPosition>(b.position);
+        return grid->Zone == other.Zone && grid->Easting == other.Easting && grid->Northing == other.Northing;
+    }
+    if (const auto* grid = std::get_if<GaussKruegerPosition>(&a.position)) {
+        const auto& other = std::get<GaussKruegerPosition>(b.position);
         return grid->Zone == other.Zone && grid->Easting == other.Easting && grid->Northing == other.Northing;
     }
     const auto& point = std::get<GeographicPoint>(a.position);

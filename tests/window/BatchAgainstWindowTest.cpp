@@ -30,8 +30,10 @@ TEST_F(BatchAgainstWindow, LocationTextAndUtmValuesAsTheButtonsGiveThem)
         "34H 261878 6243186",
         "https://www.google.com/maps/place/X/@35.6,139.6,17z/data=!3d35.6585805!4d139.7454329",
     };
-    BatchConverter batch(ZELV_SOURCE_NAD, BatchFormat::Csv);
     TF_Haupt& w = window();
+    // The window's own data directory, datum grid included.
+    BatchConverter batch(QFile::encodeName(w.ProgramDirectory() + QStringLiteral("nad")).toStdString(),
+                         BatchFormat::Csv);
     for (const char* line : lines) {
         SCOPED_TRACE(line);
         clipboard.setText(QString::fromUtf8(line));
@@ -46,8 +48,9 @@ TEST_F(BatchAgainstWindow, LocationTextAndUtmValuesAsTheButtonsGiveThem)
         const ConvertedLine row = batch.convertLine(line);
         EXPECT_EQ(row.failure, "");
         const QStringList columns = QString::fromStdString(row.text).split(u',');
-        ASSERT_EQ(columns.size(), 6);
+        ASSERT_EQ(columns.size(), 7);
         EXPECT_EQ(columns[5], w.E_ZELV->text());
+        EXPECT_EQ(columns[6], w.E_TK25->text());
         EXPECT_EQ(QStringList(columns.mid(2, 3)).join(u','), windowUtm);
     }
 }

@@ -17,17 +17,6 @@ namespace {
 class ClipboardButton : public HandlerWindowTest {
 protected:
     explicit ClipboardButton(Separators separators = germanSeparators) : HandlerWindowTest(separators) {}
-
-    // Out of the first field, whose exit handler would write the decimal
-    // fields, then the clipboard's content and the button.
-    void paste(const QString& text)
-    {
-        TF_Haupt& w = window();
-        if (w.CE_Laenge_Grad->hasFocus())
-            click(w.BitBtn_kopieren);
-        clipboard.setText(text);
-        click(w.BitBtn_Koordinaten_aus_Zwischenablage);
-    }
 };
 
 struct ReadCase {

@@ -295,13 +295,6 @@ protected:
     {
         return str(window().CE_TMERC_Rechts->ShownText() + u' ' + window().CE_TMERC_Hoch->ShownText());
     }
-
-    void setDatum(bool etrs89)
-    {
-        if (window().CB_TMERC_ETRS89->isChecked() != etrs89)
-            click(window().CB_TMERC_ETRS89);
-        ASSERT_EQ(window().CB_TMERC_ETRS89->isChecked(), etrs89);
-    }
 };
 
 TEST_F(TransverseMercatorBothWays, ForwardInKilometresAndMetresWithAndWithoutTheShift)
@@ -375,13 +368,14 @@ TEST_F(TransverseMercatorBothWays, TheBoxMovesTheResultAndTheLocationText)
 TEST_F(TransverseMercatorBothWays, APointOutsideTheGridIsToldAndChangesNothing)
 {
     TF_Haupt& w = window();
-    // Vienna in zone 5: Bessel alone converts it, BeTA2007 does not cover it.
-    enter(w.CE_TMERC_Laenge_Grad, QStringLiteral("15"));
-    enter(w.CE_TMERC_BezugsRechts, QStringLiteral("5500"));
-    enter(w.CE_TMERC_Rechts, QStringLiteral("5602,094"));
-    enter(w.CE_TMERC_Hoch, QStringLiteral("5341,946"));
-    enter(w.CE_Laenge, QStringLiteral("16,3738"));
-    enter(w.CE_Breite, QStringLiteral("48,2082"));
+    // Paris in zone 1: Bessel alone converts it, neither BeTA2007 nor
+    // EPSG 1777 covers it.
+    enter(w.CE_TMERC_Laenge_Grad, QStringLiteral("3"));
+    enter(w.CE_TMERC_BezugsRechts, QStringLiteral("1500"));
+    enter(w.CE_TMERC_Rechts, QStringLiteral("1452,469"));
+    enter(w.CE_TMERC_Hoch, QStringLiteral("5413,330"));
+    enter(w.CE_Laenge, QStringLiteral("2,3522"));
+    enter(w.CE_Breite, QStringLiteral("48,8566"));
     setDatum(true);
     const std::string before = snapshot();
 
@@ -392,7 +386,8 @@ TEST_F(TransverseMercatorBothWays, APointOutsideTheGridIsToldAndChangesNothing)
         ASSERT_EQ(presenter.shown.size(), 1u);
         EXPECT_EQ(str(presenter.shown[0].first), "Zelv_derarar");
         EXPECT_TRUE(presenter.shown[0].second.contains(
-            QStringLiteral("BeTA2007 gilt nur f\u00FCr Deutschland und seine Grenzgebiete.")))
+            QStringLiteral("BeTA2007 gilt nur f\u00FCr Deutschland und seine Grenzgebiete, die N\u00E4herung "
+                           "EPSG 1777 f\u00FCr 46\u00B0 bis 56\u00B0 N und 5\u00B050' bis 24\u00B0 O.")))
             << str(presenter.shown[0].second);
         EXPECT_EQ(snapshot(), before);
     }
@@ -401,7 +396,7 @@ TEST_F(TransverseMercatorBothWays, APointOutsideTheGridIsToldAndChangesNothing)
     presenter.shown.clear();
     setDatum(false);
     click(w.BitBtn_LL_TMERC);
-    EXPECT_EQ(tmercFields(), "5602,094 5341,946");
+    EXPECT_EQ(tmercFields(), "1452,469 5413,330");
     EXPECT_TRUE(presenter.shown.empty());
 }
 

@@ -60,6 +60,7 @@ TEST_F(DesktopUse, ScreenReadersFindEveryControlByItsOwnName)
         {w.CE_Hoch, "UTM Hochwert", QAccessible::EditableText},
         {w.E_ZELV, "ZELV-Ortsangabe", QAccessible::EditableText},
         {w.BitBtn_kopieren, "ZELV-Ortsangabe kopieren", QAccessible::Button},
+        {w.E_TK25, "Messtischblatt (TK25)", QAccessible::EditableText},
         {w.CE_TMERC_Laenge_Grad, "TMERC Bezugslänge, Grad", QAccessible::EditableText},
         {w.CE_TMERC_Laenge_Minuten, "TMERC Bezugslänge, Minuten", QAccessible::EditableText},
         {w.RG_Eingabe_km_m, "TMERC Eingabe in km oder m", QAccessible::Grouping},
@@ -117,13 +118,13 @@ TEST_F(DesktopUse, ToolTipsSayWhatToDo)
          "Liest ein Koordinatenpaar aus der Zwischenablage und zeigt es in Grad und Dezimalgrad"},
         // the TMERC input: how a Gauss-Krueger map is entered
         {w.CE_TMERC_Laenge_Grad,
-         "Bezugslänge in Grad. Gauß-Krüger: 3·k° für die Kennziffer k (erste Ziffer des Rechtswerts), "
-         "z.B. Zone 4: 12°"},
+         "Bezugslänge in Grad. Gauß-Krüger: 3·k° für die Kennziffer k = 2…7 (erste Ziffer des Rechtswerts), "
+         "z.B. Zone 4: 12°, Zone 6 (Schlesien): 18°"},
         {w.CE_TMERC_Laenge_Minuten, "Minuten der Bezugslänge; bei Gauß-Krüger 0"},
         {w.RG_Eingabe_km_m, "Einheit von Bezugs-R-Wert, Rechts- und Hochwert"},
         {w.CE_TMERC_BezugsRechts,
-         "Bezugs-Rechtswert in der gewählten Einheit. Gauß-Krüger: k·1000 km + 500 km, "
-         "z.B. Zone 4: 4500 km oder 4500000 m"},
+         "Bezugs-Rechtswert in der gewählten Einheit. Gauß-Krüger: k·1000 km + 500 km für k = 2…7, "
+         "z.B. Zone 4: 4500 km oder 4500000 m, Zone 6: 6500 km"},
         {w.CE_TMERC_Rechts, "Rechtswert der Karte (Gauß-Krüger) in der gewählten Einheit"},
         {w.CE_TMERC_Hoch, "Hochwert der Karte (Gauß-Krüger) in der gewählten Einheit"},
     };

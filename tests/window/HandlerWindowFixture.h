@@ -12,6 +12,7 @@
 #include "WindowTestDoubles.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -93,6 +94,25 @@ protected:
 
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
+    // Out of the first field, whose exit handler would write the decimal
+    // fields, then the clipboard's content and the clipboard button.
+    void paste(const QString& text)
+    {
+        TF_Haupt& w = window();
+        if (w.CE_Laenge_Grad->hasFocus())
+            click(w.BitBtn_kopieren);
+        clipboardInUse->setText(text);
+        click(w.BitBtn_Koordinaten_aus_Zwischenablage);
+    }
+
+    // Ticks or unticks "nach ETRS89 (BeTA2007)" by a click.
+    void setDatum(bool etrs89)
+    {
+        if (window().CB_TMERC_ETRS89->isChecked() != etrs89)
+            click(window().CB_TMERC_ETRS89);
+        ASSERT_EQ(window().CB_TMERC_ETRS89->isChecked(), etrs89);
+    }
+
     // Every text a user sees in the window's fields, in one line for a
     // readable comparison.
     std::string snapshot()
@@ -102,6 +122,7 @@ protected:
             texts << field->objectName() + u'=' + field->Text() + u'/' + field->ShownText();
         texts << QStringLiteral("ElSE_Zone=") + window().ElSE_Zone->text();
         texts << QStringLiteral("E_ZELV=") + window().E_ZELV->text();
+        texts << QStringLiteral("E_TK25=") + window().E_TK25->text();
         texts << QStringLiteral("unit=%1").arg(window().RG_Eingabe_km_m->ItemIndex());
         return texts.join(u' ').toStdString();
     }

@@ -150,6 +150,9 @@ TEST_F(MainWindowTest, EveryControlInItsPlace)
         {"BitBtn_LL_TMERC", {360, 152, 75, 25}},
         {"BitBtn_TMERC_LL", {360, 184, 75, 25}},
         {"BitBtn_Koordinaten_aus_Zwischenablage", {8, 276, 337, 30}},
+        {"E_TK25", {200, 208, 145, 28}},
+        {"Label_Lagedatum", {64, 314, 281, 36}},
+        {"Label_TMERC_Umrechnung", {632, 233, 126, 14}},
     };
     for (const auto& c : controls) {
         const QWidget* widget = control<QWidget>(c.name);
@@ -203,6 +206,7 @@ TEST_F(MainWindowTest, LabelsWithTheirCaptionsAndFonts)
         {"Label25", {448, 248}, "Bezugs R-Wert:", 8, false},
         {"Label26", {632, 248}, "(z.B. 6525 oder 6525000):", 8, false},
         {"Label27", {648, 356}, "ZELV-Derarar", 8, false},
+        {"Label28", {8, 216}, "Messtischblatt (TK25):", 8, false},
     };
     for (const auto& c : labels) {
         const QLabel* label = control<QLabel>(c.name);
@@ -214,7 +218,7 @@ TEST_F(MainWindowTest, LabelsWithTheirCaptionsAndFonts)
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << c.name;
     }
     EXPECT_EQ(window().findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(),
-              static_cast<qsizetype>(std::size(labels)) + 3); // and the three links
+              static_cast<qsizetype>(std::size(labels)) + 5); // and the three links and two datum lines
 }
 
 TEST_F(MainWindowTest, LinksOpenAndCopyTheirAddresses)
@@ -411,7 +415,8 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInOrderAndSkipsTheLocationText)
         "BitBtn_LL_UTM", "BitBtn_UTM_LL", "ElSE_Zone", "CE_Rechts",
         "CE_Hoch", "BitBtn_kopieren", "CE_TMERC_Laenge_Grad", "CE_TMERC_Laenge_Minuten",
         "RG_Eingabe_km_m", "CB_TMERC_ETRS89", "CE_TMERC_BezugsRechts", "CE_TMERC_Rechts",
-        "CE_TMERC_Hoch", "BitBtn_LL_TMERC", "BitBtn_TMERC_LL", "BitBtn_Koordinaten_aus_Zwischenablage",
+        // values typed from a map, then Tab and Space, convert those values
+        "CE_TMERC_Hoch", "BitBtn_TMERC_LL", "BitBtn_LL_TMERC", "BitBtn_Koordinaten_aus_Zwischenablage",
         "ElURLLabel1", "ElURLLabel2", "ElURLLabel3",
     };
     TF_Haupt& w = shownWindow();

@@ -3,6 +3,7 @@
 // files, exit status) over string streams.
 #include "BatchCommand.h"
 #include "BatchConversion.h"
+#include "ShippedDataDirectory.h"
 #include "TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@
 namespace zelv {
 namespace {
 
-const std::string noCoordinates = "Es befinden sich keine gültigen Koordinaten in der Zwischenablage!";
+const std::string noCoordinates(noCoordinatesInLine);
 
 struct Row {
     std::string line; // UTF-8
@@ -31,45 +32,48 @@ TEST(BatchConversion, EachLineAsTheClipboardButtonWouldConvertIt)
 {
     const Row rows[] = {
         {"50.41484, 10.76943", "liegt bei 50.41484°N 10.76943°O;",
-         "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;",
-         "50,414840;10,769430;32;625712;5586252;\"liegt bei 50.41484°N 10.76943°O;\""},
+         "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;,5530/4",
+         "50,414840;10,769430;32;625712;5586252;\"liegt bei 50.41484°N 10.76943°O;\";5530/4"},
         {"13.405 Ost, 52.52 Nord\r", "liegt bei 52.52000°N 13.40500°O;",
-         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;",
-         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\""},
+         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3",
+         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3"},
         {"52.52 Nord, 13.405 Ost", "liegt bei 52.52000°N 13.40500°O;",
-         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;",
-         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\""},
+         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3",
+         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3"},
         {"−33˚ 55′ 12,5″, 18º 25’ 26”", "liegt bei 33.92014°S 18.42389°O;",
-         "-33.920139,18.423889,34,261849,-3756290,liegt bei 33.92014°S 18.42389°O;",
-         "-33,920139;18,423889;34;261849;-3756290;\"liegt bei 33.92014°S 18.42389°O;\""},
+         "-33.920139,18.423889,34,261849,-3756290,liegt bei 33.92014°S 18.42389°O;,",
+         "-33,920139;18,423889;34;261849;-3756290;\"liegt bei 33.92014°S 18.42389°O;\";"},
         // The decimal fields' six decimals come first: 10.7694349 is shown
         // as 10.769435 and then as 10.76944, not as 10.76943.
         {"50.4148449, 10.7694349", "liegt bei 50.41484°N 10.76944°O;",
-         "50.414845,10.769435,32,625712,5586253,liegt bei 50.41484°N 10.76944°O;",
-         "50,414845;10,769435;32;625712;5586253;\"liegt bei 50.41484°N 10.76944°O;\""},
+         "50.414845,10.769435,32,625712,5586253,liegt bei 50.41484°N 10.76944°O;,5530/4",
+         "50,414845;10,769435;32;625712;5586253;\"liegt bei 50.41484°N 10.76944°O;\";5530/4"},
         // UTM texts through latitude/longitude, as the window's UTM button.
         {"32U 625712 5586252", "liegt bei 50.41484°N 10.76944°O;",
-         "50.414837,10.769435,32,625712,5586252,liegt bei 50.41484°N 10.76944°O;",
-         "50,414837;10,769435;32;625712;5586252;\"liegt bei 50.41484°N 10.76944°O;\""},
+         "50.414837,10.769435,32,625712,5586252,liegt bei 50.41484°N 10.76944°O;,5530/4",
+         "50,414837;10,769435;32;625712;5586252;\"liegt bei 50.41484°N 10.76944°O;\";5530/4"},
         {"34H 261878 6243186", "liegt bei 33.92487°S 18.42406°O;",
-         "-33.924866,18.424062,34,261878,-3756814,liegt bei 33.92487°S 18.42406°O;",
-         "-33,924866;18,424062;34;261878;-3756814;\"liegt bei 33.92487°S 18.42406°O;\""},
+         "-33.924866,18.424062,34,261878,-3756814,liegt bei 33.92487°S 18.42406°O;,",
+         "-33,924866;18,424062;34;261878;-3756814;\"liegt bei 33.92487°S 18.42406°O;\";"},
         // Nothing to read: an empty line, no message.
-        {"", "", ",,,,,", ";;;;;"},
-        {"\r", "", ",,,,,", ";;;;;"},
-        {"Hallo", "", ",,,,,", ";;;;;", noCoordinates, noCoordinates},
-        {" ", "", ",,,,,", ";;;;;", noCoordinates, noCoordinates},
-        {"13.405° Ost, 52.52° Nord!", "", ",,,,,", ";;;;;", "'13,405°' ist kein gültiger Gleitkommawert",
+        {"", "", ",,,,,,", ";;;;;;"},
+        {"\r", "", ",,,,,,", ";;;;;;"},
+        {"Hallo", "", ",,,,,,", ";;;;;;", noCoordinates, noCoordinates},
+        {" ", "", ",,,,,,", ";;;;;;", noCoordinates, noCoordinates},
+        {"13.405° Ost, 52.52° Nord!", "", ",,,,,,", ";;;;;;", "'13,405°' ist kein gültiger Gleitkommawert",
          "'13,405°' ist kein gültiger Gleitkommawert"},
         // No range on the five notations: a longitude off the globe has a
         // location text but no UTM zone.
         {"200 Ost, 52 Nord", "liegt bei 52.00000°N 200.00000°O;",
-         "52.000000,200.000000,,,,liegt bei 52.00000°N 200.00000°O;",
-         "52,000000;200,000000;;;;\"liegt bei 52.00000°N 200.00000°O;\"", "", std::string(unprojectableMessage)},
+         "52.000000,200.000000,,,,liegt bei 52.00000°N 200.00000°O;,",
+         "52,000000;200,000000;;;;\"liegt bei 52.00000°N 200.00000°O;\";", "", std::string(unprojectableMessage)},
     };
-    BatchConverter location(ZELV_SOURCE_NAD, BatchFormat::LocationText);
-    BatchConverter csv(ZELV_SOURCE_NAD, BatchFormat::Csv);
-    BatchConverter germanCsv(ZELV_SOURCE_NAD, BatchFormat::GermanCsv);
+    // As shipped, with the datum grid: the Messtischblatt of a WGS 84
+    // position goes through it.
+    const test_support::ShippedDataDirectory data;
+    BatchConverter location(data.path(), BatchFormat::LocationText);
+    BatchConverter csv(data.path(), BatchFormat::Csv);
+    BatchConverter germanCsv(data.path(), BatchFormat::GermanCsv);
     for (const Row& row : rows) {
         SCOPED_TRACE("line [" + row.line + "]");
         const ConvertedLine a = location.convertLine(row.line);
@@ -129,16 +133,17 @@ TEST(BatchConversion, OneOutputLineForEveryLineAndAMessageForEachFailure)
 class BatchCommandTest : public ::testing::Test {
 protected:
     int run(const std::vector<std::string>& arguments, const std::string& input = {},
-            const std::string& dataDirectory = ZELV_SOURCE_NAD)
+            const std::string& dataDirectory = {})
     {
         std::istringstream in(input);
         out.str({});
         err.str({});
-        return runBatchCommand(arguments, dataDirectory, in, out, err);
+        return runBatchCommand(arguments, dataDirectory.empty() ? data.path() : dataDirectory, in, out, err);
     }
     std::string file(const std::string& name) const { return (files.path() / name).string(); }
 
     test_support::TemporaryDirectory files;
+    test_support::ShippedDataDirectory data;
     std::ostringstream out;
     std::ostringstream err;
 };
@@ -154,10 +159,10 @@ TEST_F(BatchCommandTest, FilesInTurnStandardInputForDashAndWhenNoneIsNamed)
     std::filesystem::current_path(workingDirectory);
     EXPECT_EQ(status, batchLineFailed);
     EXPECT_EQ(out.str(), std::string(csvHeader) + "\n"
-                             "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;\n"
-                             ",,,,,\n"
-                             "52.500000,13.333333,33,386866,5817958,liegt bei 52.50000°N 13.33333°O;\n"
-                             "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;\n");
+                             "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;,5530/4\n"
+                             ",,,,,,\n"
+                             "52.500000,13.333333,33,386866,5817958,liegt bei 52.50000°N 13.33333°O;,3446/3\n"
+                             "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3\n");
     EXPECT_EQ(err.str(), file("eins.txt") + ":2: " + noCoordinates + "\n");
 
     EXPECT_EQ(run({"--convert"}, "50.41484, 10.76943\n"), batchConverted);
@@ -173,15 +178,15 @@ TEST_F(BatchCommandTest, GermanCsvStartsWithAByteOrderMarkBeforeItsHeaderOnly)
 {
     files.write("eins.txt", "50.41484, 10.76943\n");
     EXPECT_EQ(run({"--convert", "--csv=de", file("eins.txt"), "-"}, "Hallo\n"), batchLineFailed);
-    EXPECT_EQ(out.str(), "\xEF\xBB\xBF" "Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe\n"
-                         "50,414840;10,769430;32;625712;5586252;\"liegt bei 50.41484°N 10.76943°O;\"\n"
-                         ";;;;;\n");
+    EXPECT_EQ(out.str(), "\xEF\xBB\xBF" "Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe;TK25\n"
+                         "50,414840;10,769430;32;625712;5586252;\"liegt bei 50.41484°N 10.76943°O;\";5530/4\n"
+                         ";;;;;;\n");
     EXPECT_EQ(err.str(), "(Standardeingabe):1: " + noCoordinates + "\n");
 
     // Of two formats named, the last counts.
     EXPECT_EQ(run({"--convert", "--csv=de", "--csv"}, "50.41484, 10.76943\n"), batchConverted);
     EXPECT_EQ(out.str(), std::string(csvHeader) + "\n"
-                             "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;\n");
+                             "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;,5530/4\n");
 }
 
 TEST_F(BatchCommandTest, ExitStatusOverSeveralFilesAndDashAfterTheOptions)
@@ -236,7 +241,7 @@ TEST_F(BatchCommandTest, UsageErrorsConvertNothing)
     }
     // The option errors add how the command is called.
     run({"--convert", "--bogus"});
-    EXPECT_NE(err.str().find("Aufruf: zelv-derarar --convert [--csv | --csv=de] [DATEI...]"), std::string::npos);
+    EXPECT_NE(err.str().find("Aufruf: zelv-derarar --convert [--csv | --csv=de] [--bessel] [DATEI...]"), std::string::npos);
 }
 
 TEST_F(BatchCommandTest, DataDirectoryWithoutDefaultsIsAUsageError)
@@ -252,13 +257,14 @@ TEST_F(BatchCommandTest, HelpListsEveryNotationAndVersionNamesTheProgram)
     EXPECT_EQ(run({"--help"}), batchConverted);
     const std::string help = out.str();
     EXPECT_EQ(err.str(), "");
-    for (const char* text : {"Aufruf: zelv-derarar", "--convert [--csv | --csv=de] [DATEI...]",
+    for (const char* text : {"Aufruf: zelv-derarar", "--convert [--csv | --csv=de] [--bessel] [DATEI...]",
                              "zelv-derarar --convert --csv=de orte.txt", "13.405 Ost, 52.52 Nord",
                              "East 12°34' North 51°23'", "JO62QM", "Lat: 51:15:00N (51.25) Lon: 1:30:00W (-1.5)",
                              "52°31'N 13°24'O", "50.41484, 10.76943", "50.41484°N 10.76943°E",
                              "50°24'53.4\"N 10°46'09.9\"E", "N 50° 24.890 E 010° 46.166",
                              "−33˚ 55′ 12,5″, 18º 25’ 26”", "geo:50.41484,10.76943",
-                             "https://www.openstreetmap.org/?mlat=50.41484&mlon=10.76943", "32U 625712 5586252"})
+                             "https://www.openstreetmap.org/?mlat=50.41484&mlon=10.76943", "32U 625712 5586252",
+                             "R 4412345 H 5598765", "--bessel", "EPSG 1777", "location,tk25"})
         EXPECT_NE(help.find(text), std::string::npos) << text;
 
     EXPECT_EQ(run({"--convert", "--help", "--bogus"}), batchConverted);
@@ -271,6 +277,30 @@ TEST_F(BatchCommandTest, HelpListsEveryNotationAndVersionNamesTheProgram)
     const std::string number = version.substr(13, version.size() - 14);
     EXPECT_EQ(std::count(number.begin(), number.end(), '.'), 2) << version;
     EXPECT_EQ(number.find_first_not_of("0123456789."), std::string::npos) << version;
+}
+
+// Gauß-Krüger lines go into ETRS89 (BeTA2007, beyond it EPSG 1777) unless
+// --bessel keeps them on DHDN; the Messtischblatt is the same either way.
+TEST_F(BatchCommandTest, GaussKruegerIntoEtrs89OrKeptOnBessel)
+{
+    const std::string input = "R 4412345 H 5598765\n"
+                              "6432378 5664319\n"
+                              "2500000 5000000\n";
+    EXPECT_EQ(run({"--convert", "--csv"}, input), batchLineFailed);
+    EXPECT_EQ(out.str(), std::string(csvHeader) + "\n"
+                             "50.518090,10.762560,32,624951,5597720,liegt bei 50.51809°N 10.76256°O;,5430/4\n"
+                             "51.109998,17.032006,33,642241,5664021,liegt bei 51.11000°N 17.03201°O;,4868/3\n"
+                             ",,,,,,\n");
+    EXPECT_EQ(err.str(), "(Standardeingabe):3: " + std::string(outsideDatumMessage) + "\n");
+
+    EXPECT_EQ(run({"--convert", "--bessel"}, input), batchConverted);
+    EXPECT_EQ(out.str(), "liegt bei 50.51929°N 10.76387°O;\n"
+                         "liegt bei 51.11120°N 17.03425°O;\n"
+                         "liegt bei 45.14003°N 6.00000°O;\n");
+    EXPECT_EQ(err.str(), "");
+
+    EXPECT_EQ(run({"--convert", "--bessel", "--csv"}, "6432378 5664319\n"), batchConverted);
+    EXPECT_EQ(out.str().substr(out.str().rfind(',')), ",4868/3\n");
 }
 
 TEST(BatchCommand, AskedForByConvertHelpOrVersion)

@@ -37,7 +37,8 @@ struct Row {
 
 constexpr double dms(double d, double m, double s) { return d + m / 60 + s / 3600; }
 
-void checkPosition(const std::variant<GeographicPoint, UtmPosition>& position, const Expected& e)
+template <class Position>
+void checkPosition(const Position& position, const Expected& e)
 {
     if (e.utm) {
         const auto* u = std::get_if<UtmPosition>(&position);

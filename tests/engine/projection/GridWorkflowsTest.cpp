@@ -3,8 +3,9 @@
 #include "Angles.h"
 #include "Exception.h"
 #include "GridConversion.h"
+#include "GridFailureOf.h"
 #include "GridWorkflows.h"
-#include "TemporaryDirectory.h"
+#include "ShippedDataDirectory.h"
 
 #include <gtest/gtest.h>
 #include <proj.h>
@@ -23,16 +24,7 @@ namespace {
 constexpr Extended inf = std::numeric_limits<Extended>::infinity();
 constexpr Extended nan = std::numeric_limits<Extended>::quiet_NaN();
 
-// The kind of grid failure that `conversion` ends in, nullopt when it succeeds.
-std::optional<GridFailure> failureOf(const std::function<void()>& conversion)
-{
-    try {
-        conversion();
-    } catch (const GridConversionError& e) {
-        return e.kind();
-    }
-    return std::nullopt;
-}
+using test_support::failureOf;
 
 class GridWorkflows : public ::testing::Test {
 protected:
@@ -204,20 +196,7 @@ TEST_F(GridWorkflows, TmForwardInKilometresAndMetresAndBack)
     EXPECT_EQ(failureOf([&] { tmForward(service, unroundable, 10, 50); }), GridFailure::ValueNotRoundable);
 }
 
-// A data directory as the program ships it: the defaults and the BeTA2007 grid.
-class ShippedDataDirectory {
-public:
-    ShippedDataDirectory()
-    {
-        std::filesystem::copy_file(std::filesystem::path(ZELV_SOURCE_NAD) / "proj_def.dat",
-                                   directory_.path() / "proj_def.dat");
-        std::filesystem::copy_file(ZELV_DATUM_GRID, directory_.path() / beta2007GridFileName);
-    }
-    std::string path() const { return directory_.string(); }
-
-private:
-    test_support::TemporaryDirectory directory_;
-};
+using test_support::ShippedDataDirectory;
 
 // PROJ's own transformation between a Gauss-Kr\u00FCger zone on DHDN and
 // ETRS89 (EPSG:3146x to EPSG:4258), with the library's own database and
@@ -308,6 +287,7 @@ TEST_P(DatumShift, EqualsPROJsEpsgTransformationAcrossGermany)
         for (const double v : {reference.xy.x, reference.xy.y})
             ASSERT_GT(std::fabs(v - std::floor(v) - 0.5), 1e-3) << "too near a half metre to compare";
         const TmPoint tm = tmForward(service, etrs89, c.longitude, c.latitude);
+        EXPECT_EQ(tm.shift, DhdnShift::Beta2007);
         EXPECT_EQ(tm.easting * factor(), std::round(reference.xy.x));
         EXPECT_EQ(tm.northing * factor(), std::round(reference.xy.y));
 
@@ -345,18 +325,28 @@ TEST_P(DatumShift, ReferencePointOfTheDatumChoice)
 
 TEST_P(DatumShift, OutsideTheGridIsToldApartFromAPointNoGridTakes)
 {
-    // Vienna in zone 5: Bessel alone converts it both ways, BeTA2007 does not cover it.
-    const TmGrid bessel = gaussKrueger(5, GetParam(), TmDatum::Bessel);
-    const TmGrid etrs89 = gaussKrueger(5, GetParam(), TmDatum::Etrs89Beta2007);
-    const TmPoint vienna = tmForward(service, bessel, 16.3738L, 48.2082L);
-    EXPECT_NO_THROW(tmInverse(service, bessel, vienna.easting, vienna.northing));
-    EXPECT_EQ(failureOf([&] { tmForward(service, etrs89, 16.3738L, 48.2082L); }), GridFailure::OutsideDatumGrid);
-    EXPECT_EQ(failureOf([&] { tmInverse(service, etrs89, vienna.easting, vienna.northing); }),
+    // Vienna in zone 5: outside BeTA2007, inside the old sheet area, so
+    // EPSG 1777 takes it both ways.
+    const TmGrid bessel5 = gaussKrueger(5, GetParam(), TmDatum::Bessel);
+    const TmGrid etrs5 = gaussKrueger(5, GetParam(), TmDatum::Etrs89Beta2007);
+    const TmPoint vienna = tmForward(service, bessel5, 16.3738L, 48.2082L);
+    EXPECT_EQ(tmForward(service, etrs5, 16.3738L, 48.2082L).shift, DhdnShift::Epsg1777);
+    EXPECT_EQ(tmInverseShifted(service, etrs5, vienna.easting, vienna.northing).shift, DhdnShift::Epsg1777);
+
+    // Paris in zone 1: Bessel alone converts it both ways, no shift covers it.
+    const TmGrid bessel = gaussKrueger(1, GetParam(), TmDatum::Bessel);
+    const TmGrid etrs89 = gaussKrueger(1, GetParam(), TmDatum::Etrs89Beta2007);
+    const TmPoint paris = tmForward(service, bessel, 2.3522L, 48.8566L);
+    EXPECT_EQ(paris.shift, std::nullopt);
+    EXPECT_NO_THROW(tmInverse(service, bessel, paris.easting, paris.northing));
+    EXPECT_EQ(failureOf([&] { tmForward(service, etrs89, 2.3522L, 48.8566L); }), GridFailure::OutsideDatumGrid);
+    EXPECT_EQ(failureOf([&] { tmInverse(service, etrs89, paris.easting, paris.northing); }),
               GridFailure::OutsideDatumGrid);
     try {
-        tmInverse(service, etrs89, vienna.easting, vienna.northing);
+        tmInverse(service, etrs89, paris.easting, paris.northing);
     } catch (const GridConversionError& e) {
         EXPECT_NE(e.message().find("BeTA2007 gilt nur f\xFCr Deutschland"), std::string::npos) << e.message();
+        EXPECT_NE(e.message().find("46\xB0 bis 56\xB0 N"), std::string::npos) << e.message();
     }
 
     // A point that the grid on Bessel can't take either stays what it is.
