@@ -18,7 +18,9 @@ inline constexpr char unrepresentableChar = '?';
 // typographic marks that web pages and word processors use in coordinates
 // and the code page lacks: the prime U+2032 and the modifier apostrophe
 // U+02BC become "'", the double prime U+2033 becomes "''", the ring above
-// U+02DA becomes the degree sign 0xB0, the minus sign U+2212 becomes "-".
+// U+02DA becomes the degree sign 0xB0, the minus sign U+2212 becomes "-";
+// the invisible format characters U+FEFF, U+200B, U+200E, U+200F and U+2060
+// are dropped.
 // Every other character that Windows-1252 lacks, and every byte that is no
 // valid UTF-8, becomes unrepresentableChar.  Control characters pass as they
 // are; the C1 controls U+0081, U+008D, U+008F, U+0090 and U+009D become the

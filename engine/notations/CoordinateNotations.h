@@ -89,6 +89,10 @@ enum class CoordinateNotation {
     GeoUri,
     MapLink,
     Utm,
+    // Read beside these, by FurtherNotations.h.
+    Mgrs,
+    PlusCode,
+    FerroLongitude,
 };
 
 // A UTM position as the window's grid fields hold it: the zone (1..60), the

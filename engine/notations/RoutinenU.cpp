@@ -1,6 +1,7 @@
 #include "RoutinenU.h"
 
 #include "Exception.h"
+#include "FurtherNotations.h"
 #include "TextUtil.h"
 
 #include <cstddef>
@@ -285,6 +286,29 @@ ClipboardPosition fromOther(const NotationReading& reading)
     return {reading.notation, reading.position};
 }
 
+// The five, then the notations of CoordinateNotations.h; a number of the
+// five that does not convert counts as no fit.
+std::optional<ClipboardPosition> readKnownNotations(std::string_view text, Separators separators)
+{
+    try {
+        if (const auto fixed = fixedNotations(text, separators))
+            return fromFixed(*fixed);
+    } catch (const EConvertError&) {
+    }
+    if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
+        return fromOther(*other);
+    return std::nullopt;
+}
+
+// Where the five end: the notations of CoordinateNotations.h, then the
+// further forms, whose inner notations read as the five and those do.
+std::optional<ClipboardPosition> readOtherNotations(std::string_view text, Separators separators)
+{
+    if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
+        return fromOther(*other);
+    return readFurtherNotations(text, [separators](std::string_view t) { return readKnownNotations(t, separators); });
+}
+
 } // namespace
 
 std::optional<TZwischenablageKoordinaten> readFixedNotations(std::string_view text, Separators separators)
@@ -309,14 +333,14 @@ std::optional<ClipboardPosition> readCoordinates(std::string_view text, Separato
     } catch (const EConvertError&) {
         // The other notations where notation 1 or 4 stumbles on a number;
         // its error stands when none of them reads the text.
-        if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
-            return fromOther(*other);
+        if (std::optional<ClipboardPosition> other = readOtherNotations(text, separators))
+            return other;
         throw;
     }
     if (fixed)
         return fromFixed(*fixed);
-    if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
-        return fromOther(*other);
+    if (std::optional<ClipboardPosition> other = readOtherNotations(text, separators))
+        return other;
     throwNoCoordinates();
 }
 
