@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zelv {
@@ -46,6 +47,17 @@ TEST(BatchConversion, EachLineAsTheClipboardButtonWouldConvertIt)
          "50.414837,10.769435,32,625712,5586252,liegt bei 50.41484°N 10.76944°O;"},
         {"34H 261878 6243186", "liegt bei 33.92487°S 18.42406°O;",
          "-33.924866,18.424062,34,261878,-3756814,liegt bei 33.92487°S 18.42406°O;"},
+        // The forms tried last: a Wikipedia copy with its invisible marks,
+        // MGRS through UTM, a Plus Code and a longitude east of Ferro.
+        {"\uFEFF51°09′10″N 14°59′14″E\uFEFF / \uFEFF51.15278°N 14.98722°E\uFEFF / 51.15278; 14.98722\u200E",
+         "liegt bei 51.15278°N 14.98722°O;",
+         "51.152778,14.987222,33,499106,5666815,liegt bei 51.15278°N 14.98722°O;"},
+        {"33UUU 91779 20072", "liegt bei 52.52000°N 13.40500°O;",
+         "52.519999,13.404996,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;"},
+        {"9F4MGCC4+22 Berlin", "liegt bei 52.52006°N 13.40506°O;",
+         "52.520063,13.405062,33,391784,5820079,liegt bei 52.52006°N 13.40506°O;"},
+        {"52°31'12\"N 31°04'18\" östl. v. Ferro", "liegt bei 52.52000°N 13.40500°O;",
+         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;"},
         // Nothing to read: an empty line, no message.
         {"", "", ",,,,,"},
         {"\r", "", ",,,,,"},
@@ -68,6 +80,23 @@ TEST(BatchConversion, EachLineAsTheClipboardButtonWouldConvertIt)
         const ConvertedLine b = csv.convertLine(row.line);
         EXPECT_EQ(b.text, row.csv);
         EXPECT_EQ(b.failure, row.csvFailure);
+    }
+}
+
+// A line in a form that is recognised but cannot be used gets that form's
+// own message, in UTF-8.
+TEST(BatchConversion, UnusableFormsNameTheirCause)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"https://maps.app.goo.gl/AbCdEfGh123", "Kurzlink"},
+        {"GCC4+22 Berlin", "verkürzt"},
+        {"ZGC 12345 67890", "Polargebiet"},
+    };
+    BatchConverter location(ZELV_SOURCE_NAD, BatchFormat::LocationText);
+    for (const auto& [line, word] : rows) {
+        const ConvertedLine converted = location.convertLine(line);
+        EXPECT_EQ(converted.text, "") << line;
+        EXPECT_NE(converted.failure.find(word), std::string::npos) << converted.failure;
     }
 }
 
@@ -176,7 +205,11 @@ TEST_F(BatchCommandTest, HelpListsEveryNotationAndVersionNamesTheProgram)
                              "52°31'N 13°24'O", "50.41484, 10.76943", "50.41484°N 10.76943°E",
                              "50°24'53.4\"N 10°46'09.9\"E", "N 50° 24.890 E 010° 46.166",
                              "−33˚ 55′ 12,5″, 18º 25’ 26”", "geo:50.41484,10.76943",
-                             "https://www.openstreetmap.org/?mlat=50.41484&mlon=10.76943", "32U 625712 5586252"})
+                             "https://www.openstreetmap.org/?mlat=50.41484&mlon=10.76943", "32U 625712 5586252",
+                             "33UUU 91779 20072", "https://www.google.com/maps?q=52.5200,13.4050",
+                             "9F4MGCC4+22 Berlin", "52°31'12\"N 31°04'18\" östl. v. Ferro",
+                             "Koordinaten: 51° 9′ 10″ N, 14° 59′ 14″ O",
+                             "51°09′10″N 14°59′14″E / 51.15278°N 14.98722°E"})
         EXPECT_NE(help.find(text), std::string::npos) << text;
 
     EXPECT_EQ(run({"--convert", "--help", "--bogus"}), batchConverted);
