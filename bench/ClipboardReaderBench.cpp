@@ -1,8 +1,9 @@
 // The clipboard reader on texts of 1 MB: its entry (the five fixed
 // notations, then the others where they end), and the two parts alone, each
 // on garbage, on near-coordinates repeated, and on texts that are one long
-// coordinate; and the entry on each of the forms tried last.  All must stay linear in the text; an answer of the entry for
-// 1 MB within 10 ms is the mark.
+// coordinate; and the entry on each of the forms tried last.  All must stay
+// linear in the text; an answer of the entry for 1 MB within 10 ms is the
+// mark.
 //
 // Run by hand: build/<dir>/bench/clipboard_reader_bench
 
@@ -88,7 +89,8 @@ std::string build(Text kind)
     case Text::LabelBeforeLongPair:
         return "Koordinaten: " + std::string(megabyte, ' ') + "51.15278; 14.98722";
     case Text::RepeatsWithLongPart:
-        return "51.15278; 14.98722 / 51.15278\xB0N 14.98722\xB0" "E / " + std::string(megabyte, ' ') + "51.15278; 14.98722";
+        return "51.15278; 14.98722 / 51.15278\xB0N 14.98722\xB0" "E / " + std::string(megabyte, ' ')
+            + "51.15278; 14.98722";
     case Text::RepeatedSlashes:
         return repeated("52.5/");
     case Text::ServiceLinkWithLongQuery:

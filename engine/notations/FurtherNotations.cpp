@@ -47,7 +47,8 @@ std::optional<ClipboardPosition> readSingle(std::string_view text, const KnownNo
         const auto* point = read ? std::get_if<GeographicPoint>(&read->position) : nullptr;
         if (!point)
             throwUnusable("In " + quoted(text)
-                          + " steht eine L\xE4nge \xF6stlich von Ferro, aber Breite und L\xE4nge davor sind nicht lesbar.");
+                          + " steht eine L\xE4nge \xF6stlich von Ferro, aber Breite und L\xE4nge davor sind "
+                            "nicht lesbar.");
         return ClipboardPosition{CoordinateNotation::FerroLongitude, fromFerro(*point)};
     }
     return std::nullopt;

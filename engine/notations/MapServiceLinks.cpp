@@ -66,7 +66,8 @@ Service serviceOf(const Link& link)
 {
     if (!link.valid)
         return Service::None;
-    if ((isGoogleHost(link.host) && startsWithIgnoringCase(link.path, "/maps")) || startsWithIgnoringCase(link.host, "maps.google."))
+    if ((isGoogleHost(link.host) && startsWithIgnoringCase(link.path, "/maps"))
+        || startsWithIgnoringCase(link.host, "maps.google."))
         return Service::Google;
     if (hostIs(link.host, "maps.apple.com"))
         return Service::Apple;
@@ -101,9 +102,9 @@ std::optional<LinkPair> pairOf(std::string_view value)
     return LinkPair{latitude, longitude};
 }
 
-// Every value of `key` among the "&"-separated pairs of a query.
+// Every key and value among the "&"-separated pairs of a query, in one pass.
 template <class Found>
-void forEachValue(std::string_view query, std::string_view key, Found found)
+void forEachParameter(std::string_view query, Found found)
 {
     std::size_t i = 0;
     while (i <= query.size()) {
@@ -111,8 +112,9 @@ void forEachValue(std::string_view query, std::string_view key, Found found)
         if (end == std::string_view::npos)
             end = query.size();
         const std::string_view pair = query.substr(i, end - i);
-        if (pair.size() > key.size() && pair.substr(0, key.size()) == key && pair[key.size()] == '=')
-            found(pair.substr(key.size() + 1));
+        const std::size_t equals = pair.find('=');
+        if (equals != std::string_view::npos)
+            found(pair.substr(0, equals), pair.substr(equals + 1));
         i = end + 1;
     }
 }
@@ -145,31 +147,43 @@ Found find(const Link& link, Service service)
         if (const auto p = pairOf(value))
             f.pairs.views.push_back(*p);
     };
+    // The keys that are markers and views for each service.
+    std::string_view markers[2] = {};
+    std::string_view views[1] = {};
     switch (service) {
     case Service::Google:
-        forEachValue(link.query, "q", marker);
-        forEachValue(link.query, "query", marker);
+        markers[0] = "q";
+        markers[1] = "query";
+        views[0] = "ll";
         if (const auto segment = searchSegment(link.path))
             marker(*segment);
-        forEachValue(link.query, "ll", view);
         break;
     case Service::Apple:
-        forEachValue(link.query, "q", marker);
-        forEachValue(link.query, "ll", view);
+        markers[0] = "q";
+        views[0] = "ll";
         break;
     case Service::Bing:
-        forEachValue(link.query, "cp", view);
+        views[0] = "cp";
         break;
     case Service::None:
-        break;
+        return f;
     }
+    forEachParameter(link.query, [&](std::string_view key, std::string_view value) {
+        if (key.empty())
+            return;
+        if (key == markers[0] || key == markers[1])
+            marker(value);
+        else if (key == views[0])
+            view(value);
+    });
     return f;
 }
 
 bool isShortLink(const Link& link)
 {
     return link.valid
-        && (equalsIgnoringCase(link.host, "maps.app.goo.gl") || (equalsIgnoringCase(link.host, "goo.gl") && startsWithIgnoringCase(link.path, "/maps/")));
+        && (equalsIgnoringCase(link.host, "maps.app.goo.gl")
+            || (equalsIgnoringCase(link.host, "goo.gl") && startsWithIgnoringCase(link.path, "/maps/")));
 }
 
 Extended valueOf(std::string_view number) { return tryTextToFloat(number, pointSeparators).value_or(0); }

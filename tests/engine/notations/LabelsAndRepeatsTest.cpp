@@ -19,8 +19,8 @@ class LabelsAndRepeats : public ::testing::TestWithParam<Separators> {};
 TEST_P(LabelsAndRepeats, LabelsAreSkipped)
 {
     const Row rows[] = {
-        {"Koordinaten: 51\xB0 9' 10'' N, 14\xB0 59' 14'' O", point(N::DegreesMinutesSeconds, goerlitzNorth, goerlitzEast),
-         "German Wikipedia"},
+        {"Koordinaten: 51\xB0 9' 10'' N, 14\xB0 59' 14'' O",
+         point(N::DegreesMinutesSeconds, goerlitzNorth, goerlitzEast), "German Wikipedia"},
         {"Koordinate: 51.15278, 14.98722", point(N::DecimalPair, 51.15278, 14.98722)},
         {"Coordinates: 51.15278\xB0N 14.98722\xB0" "E", point(N::HemisphereDecimal, 51.15278, 14.98722)},
         {"  Position:52.52, 13.405", point(N::DecimalPair, 52.52, 13.405)},
