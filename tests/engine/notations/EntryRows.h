@@ -16,7 +16,7 @@
 
 namespace zelv::entry_rows {
 
-enum class Kind { Point, Grid, Unusable, NoCoordinates };
+enum class Kind { Point, Grid, Unusable, NoCoordinates, ConvertError };
 
 struct Expected {
     Kind kind = Kind::NoCoordinates;
@@ -39,6 +39,8 @@ inline Expected grid(ReadNotation notation, int zone, double easting, double nor
 // A message of its own with every one of the words (Windows-1252).
 inline Expected unusable(std::initializer_list<std::string> words) { return {Kind::Unusable, {}, 0, 0, 0, 0, words}; }
 inline const Expected noCoordinates{};
+// The five notations' own conversion error, unchanged.
+inline Expected convertError(const std::string& message) { return {Kind::ConvertError, {}, 0, 0, 0, 0, {message}}; }
 
 struct Row {
     std::string text;
@@ -75,6 +77,9 @@ inline void check(const Row& row, Separators separators)
     } catch (const NoCoordinatesError& error) {
         EXPECT_EQ(e.kind, Kind::NoCoordinates) << "the reader's message instead of a position or a cause";
         EXPECT_EQ(error.message(), noCoordinatesMessage);
+    } catch (const EConvertError& error) {
+        ASSERT_EQ(e.kind, Kind::ConvertError) << "unexpected conversion error: " << error.what();
+        EXPECT_EQ(error.message(), e.words.front());
     }
 }
 
