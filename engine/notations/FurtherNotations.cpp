@@ -69,7 +69,7 @@ std::optional<ClipboardPosition> readRepeats(std::string_view text, const std::v
     std::vector<std::optional<ClipboardPosition>> read;
     bool any = false;
     for (const std::string_view part : parts) {
-        read.push_back(trimBlanks(part).empty() ? std::nullopt : readPart(part, readKnown));
+        read.push_back(part.empty() ? std::nullopt : readPart(part, readKnown));
         any = any || read.back().has_value();
     }
     if (!any)
@@ -95,7 +95,7 @@ std::optional<ClipboardPosition> readRepeats(std::string_view text, const std::v
 std::optional<ClipboardPosition> readFurtherNotations(std::string_view text, const KnownNotationReader& readKnown)
 {
     const std::string_view body = withoutLabel(text);
-    if (body.size() != text.size())
+    if (body.data() != text.data() || body.size() != text.size())
         if (auto known = tryKnown(body, readKnown))
             return known;
     // Before the repeats: the town after a Plus Code may hold a "/".

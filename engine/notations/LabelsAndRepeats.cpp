@@ -16,12 +16,10 @@ constexpr std::size_t mostParts = 3;
 
 std::string_view withoutLabel(std::string_view text)
 {
-    std::size_t i = 0;
-    while (i < text.size() && isBlankOrNoBreakSpace(text[i]))
-        ++i;
+    const std::string_view trimmed = trimBlanksAndNoBreakSpaces(text);
     for (const std::string_view label : labels)
-        if (startsWithIgnoringCase(text.substr(i), label))
-            return text.substr(i + label.size());
+        if (startsWithIgnoringCase(trimmed, label))
+            return trimBlanksAndNoBreakSpaces(trimmed.substr(label.size()));
     return text;
 }
 
@@ -35,7 +33,7 @@ std::vector<std::string_view> repeatedParts(std::string_view text)
         const std::size_t slash = text.find('/', start);
         if (parts.size() + 1 == mostParts && slash != std::string_view::npos)
             return {};
-        parts.push_back(text.substr(start, slash - start));
+        parts.push_back(trimBlanksAndNoBreakSpaces(text.substr(start, slash - start)));
         if (slash == std::string_view::npos)
             break;
         start = slash + 1;

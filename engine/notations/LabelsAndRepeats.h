@@ -13,13 +13,13 @@
 namespace zelv {
 
 // The Windows-1252 text after a leading label ("Koordinaten:",
-// "Koordinate:", "Coordinates:", "Position:" or "Lage:", in any case, blanks
-// before it allowed); the text itself when it has none.
+// "Koordinate:", "Coordinates:", "Position:" or "Lage:", in any case),
+// without blanks around it; the text itself when it has no label.
 std::string_view withoutLabel(std::string_view text);
 
 // The parts of a text that gives one position two or three times, separated
 // by "/"; none when the text has no "/", more than two, or is a link
-// ("://").  A part may be empty.
+// ("://").  The parts come without blanks around them; one may be empty.
 std::vector<std::string_view> repeatedParts(std::string_view text);
 
 // Whether two positions are one: latitude and longitude each within half a

@@ -11,6 +11,16 @@ namespace zelv {
 // web pages put it between a number and its hemisphere letter.
 constexpr bool isBlankOrNoBreakSpace(char c) { return isBlank(c) || c == '\xA0'; }
 
+// The text without blanks and no-break spaces at either end.
+constexpr std::string_view trimBlanksAndNoBreakSpaces(std::string_view text)
+{
+    while (!text.empty() && isBlankOrNoBreakSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlankOrNoBreakSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 constexpr char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Compares ASCII letters without regard to case ("HTTPS://" starts with

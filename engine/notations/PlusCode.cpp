@@ -68,7 +68,9 @@ std::optional<GeographicPoint> readPlusCode(std::string_view text)
                         "Bitte kopieren Sie den vollst\xE4ndigen Plus Code des Ortes.");
     }
     if (before.size() < fullLength) {
-        if (after.size() < 2)
+        // Short codes keep four or six digits before the "+"; two alone
+        // ("22+22") are more likely a sum than a code.
+        if (before.size() < 4 || after.size() < 2)
             return std::nullopt;
         throwUnusable("Der Plus Code " + quoted(text)
                       + " ist verk\xFCrzt: er gilt nur zusammen mit einem Bezugsort, den das Programm nicht kennt. "

@@ -27,6 +27,7 @@ TEST_P(LabelsAndRepeats, LabelsAreSkipped)
         {"Lage: 52\xB0" "31'N 13\xB0" "24'O", point(5, dms(52, 31, 0), dms(13, 24, 0)), "one of the five after it"},
         {"KOORDINATEN: 52.52, 13.405", point(N::DecimalPair, 52.52, 13.405)},
         {"Position: 32UPA2571186252", grid(N::Mgrs, 32, 625711, 5586252)},
+        {"Position: JO62QM", point(3, 52.5, 13 + 1.0 / 3), "the locator needs its six characters alone"},
         {"Koordinaten: 13.405 Ost, 52.52 Nord", point(1, 52.52, 13.405), "notation 1 stumbles on the label"},
     };
     for (const Row& row : rows)
@@ -42,6 +43,7 @@ TEST_P(LabelsAndRepeats, RepeatsThatAgreeAreRead)
          point(N::DegreesMinutesSeconds, goerlitzNorth, goerlitzEast)},
         {"51.15278; 14.98722/51\xB0" "09'10''N 14\xB0" "59'14''E", point(N::DecimalPair, 51.15278, 14.98722),
          "the first notation gives the position"},
+        {"JO62QM / 52.5, 13.3333", point(3, 52.5, 13 + 1.0 / 3)},
         {"Coordinates: 51\xB0" "09'10''N 14\xB0" "59'14''E / 51.15278\xB0N 14.98722\xB0" "E",
          point(N::DegreesMinutesSeconds, goerlitzNorth, goerlitzEast)},
         {"51\xB0" "09'10''N 14\xB0" "59'14''E / 51\xB0" "09'10.5''N 14\xB0" "59'13.5''E",

@@ -61,6 +61,7 @@ TEST_P(PlusCodes, TextsThatAreNoCode)
 {
     const Row rows[] = {
         {"2+2", noCoordinates},
+        {"22+22", noCoordinates, "a short code of two digits is taken for a sum"},
         {"52+13", noCoordinates},
         {"9F4MGCC4+22+", noCoordinates, "two plus signs"},
         {"9F4MGCC4-22", noCoordinates},
