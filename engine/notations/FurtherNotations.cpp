@@ -85,7 +85,7 @@ std::optional<ClipboardPosition> readRepeats(std::string_view text, const std::v
             throwUnusable("In " + quoted(text)
                           + " stehen, durch \x84/\x93 getrennt, mehrere Schreibweisen eines Ortes, aber die 1. und die "
                           + ordinal(i)
-                          + " weichen um mehr als eine halbe Bogensekunde voneinander ab. Welche gilt, "
+                          + " Angabe weichen um mehr als eine halbe Bogensekunde voneinander ab. Welche gilt, "
                             "bleibt offen.");
     return read.front();
 }

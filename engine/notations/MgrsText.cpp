@@ -120,7 +120,7 @@ std::optional<UtmPosition> readMgrs(std::string_view text)
         if (!gridDigits(polar, name))
             return std::nullopt;
         throwUnusable("Die MGRS-Angabe " + name
-                      + " liegt im Polargebiet (UPS, n\xF6rdlich von 84\xB0 oder s\xFC" "dlich von 80\xB0 S\xFC" "d). "
+                      + " liegt im Polargebiet (UPS, n\xF6rdlich von 84\xB0 Nord oder s\xFC" "dlich von 80\xB0 S\xFC" "d). "
                         "Die UTM-Felder des Fensters k\xF6nnen sie nicht aufnehmen.");
     }
 
