@@ -9,6 +9,7 @@
 #include "PlusCode.h"
 #include "NotationText.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,15 @@ std::optional<ClipboardPosition> readSingle(std::string_view text, const KnownNo
             throwUnusable("In " + quoted(text)
                           + " steht eine L\xE4nge \xF6stlich von Ferro, aber Breite und L\xE4nge davor sind "
                             "nicht lesbar.");
-        return ClipboardPosition{CoordinateNotation::FerroLongitude, fromFerro(*point)};
+        // The five notations have no range of their own; on old maps a value
+        // off the globe is a misreading, not a position.
+        const GeographicPoint greenwich = fromFerro(*point);
+        if (!(std::fabs(greenwich.Latitude) <= 90))
+            throwUnusable("In " + quoted(text) + " liegt die Breite jenseits von 90\xB0.");
+        if (!(std::fabs(greenwich.Longitude) <= 180))
+            throwUnusable("In " + quoted(text) + " liegt die L\xE4nge \xF6stlich von Ferro jenseits von 180\xB0 \xF6stlich von "
+                          "Greenwich.");
+        return ClipboardPosition{CoordinateNotation::FerroLongitude, greenwich};
     }
     return std::nullopt;
 }

@@ -29,6 +29,7 @@ TEST_P(FerroLongitudes, TurnIntoGreenwich)
         {"52\xB0" "31'N 31\xB0" "04' \xF6. F.", point(ferro, dms(52, 31, 0), dms(13, 24, 0)), "degrees and minutes"},
         {"47\xB0" "N 10\xB0" " \xF6. F.", point(ferro, 47, -7 - 40.0 / 60), "west of Greenwich, east of Ferro"},
         {"Lage: 52\xB0" "31'12\"N 31\xB0" "04'18\" \xF6stl. v. Ferro", point(ferro, latitude, berlin), "with a label"},
+        {"31 Ost \xF6. F., 52 Nord", point(1, 52, 31), "notation 1 reads it first and keeps its result"},
     };
     for (const Row& row : rows)
         check(row, GetParam());
@@ -41,6 +42,9 @@ TEST_P(FerroLongitudes, RecognisedButUnusable)
          "a second east mark"},
         {"Blatt 3546 \xF6. v. Ferro", unusable({"Ferro", "nicht lesbar"})},
         {"95\xB0" "N 31\xB0" " \xF6. F.", unusable({"Ferro"}), "a latitude beyond 90 degrees"},
+        // Regression: notation 1, which has no range, read 405 degrees inside
+        // the text, and the Ferro position came out off the globe.
+        {"405 Ost, 52.52 \xF6. v. F.Nord", unusable({"Ferro", "180\xB0"})},
         {"52\xB0" "N 31\xB0" " \xF6. F. 30\xB0" " \xF6. F.", unusable({"Ferro", "mehr als eine"})},
     };
     for (const Row& row : rows)
