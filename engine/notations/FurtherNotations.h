@@ -20,8 +20,8 @@
 
 namespace zelv {
 
-// The reader of the notations before these: the position, or nothing where
-// none fits; may throw EConvertError.
+// The reader of the notations inside these forms: the position, or nothing
+// where none fits; may throw EConvertError.
 using KnownNotationReader = std::function<std::optional<ClipboardPosition>(std::string_view)>;
 
 // Reads the forms above out of a whole Windows-1252 text; each notation

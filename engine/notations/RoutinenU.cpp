@@ -286,27 +286,32 @@ ClipboardPosition fromOther(const NotationReading& reading)
     return {reading.notation, reading.position};
 }
 
-// The five, then the notations of CoordinateNotations.h; a number of the
-// five that does not convert counts as no fit.
-std::optional<ClipboardPosition> readKnownNotations(std::string_view text, Separators separators)
+// The notations inside a labelled, repeated or Ferro text: the fixed ones
+// whose numbers do not follow the locale (2, 3 and 5), then those of
+// CoordinateNotations.h, which read the texts of notations 1 and 4 with
+// either decimal mark.  So those forms read the same under every locale.
+std::optional<ClipboardPosition> readLocaleFreeNotations(std::string_view text, Separators separators)
 {
-    try {
-        if (const auto fixed = fixedNotations(text, separators))
-            return fromFixed(*fixed);
-    } catch (const EConvertError&) {
-    }
+    std::optional<TZwischenablageKoordinaten> fixed = englishCompassWords(text, separators);
+    if (!fixed)
+        fixed = gridLocator(text);
+    if (!fixed && contains(text, degreeSign))
+        fixed = lettersAndMinutes(text, separators);
+    if (fixed)
+        return fromFixed(*fixed);
     if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
         return fromOther(*other);
     return std::nullopt;
 }
 
 // Where the five end: the notations of CoordinateNotations.h, then the
-// further forms, whose inner notations read as the five and those do.
+// further forms.
 std::optional<ClipboardPosition> readOtherNotations(std::string_view text, Separators separators)
 {
     if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
         return fromOther(*other);
-    return readFurtherNotations(text, [separators](std::string_view t) { return readKnownNotations(t, separators); });
+    return readFurtherNotations(text,
+                                [separators](std::string_view t) { return readLocaleFreeNotations(t, separators); });
 }
 
 } // namespace

@@ -42,9 +42,13 @@ TEST_P(FerroLongitudes, RecognisedButUnusable)
          "a second east mark"},
         {"Blatt 3546 \xF6. v. Ferro", unusable({"Ferro", "nicht lesbar"})},
         {"95\xB0" "N 31\xB0" " \xF6. F.", unusable({"Ferro"}), "a latitude beyond 90 degrees"},
-        // Regression: notation 1, which has no range, read 405 degrees inside
-        // the text, and the Ferro position came out off the globe.
-        {"405 Ost, 52.52 \xF6. v. F.Nord", unusable({"Ferro", "180\xB0"})},
+        // Notation 5 has no range of its own; a Ferro position off the globe
+        // used to come out as a position.
+        {"52\xB0" "31'N 200\xB0" "04'\xF6. F.", unusable({"L\xE4nge", "Ferro", "180\xB0"})},
+        {"95\xB0" "31'N 31\xB0" "04'\xF6. F.", unusable({"Breite", "90\xB0"})},
+        // Regression: notation 1 read the text with the German decimal comma
+        // only; the notations inside a Ferro text read the same everywhere.
+        {"13 Ost, 52,52 \xF6. v. F.Nord", unusable({"Ferro", "nicht lesbar"})},
         {"52\xB0" "N 31\xB0" " \xF6. F. 30\xB0" " \xF6. F.", unusable({"Ferro", "mehr als eine"})},
     };
     for (const Row& row : rows)

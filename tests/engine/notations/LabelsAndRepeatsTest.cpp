@@ -28,7 +28,9 @@ TEST_P(LabelsAndRepeats, LabelsAreSkipped)
         {"KOORDINATEN: 52.52, 13.405", point(N::DecimalPair, 52.52, 13.405)},
         {"Position: 32UPA2571186252", grid(N::Mgrs, 32, 625711, 5586252)},
         {"Position: JO62QM", point(3, 52.5, 13 + 1.0 / 3), "the locator needs its six characters alone"},
-        {"Koordinaten: 13.405 Ost, 52.52 Nord", point(1, 52.52, 13.405), "notation 1 stumbles on the label"},
+        {"Koordinaten: 13.405 Ost, 52.52 Nord", point(N::HemisphereDecimal, 52.52, 13.405),
+         "notation 1 stumbles on the label; the words are read with either decimal mark"},
+        {"Koordinaten: 13,405 Ost, 52,52 Nord", point(N::HemisphereDecimal, 52.52, 13.405)},
     };
     for (const Row& row : rows)
         check(row, GetParam());
