@@ -32,6 +32,28 @@ bool isLink(std::string_view text)
     return startsWithIgnoringCase(text, "http://") || startsWithIgnoringCase(text, "https://");
 }
 
+// A longitude east of Ferro, turned to Greenwich; nothing without a mark.
+std::optional<ClipboardPosition> readFerro(std::string_view text, const KnownNotationReader& readKnown)
+{
+    const auto east = withFerroMarkAsEast(text);
+    if (!east)
+        return std::nullopt;
+    const auto read = tryKnown(*east, readKnown);
+    const auto* point = read ? std::get_if<GeographicPoint>(&read->position) : nullptr;
+    if (!point)
+        throwUnusable("In " + quoted(text)
+                      + " steht eine L\xE4nge \xF6stlich von Ferro, aber Breite und L\xE4nge davor sind nicht lesbar.");
+    // Notation 5 has no range of its own; on old maps a value off the globe
+    // is a misreading, not a position.
+    const GeographicPoint greenwich = fromFerro(*point);
+    if (!(std::fabs(greenwich.Latitude) <= 90))
+        throwUnusable("In " + quoted(text) + " liegt die Breite jenseits von 90\xB0.");
+    if (!(std::fabs(greenwich.Longitude) <= 180))
+        throwUnusable("In " + quoted(text)
+                      + " liegt die L\xE4nge \xF6stlich von Ferro jenseits von 180\xB0 \xF6stlich von Greenwich.");
+    return ClipboardPosition{CoordinateNotation::FerroLongitude, greenwich};
+}
+
 // One notation of these forms, the repeats aside.
 std::optional<ClipboardPosition> readSingle(std::string_view text, const KnownNotationReader& readKnown)
 {
@@ -43,24 +65,7 @@ std::optional<ClipboardPosition> readSingle(std::string_view text, const KnownNo
         return ClipboardPosition{CoordinateNotation::Mgrs, *grid};
     if (const auto point = readPlusCode(text))
         return ClipboardPosition{CoordinateNotation::PlusCode, *point};
-    if (const auto east = withFerroMarkAsEast(text)) {
-        const auto read = tryKnown(*east, readKnown);
-        const auto* point = read ? std::get_if<GeographicPoint>(&read->position) : nullptr;
-        if (!point)
-            throwUnusable("In " + quoted(text)
-                          + " steht eine L\xE4nge \xF6stlich von Ferro, aber Breite und L\xE4nge davor sind "
-                            "nicht lesbar.");
-        // The five notations have no range of their own; on old maps a value
-        // off the globe is a misreading, not a position.
-        const GeographicPoint greenwich = fromFerro(*point);
-        if (!(std::fabs(greenwich.Latitude) <= 90))
-            throwUnusable("In " + quoted(text) + " liegt die Breite jenseits von 90\xB0.");
-        if (!(std::fabs(greenwich.Longitude) <= 180))
-            throwUnusable("In " + quoted(text) + " liegt die L\xE4nge \xF6stlich von Ferro jenseits von 180\xB0 \xF6stlich von "
-                          "Greenwich.");
-        return ClipboardPosition{CoordinateNotation::FerroLongitude, greenwich};
-    }
-    return std::nullopt;
+    return readFerro(text, readKnown);
 }
 
 std::optional<ClipboardPosition> readPart(std::string_view text, const KnownNotationReader& readKnown)
@@ -92,8 +97,8 @@ std::optional<ClipboardPosition> readRepeats(std::string_view text, const std::v
     for (std::size_t i = 1; i < parts.size(); ++i)
         if (!agreeWithinHalfASecond(first, std::get<GeographicPoint>(read[i]->position)))
             throwUnusable("In " + quoted(text)
-                          + " stehen, durch \x84/\x93 getrennt, mehrere Schreibweisen eines Ortes, aber die 1. und die "
-                          + ordinal(i)
+                          + " stehen, durch \x84/\x93 getrennt, mehrere Schreibweisen eines Ortes, aber die 1. "
+                            "und die " + ordinal(i)
                           + " Angabe weichen um mehr als eine halbe Bogensekunde voneinander ab. Welche gilt, "
                             "bleibt offen.");
     return read.front();
