@@ -101,6 +101,9 @@ std::optional<UtmPosition> readMgrs(std::string_view text)
     Cursor c{text};
     c.skipBlanks();
     const std::string name = quoted(text);
+    // A zone has two digits at the most; a longer number is no reference.
+    if (c.i + 2 < text.size() && isDigit(text[c.i]) && isDigit(text[c.i + 1]) && isDigit(text[c.i + 2]))
+        return std::nullopt;
     const std::string_view zoneDigits = c.digits();
     char band = 0;
     std::string square;

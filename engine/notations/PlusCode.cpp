@@ -42,9 +42,13 @@ std::optional<GeographicPoint> readPlusCode(std::string_view text)
     std::size_t start = 0;
     while (start < text.size() && isBlankOrNoBreakSpace(text[start]))
         ++start;
+    // A code has sixteen characters at the most; a word of twice that is
+    // none, however long it runs on.
+    constexpr std::size_t longestWord = 32;
     std::size_t end = start;
     while (end < text.size() && !isBlankOrNoBreakSpace(text[end]))
-        ++end;
+        if (++end - start > longestWord)
+            return std::nullopt;
     const std::string_view code = text.substr(start, end - start);
     const std::size_t plus = code.find('+');
     if (plus == std::string_view::npos || code.find('+', plus + 1) != std::string_view::npos)

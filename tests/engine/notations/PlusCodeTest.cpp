@@ -71,6 +71,7 @@ TEST_P(PlusCodes, TextsThatAreNoCode)
         {"9F4MGCC4+0", noCoordinates},
         {"9F4MGDC4+22", noCoordinates, "D is no code digit"},
         {"Berlin 9F4MGCC4+22", noCoordinates, "the code comes first"},
+        {"9F4MGCC4+22XXXXXXXXXXXXXXXXXXXXXXX", noCoordinates, "a word beyond 32 characters is no code"},
     };
     for (const Row& row : rows)
         check(row, GetParam());
