@@ -1,8 +1,9 @@
 // The clipboard reader on texts of 1 MB: its entry (the five fixed
 // notations, then the others where they end), and the two parts alone, each
 // on garbage, on near-coordinates repeated, and on texts that are one long
-// coordinate.  All must stay linear in the text; an answer of the entry for
-// 1 MB within 10 ms is the mark.
+// coordinate; and the entry on each of the forms tried last.  All must stay
+// linear in the text; an answer of the entry for 1 MB within 10 ms is the
+// mark.
 //
 // Run by hand: build/<dir>/bench/clipboard_reader_bench
 
@@ -33,6 +34,15 @@ enum class Text {
     LongGeoUri,
     CompassWords,
     LongCompassWords,
+    // The forms tried last, each on a text of 1 MB that it recognises.
+    LabelBeforeLongPair,
+    RepeatsWithLongPart,
+    RepeatedSlashes,
+    ServiceLinkWithLongQuery,
+    LongShortLink,
+    MgrsWithLongBlanks,
+    PlusCodeWithLongTown,
+    FerroAfterLongText,
 };
 
 std::string repeated(std::string_view piece)
@@ -76,6 +86,23 @@ std::string build(Text kind)
     case Text::LongCompassWords:
         // Notation 1 converts the million digits before "Ost".
         return std::string(megabyte, '1') + " Ost, 52.52 Nord";
+    case Text::LabelBeforeLongPair:
+        return "Koordinaten: " + std::string(megabyte, ' ') + "51.15278; 14.98722";
+    case Text::RepeatsWithLongPart:
+        return "51.15278; 14.98722 / 51.15278\xB0N 14.98722\xB0" "E / " + std::string(megabyte, ' ')
+            + "51.15278; 14.98722";
+    case Text::RepeatedSlashes:
+        return repeated("52.5/");
+    case Text::ServiceLinkWithLongQuery:
+        return "https://www.google.com/maps?q=52.52,13.405" + repeated("&hl=de");
+    case Text::LongShortLink:
+        return "https://maps.app.goo.gl/" + repeated("AbCd");
+    case Text::MgrsWithLongBlanks:
+        return "32UPA 25711" + std::string(megabyte, ' ') + "86252";
+    case Text::PlusCodeWithLongTown:
+        return "9F4MGCC4+22 " + repeated("Berlin ");
+    case Text::FerroAfterLongText:
+        return "52\xB0" "31'12\"N 31\xB0" "04'18\" " + std::string(megabyte, ' ') + "\xF6. F.";
     }
     return {};
 }
@@ -133,6 +160,17 @@ ZELV_ALL(RepeatedMapMarkers);
 ZELV_ALL(LongGeoUri);
 ZELV_ALL(CompassWords);
 ZELV_ALL(LongCompassWords);
+
+#define ZELV_FURTHER(kind) BENCHMARK_CAPTURE(reader, kind, Text::kind)->Unit(benchmark::kMillisecond)
+
+ZELV_FURTHER(LabelBeforeLongPair);
+ZELV_FURTHER(RepeatsWithLongPart);
+ZELV_FURTHER(RepeatedSlashes);
+ZELV_FURTHER(ServiceLinkWithLongQuery);
+ZELV_FURTHER(LongShortLink);
+ZELV_FURTHER(MgrsWithLongBlanks);
+ZELV_FURTHER(PlusCodeWithLongTown);
+ZELV_FURTHER(FerroAfterLongText);
 
 } // namespace
 

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   libproj-dev proj-data
+  libgeographiclib-dev geographiclib-tools
   libgtest-dev libbenchmark-dev
   cmark-gfm
   clang libclang-rt-14-dev

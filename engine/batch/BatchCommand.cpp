@@ -83,6 +83,12 @@ Schreibweisen (Dezimalpunkt oder Dezimalkomma; die ersten fünf gehen vor):
   OpenStreetMap- und Google-Maps-Links   https://www.openstreetmap.org/?mlat=50.41484&mlon=10.76943
   UTM mit Breitenband                    32U 625712 5586252
   Gauß-Krüger, Rechtswert zuerst         R 4412345 H 5598765   4412345 5598765
+  MGRS-Planquadrat (Mitte, ganze Meter)  33UUU 91779 20072
+  Google-, Apple- und Bing-Kartenlinks   https://www.google.com/maps?q=52.5200,13.4050
+  Plus Code, vollständig                 9F4MGCC4+22 Berlin
+  Länge östlich von Ferro                52°31'12"N 31°04'18" östl. v. Ferro
+  mit Vorsatz wie „Koordinaten:“         Koordinaten: 51° 9′ 10″ N, 14° 59′ 14″ O
+  dieselbe Lage mehrfach, mit „/“        51°09′10″N 14°59′14″E / 51.15278°N 14.98722°E
 
 Beispiele, die zweite Spalte einer CSV-Datei:
   cut -d';' -f2 orte.csv | zelv-derarar --convert --csv > orte-utm.csv

@@ -54,4 +54,13 @@ public:
     using Exception::Exception;
 };
 
+// A clipboard text in a notation that is recognised but cannot give a
+// position (a short link, a polar grid reference, two notations that
+// disagree); the message names the notation and the cause.  Shown as the
+// text in no notation is, with its own message.
+class UnusableCoordinatesError : public NoCoordinatesError {
+public:
+    using NoCoordinatesError::NoCoordinatesError;
+};
+
 } // namespace zelv

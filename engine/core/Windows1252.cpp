@@ -154,6 +154,14 @@ std::string toWindows1252(std::string_view utf8)
         case U'\u202F': // narrow no-break space: digit groups in typeset numbers
             out += '\xA0';
             break;
+        case U'\uFEFF': // byte order mark, zero width no-break space
+        case U'\u200B': // zero width space
+        case U'\u200E': // left-to-right mark
+        case U'\u200F': // right-to-left mark
+        case U'\u2060': // word joiner
+            // Invisible format characters, which web pages put around and
+            // inside coordinates: they are no character of the text.
+            break;
         default:
             out += isUndefinedInWindows1252(code) ? static_cast<char>(code) : unrepresentableChar;
         }

@@ -20,7 +20,9 @@ inline constexpr char unrepresentableChar = '?';
 // U+02BC become "'", the double prime U+2033 becomes "''", the ring above
 // U+02DA becomes the degree sign 0xB0, the minus sign U+2212 becomes "-",
 // and the spaces that group digits (figure space U+2007, thin space U+2009,
-// narrow no-break space U+202F) become the no-break space 0xA0.
+// narrow no-break space U+202F) become the no-break space 0xA0; the
+// invisible format characters U+FEFF, U+200B, U+200E, U+200F and U+2060
+// are dropped.
 // Every other character that Windows-1252 lacks, and every byte that is no
 // valid UTF-8, becomes unrepresentableChar.  Control characters pass as they
 // are; the C1 controls U+0081, U+008D, U+008F, U+0090 and U+009D become the

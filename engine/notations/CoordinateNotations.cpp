@@ -1,6 +1,7 @@
 #include "CoordinateNotations.h"
 
-#include "TextUtil.h"
+#include "MapServiceLinks.h"
+#include "NotationText.h"
 
 #include <array>
 #include <cmath>
@@ -14,10 +15,6 @@ namespace {
 
 // ---- Characters -------------------------------------------------------------
 
-// Windows-1252's no-break space (0xA0) separates like a blank here: web
-// pages put it between a number and its hemisphere letter.
-bool isBlankOrNoBreakSpace(char c) { return isBlank(c) || c == '\xA0'; }
-
 bool isLetter(char c)
 {
     const auto u = static_cast<unsigned char>(c);
@@ -29,23 +26,6 @@ bool isMinuteMark(char c) { return c == '\'' || c == '\x92' || c == '\xB4'; }
 bool isSecondMark(char c) { return c == '"' || c == '\x94'; }
 bool isSign(char c) { return c == '-' || c == '+' || c == '\x96'; }
 bool isMinus(char c) { return c == '-' || c == '\x96'; }
-
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix)
-{
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (lower(text[i]) != lower(prefix[i]))
-            return false;
-    return true;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && startsWithIgnoringCase(a, b);
-}
 
 // The text without blanks around it and without one pair of round brackets
 // around the whole.
@@ -480,22 +460,6 @@ std::optional<NotationReading> readUtm(const std::vector<Token>& t, Separators s
 
 // ---- geo: URIs and map links -------------------------------------------------
 
-// Reads a number of a URI at `i`: an optional "-", digits, and "." with
-// digits.  Moves `i` past it; empty when there is none.
-std::string_view uriNumber(std::string_view s, std::size_t& i)
-{
-    const std::size_t start = i;
-    std::size_t j = i < s.size() && s[i] == '-' ? i + 1 : i;
-    const std::size_t digits = skipDigits(s, j);
-    if (digits == j)
-        return {};
-    j = digits;
-    if (j + 1 < s.size() && s[j] == '.' && isDigit(s[j + 1]))
-        j = skipDigits(s, j + 1);
-    i = j;
-    return s.substr(start, j - start);
-}
-
 // A whole number text of a URI, or empty.
 std::string_view wholeNumber(std::string_view text)
 {
@@ -681,6 +645,13 @@ std::optional<NotationReading> readMapLink(std::string_view s, Separators separa
             continue;
         view.add(latitude, longitude);
     }
+
+    // Other map services' markers and views.
+    const MapServicePairs service = mapServicePairs(s);
+    for (const LinkPair& marker : service.markers)
+        place.add(marker.latitude, marker.longitude);
+    for (const LinkPair& centre : service.views)
+        view.add(centre.latitude, centre.longitude);
 
     const Candidate& chosen = place.found || place.unreadable ? place : view;
     if (chosen.unreadable || !chosen.found)

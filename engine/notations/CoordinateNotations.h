@@ -60,7 +60,8 @@
 //   N alone passes with any northern northing, because the band N and the
 //   hemisphere N give the same position.
 // - Map links: the place marker (OpenStreetMap's mlat/mlon, Google's
-//   !3d/!4d) wins over the centre of the view (#map=zoom/lat/lon, /@lat,lon);
+//   !3d/!4d, and the markers of MapServiceLinks.h) wins over the centre of
+//   the view (#map=zoom/lat/lon, /@lat,lon, and the views there);
 //   two markers or two views of the same rank that disagree, and a marker
 //   whose values are no numbers, leave the link unread.
 // - geo: URIs as RFC 5870 writes them, with or without altitude; crs, if
@@ -89,6 +90,10 @@ enum class CoordinateNotation {
     GeoUri,
     MapLink,
     Utm,
+    // Read beside these, by FurtherNotations.h.
+    Mgrs,
+    PlusCode,
+    FerroLongitude,
 };
 
 // A UTM position as the window's grid fields hold it: the zone (1..60), the

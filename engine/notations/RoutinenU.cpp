@@ -1,6 +1,7 @@
 #include "RoutinenU.h"
 
 #include "Exception.h"
+#include "FurtherNotations.h"
 #include "TextUtil.h"
 
 #include <cstddef>
@@ -286,14 +287,43 @@ ClipboardPosition fromOther(const NotationReading& reading)
                       reading.position);
 }
 
-// The notations beyond the five, in turn.
-std::optional<ClipboardPosition> otherNotations(std::string_view text, Separators separators)
+// Gauß-Krüger values, which no other notation reads.
+std::optional<ClipboardPosition> gaussKruegerText(std::string_view text)
 {
-    if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
-        return fromOther(*other);
     if (const std::optional<GaussKruegerPosition> grid = readGaussKruegerText(text))
         return ClipboardPosition{OldMapNotation::GaussKrueger, *grid};
     return std::nullopt;
+}
+
+// The notations inside a labelled, repeated or Ferro text: the fixed ones
+// whose numbers do not follow the locale (2, 3 and 5), then those of
+// CoordinateNotations.h, which read the texts of notations 1 and 4 with
+// either decimal mark, then Gauß-Krüger values.  So those forms read the
+// same under every locale.
+std::optional<ClipboardPosition> readLocaleFreeNotations(std::string_view text, Separators separators)
+{
+    std::optional<TZwischenablageKoordinaten> fixed = englishCompassWords(text, separators);
+    if (!fixed)
+        fixed = gridLocator(text);
+    if (!fixed && contains(text, degreeSign))
+        fixed = lettersAndMinutes(text, separators);
+    if (fixed)
+        return fromFixed(*fixed);
+    if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
+        return fromOther(*other);
+    return gaussKruegerText(text);
+}
+
+// Where the five end: the notations of CoordinateNotations.h, Gauß-Krüger
+// values, then the further forms.
+std::optional<ClipboardPosition> readOtherNotations(std::string_view text, Separators separators)
+{
+    if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
+        return fromOther(*other);
+    if (std::optional<ClipboardPosition> grid = gaussKruegerText(text))
+        return grid;
+    return readFurtherNotations(text,
+                                [separators](std::string_view t) { return readLocaleFreeNotations(t, separators); });
 }
 
 } // namespace
@@ -320,13 +350,13 @@ std::optional<ClipboardPosition> readCoordinates(std::string_view text, Separato
     } catch (const EConvertError&) {
         // The other notations where notation 1 or 4 stumbles on a number;
         // its error stands when none of them reads the text.
-        if (std::optional<ClipboardPosition> other = otherNotations(text, separators))
+        if (std::optional<ClipboardPosition> other = readOtherNotations(text, separators))
             return other;
         throw;
     }
     if (fixed)
         return fromFixed(*fixed);
-    if (std::optional<ClipboardPosition> other = otherNotations(text, separators))
+    if (std::optional<ClipboardPosition> other = readOtherNotations(text, separators))
         return other;
     throwNoCoordinates();
 }

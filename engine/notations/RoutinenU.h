@@ -1,7 +1,8 @@
 #pragma once
 // The clipboard coordinate reader: recognises a coordinate pair in a text in
 // one of five fixed notations, or else in one of the notations of
-// CoordinateNotations.h, and returns the position.  Stateless, no Qt: the
+// CoordinateNotations.h or the forms of FurtherNotations.h, and returns the
+// position.  Stateless, no Qt: the
 // window fetches the clipboard text, converts it to Windows-1252 and shows
 // the message; everything between is here.
 //
@@ -78,9 +79,12 @@ struct ClipboardPosition {
 // (NoCoordinatesError, or EConvertError) are the notations of
 // CoordinateNotations.h tried on the same text: "52.52 Nord, 13.405 Ost"
 // and "13.405° Ost, 52.52° Nord", which notation 1 refuses, read there.
-// Gauß-Krüger text (GaussKruegerText.h) comes last: "R 4412345 H 5598765".
-// Returns nullopt for the empty text alone.  Throws the fixed notations'
-// own failure, unchanged, when no other notation reads the text either.
+// Gauß-Krüger text (GaussKruegerText.h) comes next: "R 4412345 H 5598765".
+// Where those give nothing either, the forms of FurtherNotations.h follow
+// (labels, repeats, share links, MGRS, Plus Codes, Ferro).  Returns nullopt
+// for the empty text alone.  Throws UnusableCoordinatesError where one of
+// those forms recognises the text but cannot use it, and otherwise the
+// fixed notations' own failure, unchanged, when nothing reads the text.
 std::optional<ClipboardPosition> readCoordinates(std::string_view text, Separators separators);
 
 } // namespace zelv

@@ -206,7 +206,7 @@ TEST(Command, HelpUnknownOptionAndMissingFile)
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Aufruf: zelv-derarar", 0), 0u) << help.out;
     for (const char* example : {"13.405 Ost, 52.52 Nord", "JO62QM", "geo:50.41484,10.76943", "32U 625712 5586252",
-                                "N 50° 24.890 E 010° 46.166"})
+                                "N 50° 24.890 E 010° 46.166", "33UUU 91779 20072", "9F4MGCC4+22 Berlin"})
         EXPECT_NE(help.out.find(example), std::string::npos) << example;
     EXPECT_EQ(help.err, "");
 

@@ -49,7 +49,8 @@ void checkPosition(const ClipboardPosition& position)
         require(grid.Northing >= 5e6 && grid.Northing <= 6.2e6);
         return;
     }
-    const bool utm = std::get<CoordinateNotation>(position.notation) == CoordinateNotation::Utm;
+    const CoordinateNotation notation = std::get<CoordinateNotation>(position.notation);
+    const bool utm = notation == CoordinateNotation::Utm || notation == CoordinateNotation::Mgrs;
     require(utm == std::holds_alternative<UtmPosition>(position.position));
     if (const auto* grid = std::get_if<UtmPosition>(&position.position)) {
         require(grid->Zone >= 1 && grid->Zone <= 60);

@@ -351,6 +351,12 @@ void checkMessages(const std::vector<SoakPresenter::Shown>& shown, const QString
         {QRegularExpression(QStringLiteral("^Initialization file \"proj_def.dat\" in path \".*\" not found!$")), true},
         {QRegularExpression(QStringLiteral("^Es befinden sich keine gültigen Koordinaten in der Zwischenablage!$")),
          false},
+        // A form of the clipboard reader that is recognised but unusable: it
+        // quotes the text and names the form.
+        {QRegularExpression(QStringLiteral("^(?=.*(MGRS|Plus Code|Kartenlink|Kurzlink|Ferro|„/“ getrennt))"
+                                           "(Der|Die|In|Im) .*„.*“.*\\.$"),
+                            QRegularExpression::DotMatchesEverythingOption),
+         false},
     };
     // And every text of a grid conversion that finds no result, under the title.
     static const std::vector<QString> gridFailures = [] {

@@ -56,6 +56,16 @@ TEST_F(ClipboardButton, RecognisedTextFillsTheFields)
          "10 46 9,9", "liegt bei 50.41484\u00B0N 10.76943\u00B0O;"},
         {"\u221233\u02DA 55\u2032 12,5\u2033, 18\u00BA 25\u2019 26\u201D", "18,423889", "-33,920139",
          "18 25 26,0", "liegt bei 33.92014\u00B0S 18.42389\u00B0O;"},
+        // Wikipedia, German with its label, English with three notations and
+        // the invisible marks it copies along.
+        {"Koordinaten: 51\u00B0 9\u2032 10\u2033 N, 14\u00B0 59\u2032 14\u2033 O", "14,987222", "51,152778",
+         "14 59 14,0", "liegt bei 51.15278\u00B0N 14.98722\u00B0O;"},
+        {"\uFEFF51\u00B009\u203210\u2033N 14\u00B059\u203214\u2033E\uFEFF / \uFEFF51.15278\u00B0N "
+         "14.98722\u00B0E\uFEFF / 51.15278; 14.98722\u200E",
+         "14,987222", "51,152778", "14 59 14,0", "liegt bei 51.15278\u00B0N 14.98722\u00B0O;"},
+        // A Google Maps share link.
+        {"https://www.google.com/maps?q=52.5200,13.4050", "13,405000", "52,520000", "13 24 18,0",
+         "liegt bei 52.52000\u00B0N 13.40500\u00B0O;"},
     };
     TF_Haupt& w = window();
     for (const auto& c : cases) {
@@ -92,6 +102,52 @@ TEST_F(ClipboardButton, UtmTextFillsTheUtmFieldsAndConvertsThem)
     EXPECT_EQ(str(w.CE_Laenge->ShownText() + u' ' + w.CE_Breite->ShownText()), "18,424062 -33,924866");
     EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 33.92487\u00B0S 18.42406\u00B0O;");
     EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(ClipboardButton, MgrsTextFillsTheUtmFieldsAndConvertsThem)
+{
+    TF_Haupt& w = window();
+    paste(QStringLiteral("33UUU 91779 20072"));
+    EXPECT_EQ(w.ElSE_Zone->Value(), 33);
+    EXPECT_EQ(str(w.CE_Rechts->ShownText()), "391779");
+    EXPECT_EQ(str(w.CE_Hoch->ShownText()), "5820072");
+    EXPECT_EQ(str(w.CE_Laenge->ShownText() + u' ' + w.CE_Breite->ShownText()), "13,404996 52,519999");
+    EXPECT_EQ(str(w.E_ZELV->text()), "liegt bei 52.52000\u00B0N 13.40500\u00B0O;");
+
+    // Four digit pairs: the centre of the 10 m square.
+    paste(QStringLiteral("32UPA 2571 8625"));
+    EXPECT_EQ(w.ElSE_Zone->Value(), 32);
+    EXPECT_EQ(str(w.CE_Rechts->ShownText()), "625715");
+    EXPECT_EQ(str(w.CE_Hoch->ShownText()), "5586255");
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+// A form that is recognised but cannot be used: its own message in the same
+// box, and the fields stay as they were.
+TEST_F(ClipboardButton, UnusableFormShowsItsCauseAndChangesNothing)
+{
+    struct Case {
+        const char* text;
+        const char* form;  // the message names the form
+        const char* cause; // and says why
+    };
+    const Case cases[] = {
+        {"https://maps.app.goo.gl/AbCdEfGh123", "Kurzlink", "Adresszeile"},
+        {"GCC4+22 Berlin", "Plus Code", "vollst\u00E4ndigen"},
+        {"ZGC 12345 67890", "MGRS", "UTM-Felder"},
+    };
+    paste(QStringLiteral("52°31'N 13°24'O"));
+    for (const Case& c : cases) {
+        presenter.shown.clear();
+        const std::string before = snapshot();
+        paste(QString::fromUtf8(c.text));
+        ASSERT_EQ(presenter.shown.size(), 1u) << c.text;
+        EXPECT_EQ(str(presenter.shown[0].first), "Fehler") << c.text;
+        const QString& message = presenter.shown[0].second;
+        EXPECT_TRUE(message.contains(QString::fromUtf8(c.form))) << str(message);
+        EXPECT_TRUE(message.contains(QString::fromUtf8(c.cause))) << str(message);
+        EXPECT_EQ(snapshot(), before) << c.text;
+    }
 }
 
 TEST_F(ClipboardButton, TextEndsAtItsFirstNul)

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zelv {
@@ -55,6 +56,21 @@ TEST(BatchConversion, EachLineAsTheClipboardButtonWouldConvertIt)
         {"34H 261878 6243186", "liegt bei 33.92487°S 18.42406°O;",
          "-33.924866,18.424062,34,261878,-3756814,liegt bei 33.92487°S 18.42406°O;,",
          "-33,924866;18,424062;34;261878;-3756814;\"liegt bei 33.92487°S 18.42406°O;\";"},
+        // The forms tried last: a Wikipedia copy with its invisible marks,
+        // MGRS through UTM, a Plus Code and a longitude east of Ferro.
+        {"\uFEFF51°09′10″N 14°59′14″E\uFEFF / \uFEFF51.15278°N 14.98722°E\uFEFF / 51.15278; 14.98722\u200E",
+         "liegt bei 51.15278°N 14.98722°O;",
+         "51.152778,14.987222,33,499106,5666815,liegt bei 51.15278°N 14.98722°O;,4855/2",
+         "51,152778;14,987222;33;499106;5666815;\"liegt bei 51.15278°N 14.98722°O;\";4855/2"},
+        {"33UUU 91779 20072", "liegt bei 52.52000°N 13.40500°O;",
+         "52.519999,13.404996,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3",
+         "52,519999;13,404996;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3"},
+        {"9F4MGCC4+22 Berlin", "liegt bei 52.52006°N 13.40506°O;",
+         "52.520063,13.405062,33,391784,5820079,liegt bei 52.52006°N 13.40506°O;,3446/3",
+         "52,520063;13,405062;33;391784;5820079;\"liegt bei 52.52006°N 13.40506°O;\";3446/3"},
+        {"52°31'12\"N 31°04'18\" östl. v. Ferro", "liegt bei 52.52000°N 13.40500°O;",
+         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3",
+         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3"},
         // Nothing to read: an empty line, no message.
         {"", "", ",,,,,,", ";;;;;;"},
         {"\r", "", ",,,,,,", ";;;;;;"},
@@ -109,6 +125,23 @@ TEST(BatchConversion, CsvCellsQuotedWhereTheyWouldSplitOrEndARow)
     };
     for (const auto& c : cells)
         EXPECT_EQ(csvCell(c.text, c.delimiter), c.cell) << c.text;
+}
+
+// A line in a form that is recognised but cannot be used gets that form's
+// own message, in UTF-8.
+TEST(BatchConversion, UnusableFormsNameTheirCause)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"https://maps.app.goo.gl/AbCdEfGh123", "Kurzlink"},
+        {"GCC4+22 Berlin", "verkürzt"},
+        {"ZGC 12345 67890", "Polargebiet"},
+    };
+    BatchConverter location(ZELV_SOURCE_NAD, BatchFormat::LocationText);
+    for (const auto& [line, word] : rows) {
+        const ConvertedLine converted = location.convertLine(line);
+        EXPECT_EQ(converted.text, "") << line;
+        EXPECT_NE(converted.failure.find(word), std::string::npos) << converted.failure;
+    }
 }
 
 TEST(BatchConversion, OneOutputLineForEveryLineAndAMessageForEachFailure)
@@ -264,7 +297,11 @@ TEST_F(BatchCommandTest, HelpListsEveryNotationAndVersionNamesTheProgram)
                              "50°24'53.4\"N 10°46'09.9\"E", "N 50° 24.890 E 010° 46.166",
                              "−33˚ 55′ 12,5″, 18º 25’ 26”", "geo:50.41484,10.76943",
                              "https://www.openstreetmap.org/?mlat=50.41484&mlon=10.76943", "32U 625712 5586252",
-                             "R 4412345 H 5598765", "--bessel", "EPSG 1777", "location,tk25"})
+                             "R 4412345 H 5598765", "--bessel", "EPSG 1777", "location,tk25",
+                             "33UUU 91779 20072", "https://www.google.com/maps?q=52.5200,13.4050",
+                             "9F4MGCC4+22 Berlin", "52°31'12\"N 31°04'18\" östl. v. Ferro",
+                             "Koordinaten: 51° 9′ 10″ N, 14° 59′ 14″ O",
+                             "51°09′10″N 14°59′14″E / 51.15278°N 14.98722°E"})
         EXPECT_NE(help.find(text), std::string::npos) << text;
 
     EXPECT_EQ(run({"--convert", "--help", "--bogus"}), batchConverted);

@@ -29,6 +29,7 @@ TEST(ToWindows1252, TableOfTexts)
         {"ring above", "52\u02DA31'N", "52\xB0" "31'N"},
         {"minus sign", "\u221233.9", "-33.9"},
         {"thin and narrow no-break spaces group digits", "4\u2009412\u202F345\u2007", "4\xA0" "412\xA0" "345\xA0"},
+        {"invisible format characters dropped", "\uFEFF51.15\u200B\u200E; 14.98\u200F\u2060", "51.15; 14.98"},
         {"letter outside the code page", "\u0142\u00F3d\u017A", "?\xF3" "d?"},
         {"emoji", "1\U0001F600" "2", "1?2"},
         {"line breaks and tabs kept", "52\u00B031'N\r\n\t13\u00B024'O\n", "52\xB0" "31'N\r\n\t13\xB0" "24'O\n"},

@@ -1,0 +1,100 @@
+// Labels before coordinates and one position in two or three notations, as
+// Wikipedia's articles give them, through the clipboard reader (texts as the
+// window hands them on: primes as "'" and "''", invisible characters gone).
+#include "EntryRows.h"
+#include "InLocale.h"
+
+namespace zelv {
+namespace {
+
+using namespace entry_rows;
+using N = CoordinateNotation;
+
+constexpr double dms(double d, double m, double s) { return d + m / 60 + s / 3600; }
+const double goerlitzNorth = dms(51, 9, 10);
+const double goerlitzEast = dms(14, 59, 14);
+
+class LabelsAndRepeats : public ::testing::TestWithParam<Separators> {};
+
+TEST_P(LabelsAndRepeats, LabelsAreSkipped)
+{
+    const Row rows[] = {
+        {"Koordinaten: 51\xB0 9' 10'' N, 14\xB0 59' 14'' O",
+         point(N::DegreesMinutesSeconds, goerlitzNorth, goerlitzEast), "German Wikipedia"},
+        {"Koordinate: 51.15278, 14.98722", point(N::DecimalPair, 51.15278, 14.98722)},
+        {"Coordinates: 51.15278\xB0N 14.98722\xB0" "E", point(N::HemisphereDecimal, 51.15278, 14.98722)},
+        {"  Position:52.52, 13.405", point(N::DecimalPair, 52.52, 13.405)},
+        {"Lage: 52\xB0" "31'N 13\xB0" "24'O", point(5, dms(52, 31, 0), dms(13, 24, 0)), "one of the five after it"},
+        {"KOORDINATEN: 52.52, 13.405", point(N::DecimalPair, 52.52, 13.405)},
+        {"Position: 32UPA2571186252", grid(N::Mgrs, 32, 625711, 5586252)},
+        {"Position: JO62QM", point(3, 52.5, 13 + 1.0 / 3), "the locator needs its six characters alone"},
+        {"Koordinaten: 13.405 Ost, 52.52 Nord", point(N::HemisphereDecimal, 52.52, 13.405),
+         "notation 1 stumbles on the label; the words are read with either decimal mark"},
+        {"Koordinaten: 13,405 Ost, 52,52 Nord", point(N::HemisphereDecimal, 52.52, 13.405)},
+    };
+    for (const Row& row : rows)
+        check(row, GetParam());
+}
+
+TEST_P(LabelsAndRepeats, RepeatsThatAgreeAreRead)
+{
+    const Row rows[] = {
+        {"51\xB0" "09'10''N 14\xB0" "59'14''E / 51.15278\xB0N 14.98722\xB0" "E / 51.15278; 14.98722",
+         point(N::DegreesMinutesSeconds, goerlitzNorth, goerlitzEast), "English Wikipedia, three notations"},
+        {"51\xB0" "09'10''N 14\xB0" "59'14''E / 51.15278\xB0N 14.98722\xB0" "E",
+         point(N::DegreesMinutesSeconds, goerlitzNorth, goerlitzEast)},
+        {"51.15278; 14.98722/51\xB0" "09'10''N 14\xB0" "59'14''E", point(N::DecimalPair, 51.15278, 14.98722),
+         "the first notation gives the position"},
+        {"JO62QM / 52.5, 13.3333", point(3, 52.5, 13 + 1.0 / 3)},
+        {"Coordinates: 51\xB0" "09'10''N 14\xB0" "59'14''E / 51.15278\xB0N 14.98722\xB0" "E",
+         point(N::DegreesMinutesSeconds, goerlitzNorth, goerlitzEast)},
+        {"51\xB0" "09'10''N 14\xB0" "59'14''E / 51\xB0" "09'10.5''N 14\xB0" "59'13.5''E",
+         point(N::DegreesMinutesSeconds, goerlitzNorth, goerlitzEast), "half a second apart: one position"},
+        {"0\xB0" "0'0''N 179\xB0" "59'59.8''E / 0.0; -179.99999",
+         point(N::DegreesMinutesSeconds, 0, dms(179, 59, 59.8)), "across the antimeridian"},
+    };
+    for (const Row& row : rows)
+        check(row, GetParam());
+}
+
+TEST_P(LabelsAndRepeats, RepeatsThatDisagreeOrFailGetTheirCause)
+{
+    const Row rows[] = {
+        {"51\xB0" "09'10''N 14\xB0" "59'14''E / 51\xB0" "09'10.6''N 14\xB0" "59'14''E",
+         unusable({"\x84/\x93", "halbe Bogensekunde", "1. und die 2."}), "0.6 seconds apart"},
+        {"51.15278; 14.98722 / 51.15278; 14.98722 / 52.52; 13.405", unusable({"1. und die 3."})},
+        {"51.15278; 14.98722 / G\xF6rlitz", unusable({"2.", "\x84G\xF6rlitz\x93", "nicht"})},
+        {"Berlin / 52.52; 13.405", unusable({"1."})},
+        {"51.15278; 14.98722 / ", unusable({"2."}), "an empty part"},
+        {"52.52; 13.405 / 32U 392000 5820000", unusable({"2."}), "a grid position cannot be compared here"},
+        {"52.52, 13.405 / 13.405\xB0 Ost, 52.52\xB0 Nord!", unusable({"2."}),
+         "a part on which notation 1 stumbles is not read"},
+    };
+    for (const Row& row : rows)
+        check(row, GetParam());
+}
+
+TEST_P(LabelsAndRepeats, TextsThatKeepTheReadersMessage)
+{
+    const Row rows[] = {
+        {"12/03/2024", noCoordinates, "a date"},
+        {"/", noCoordinates},
+        {"1.5; 2.5 / 1.5; 2.5 / 1.5; 2.5 / 1.5; 2.5", noCoordinates, "four parts"},
+        {"Koordinaten: Berlin", noCoordinates},
+        {"Koordinaten:", noCoordinates},
+        {"Koordinaten 52.52, 13.405", noCoordinates, "a label has its colon"},
+        {"Die Koordinaten: 52.52, 13.405", noCoordinates, "a label comes first"},
+        {"Breite: 52.52, 13.405", noCoordinates, "no label of these"},
+        {"Koordinaten 13.405 Ost, 52.52 Nord",
+         convertError(inLocale("'Koordinaten 13,405' ist kein g\xFCltiger Gleitkommawert", GetParam())),
+         "no label: notation 1's own error stands"},
+    };
+    for (const Row& row : rows)
+        check(row, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, LabelsAndRepeats, ::testing::Values(germanSeparators, pointSeparators),
+                         [](const auto& info) { return localeName(info.param); });
+
+} // namespace
+} // namespace zelv
