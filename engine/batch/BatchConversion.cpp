@@ -110,6 +110,9 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
     } catch (const GridConversionError& error) {
         const bool outside = error.kind() == GridFailure::OutsideDatumGrid;
         return {std::string(nothing), std::string(outside ? outsideDatumMessage : unprojectableMessage)};
+    } catch (const UnusableCoordinatesError& error) {
+        // A form recognised but unusable says why in its own words.
+        return {std::string(nothing), fromWindows1252(error.message())};
     } catch (const NoCoordinatesError&) {
         return {std::string(nothing), std::string(noCoordinatesInLine)};
     } catch (const Exception& error) {

@@ -43,22 +43,22 @@ class GermanCsv(unittest.TestCase):
         rows = list(csv.reader(io.StringIO(german.decode("utf-8-sig"), newline=""), delimiter=";"))
         plain_rows = list(csv.reader(io.StringIO(plain.decode("utf-8"), newline=""), delimiter=","))
 
-        self.assertEqual(rows[0], ["Breite", "Länge", "UTM-Zone", "UTM-Rechtswert", "UTM-Hochwert", "Ortsangabe"])
+        self.assertEqual(rows[0], ["Breite", "Länge", "UTM-Zone", "UTM-Rechtswert", "UTM-Hochwert", "Ortsangabe", "TK25"])
         self.assertEqual(len(rows), len(LINES) + 1)
         self.assertEqual(len(plain_rows), len(rows))
         for line, row, plain_row in zip(LINES, rows[1:], plain_rows[1:]):
             with self.subTest(line=line):
-                self.assertEqual(len(row), 6, row)
+                self.assertEqual(len(row), 7, row)
                 expected = [cell.replace(".", ",") if column in NUMERIC_COLUMNS else cell
                             for column, cell in enumerate(plain_row)]
                 self.assertEqual(row, expected)
 
         # A few cells as a reader of the sheet sees them.
         self.assertEqual(rows[1], ["52,520000", "13,405000", "33", "391779", "5820072",
-                                   "liegt bei 52.52000°N 13.40500°O;"])
+                                   "liegt bei 52.52000°N 13.40500°O;", "3446/3"])
         self.assertEqual(rows[2][:2], ["-33,920139", "18,423889"])
         self.assertEqual(rows[2][4], "-3756290")
-        self.assertEqual(rows[4], [""] * 6)
+        self.assertEqual(rows[4], [""] * 7)
         self.assertEqual(rows[6][2:5], ["", "", ""])
         self.assertEqual(rows[7][:2], ["-0,500000", "-70,250000"])
         self.assertEqual(rows[7][5], "liegt bei 0.50000°S 70.25000°W;")
