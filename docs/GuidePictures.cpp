@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
@@ -30,6 +31,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -90,6 +92,17 @@ void gaussKruegerZone4(TF_Haupt& window, bool etrs89)
     window.CE_TMERC_Laenge_Minuten->setValue(0);
     window.CE_TMERC_BezugsRechts->setValue(4500);
     window.CB_TMERC_ETRS89->setChecked(etrs89);
+}
+
+// The window's caption with this text, to frame it with its field.
+QWidget* caption(TF_Haupt& window, const char* text)
+{
+    const QString wanted = QString::fromUtf8(text);
+    for (QLabel* label : window.findChildren<QLabel*>())
+        if (label->text() == wanted)
+            return label;
+    std::fprintf(stderr, "zelv_guide_pictures: no caption %s\n", text);
+    std::exit(1);
 }
 
 QPixmap framed(QPixmap picture, const Groups& groups)
@@ -175,6 +188,31 @@ const std::vector<Scene>& scenes()
              return Groups{{w.BitBtn_LL_TMERC, w.BitBtn_TMERC_LL},
                            {w.CE_TMERC_Laenge_Grad, w.CB_TMERC_ETRS89, w.CE_TMERC_Hoch}};
          }},
+        // The Messtischblatt of the position typed in.
+        {"messtischblatt.png",
+         [](TF_Haupt& w, SceneClipboard&) { typePosition(w, 52.52L, 13.405L); },
+         [](TF_Haupt& w) {
+             return Groups{{caption(w, "Messtischblatt (TK25):"), w.E_TK25}, {w.CE_Laenge, w.CE_Breite}};
+         }},
+        // A map's values converted with the datum box unticked: the position
+        // stays on Bessel, and the line above the location text says so.
+        {"bessel.png",
+         [](TF_Haupt& w, SceneClipboard&) {
+             gaussKruegerZone4(w, false);
+             w.CE_TMERC_Rechts->setValue(4412.345L);
+             w.CE_TMERC_Hoch->setValue(5598.765L);
+             w.BitBtn_TMERC_LL->click();
+         },
+         [](TF_Haupt& w) { return Groups{{w.CB_TMERC_ETRS89}, {w.Label_Lagedatum}}; }},
+        // UTM values of one position, then another position typed in: the
+        // UTM values are greyed, as they belong to the first.
+        {"veraltet.png",
+         [](TF_Haupt& w, SceneClipboard&) {
+             typePosition(w, 50.41484L, 10.76943L);
+             w.BitBtn_LL_UTM->click();
+             typePosition(w, 52.52L, 13.405L);
+         },
+         [](TF_Haupt& w) { return Groups{{w.CE_Laenge, w.CE_Breite}, {w.ElSE_Zone, w.CE_Hoch}}; }},
         {"meldung.png",
          [](TF_Haupt& w, SceneClipboard& clipboard) {
              clipboard.setText(QStringLiteral("Kirche St. Marien, am Markt"));
