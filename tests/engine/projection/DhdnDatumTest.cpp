@@ -143,6 +143,29 @@ TEST_F(OldDatum, DhdnPositionOfAWgs84Position)
     EXPECT_EQ(failureOf([&] { converter.fromWgs84(24.2, 50); }), GridFailure::OutsideDatumGrid);
 }
 
+// WGS 84 into DHDN at ellipsoid height 0 on the WGS 84 side, as
+//   cs2cs -f %.12f +proj=longlat +datum=WGS84 +to +proj=longlat +ellps=bessel
+//         +towgs84=598.1,73.7,418.2,0.202,0.045,-2.455,6.7
+// gives it for the places above.
+TEST_F(OldDatum, Wgs84IntoDhdnEqualsPROJsTowgs84)
+{
+    const double dhdn[][2] = {
+        {17.034254228950, 51.111202799888}, {17.923666235934, 50.676242596802},
+        {16.182228542873, 54.191563568538}, {18.649234065008, 54.353546761841},
+        {20.513946996860, 54.711957899627}, {21.147408067332, 55.704952355692},
+        {20.482984619869, 53.779849393546}, {16.927471433578, 52.407753921757},
+    };
+    const DhdnConverter converter(data.path());
+    for (std::size_t i = 0; i < std::size(outsideBeta2007); ++i) {
+        const auto& c = outsideBeta2007[i];
+        SCOPED_TRACE(c.name);
+        const DhdnPosition p = converter.fromWgs84(c.longitude, c.latitude);
+        EXPECT_EQ(p.shift, DhdnShift::Epsg1777);
+        EXPECT_NEAR(p.point.Longitude, dhdn[i][0], 1e-9);
+        EXPECT_NEAR(p.point.Latitude, dhdn[i][1], 1e-9);
+    }
+}
+
 TEST(OldDatumWithoutGrid, Epsg1777EverywhereInTheArea)
 {
     test_support::TemporaryDirectory directory;
