@@ -264,6 +264,11 @@ void TF_Haupt::createControls()
     Label_TMERC_Umrechnung->setObjectName(QStringLiteral("Label_TMERC_Umrechnung"));
     Label_TMERC_Umrechnung->setGeometry(632, 233, 126, 14);
     Label_TMERC_Umrechnung->setFixedSize(126, 14);
+    // Italic, so that it does not read as one text with the example below it;
+    // every other property of the font still follows the window's.
+    QFont italic;
+    italic.setItalic(true);
+    Label_TMERC_Umrechnung->setFont(italic);
     // No accessible name of their own: a screen reader reads their text.
     Label_TMERC_Umrechnung->setToolTip(QString::fromUtf8(approximationToolTip));
 
