@@ -857,15 +857,10 @@ void TF_Haupt::showPositionDatum(Extended latitude, Extended longitude)
     // the Bessel position has a sheet.
     const GeographicPoint point{static_cast<double>(longitude), static_cast<double>(latitude)};
     std::optional<Tk25Sheet> sheet;
-    if (positionDatum_ == PositionDatum::Bessel) {
+    if (positionDatum_ == PositionDatum::Bessel)
         sheet = tk25SheetAt(point);
-    } else if (dhdn_) {
-        try {
-            sheet = tk25SheetOfWgs84(*dhdn_, point.Longitude, point.Latitude);
-        } catch (const GridConversionError&) {
-            // no sheet for a position the library can't take
-        }
-    }
+    else if (dhdn_)
+        sheet = tk25SheetOfWgs84(*dhdn_, point.Longitude, point.Latitude);
     E_TK25->setText(sheet ? fromEngineText(tk25Text(*sheet)) : QString());
     E_TK25->setToolTip(QString::fromUtf8(sheet ? tk25ToolTip : noTk25ToolTip));
 }

@@ -141,13 +141,9 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
     row += csvCell(location, delimiter);
     row += delimiter;
     // A Bessel position is on DHDN already; every other one is taken there.
-    std::optional<Tk25Sheet> sheet;
-    try {
-        const GeographicPoint at{static_cast<double>(longitude), static_cast<double>(latitude)};
-        sheet = onDhdn ? tk25SheetAt(at) : tk25SheetOfWgs84(dhdn_, at.Longitude, at.Latitude);
-    } catch (const GridConversionError&) {
-        // no sheet for a point the library can't take
-    }
+    const GeographicPoint at{static_cast<double>(longitude), static_cast<double>(latitude)};
+    const std::optional<Tk25Sheet> sheet =
+        onDhdn ? tk25SheetAt(at) : tk25SheetOfWgs84(dhdn_, at.Longitude, at.Latitude);
     if (sheet)
         row += tk25Text(*sheet);
     return {std::move(row), std::move(failure)};

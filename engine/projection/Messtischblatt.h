@@ -37,7 +37,7 @@ std::string tk25Text(const Tk25Sheet& sheet);
 
 // The sheet of a WGS 84 / ETRS89 position, taken into DHDN by `dhdn`
 // (BeTA2007, elsewhere EPSG 1777); nothing outside the sheets or the
-// datum's area.
+// datum's area, and nothing for a point the library can't take.
 std::optional<Tk25Sheet> tk25SheetOfWgs84(const DhdnConverter& dhdn, double longitude, double latitude);
 
 } // namespace zelv
