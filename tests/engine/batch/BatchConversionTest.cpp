@@ -340,6 +340,45 @@ TEST_F(BatchCommandTest, GaussKruegerIntoEtrs89OrKeptOnBessel)
     EXPECT_EQ(out.str().substr(out.str().rfind(',')), ",4868/3\n");
 }
 
+// Within about 100 m south or west of a sheet line and of a quadrant line,
+// where a position taken into DHDN once too often or not at all lands on the
+// neighbouring sheet or quadrant.  Gauß-Krüger lines give the same sheet with
+// and without --bessel; WGS 84 lines are shifted into DHDN once.
+TEST_F(BatchCommandTest, MesstischblattNextToSheetAndQuadrantLines)
+{
+    const struct {
+        std::string line;
+        std::string tk25;
+        const char* where;
+    } rows[] = {
+        // DHDN 48.99950°N 9.99951°O: 55 m south of 49°, 36 m west of 10°
+        {"R 3573127 H 5429499", "7025/2", "sheet corner"},
+        // DHDN 48.94950°N 9.91620°O: 55 m south of 48°57', 34 m west of 9°55'
+        {"R 3567099 H 5423862", "7025/3", "quadrant corner"},
+        // WGS 84, on DHDN the two corners above
+        {"48.998476, 9.998335", "7025/2", "sheet corner"},
+        {"48.948477, 9.915041", "7025/3", "quadrant corner"},
+        // WGS 84 south-west of the corner, on DHDN 45 m north and east of it
+        {"48.999372, 9.999228", "6926/3", "beyond the sheet corner"},
+    };
+    for (const auto& row : rows) {
+        const bool gaussKrueger = row.line.front() == 'R';
+        for (const bool bessel : {false, true}) {
+            if (bessel && !gaussKrueger)
+                continue;
+            SCOPED_TRACE(row.line + (bessel ? " --bessel" : "") + ", " + row.where);
+            std::vector<std::string> arguments{"--convert", "--csv"};
+            if (bessel)
+                arguments.push_back("--bessel");
+            EXPECT_EQ(run(arguments, row.line + "\n"), batchConverted);
+            const std::string csv = out.str();
+            ASSERT_EQ(csv.rfind(std::string(csvHeader) + "\n", 0), 0u) << csv;
+            EXPECT_EQ(csv.substr(csv.rfind(',') + 1), row.tk25 + "\n");
+            EXPECT_EQ(err.str(), "");
+        }
+    }
+}
+
 TEST(BatchCommand, AskedForByConvertHelpOrVersion)
 {
     using Args = std::vector<std::string>;

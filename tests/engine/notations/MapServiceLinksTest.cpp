@@ -58,6 +58,13 @@ TEST_P(MapServiceLinks, RecognisedButUnusable)
         {"https://www.bing.com/maps?cp=52.5~190.0", unusable({"Kartenlink", "L\xE4nge 190.0", "180\xB0"})},
         {"https://www.google.com/maps?q=52.52,13.405&query=52.5,13.4", unusable({"Kartenlink", "mehrere"}),
          "two markers that disagree"},
+        // A view centre behind the marker does not stand in for a bad marker.
+        {"https://www.google.com/maps?q=95.0,13.4&ll=52.5,13.4", unusable({"Kartenlink", "Breite 95.0", "90\xB0"}),
+         "a marker off the globe before a view"},
+        {"https://maps.apple.com/?q=52.52,13.405&ll=52.5,13.4&q=52.5,13.4", unusable({"Kartenlink", "mehrere"}),
+         "markers that disagree before a view"},
+        {"https://maps.apple.com?q=95.0,13.4", unusable({"Kartenlink", "Breite 95.0", "90\xB0"}),
+         "nothing between the host and the query"},
     };
     for (const Row& row : rows)
         check(row, GetParam());

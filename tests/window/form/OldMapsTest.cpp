@@ -188,6 +188,37 @@ TEST_F(OldMaps, TheMesstischblattFollowsThePosition)
     EXPECT_EQ(str(w.E_TK25->selectedText()), "1289/3");
 }
 
+TEST_F(OldMaps, TheMesstischblattNextToSheetAndQuadrantLines)
+{
+    // Within about 100 m south or west of a line, where a position taken
+    // into DHDN once too often or not at all lands on the neighbouring sheet
+    // or quadrant.  Unticked, the Gauß-Krüger position is on DHDN already.
+    const struct {
+        const char* text;
+        bool etrs89;
+        const char* sheet;
+    } cases[] = {
+        {"R 3573127 H 5429499", false, "7025/2"}, // 55 m south of 49°, 36 m west of 10°
+        {"R 3567099 H 5423862", false, "7025/3"}, // 55 m south of 48°57', 34 m west of 9°55'
+        {"R 3573127 H 5429499", true, "7025/2"},
+        {"R 3567099 H 5423862", true, "7025/3"},
+        {"48.998476, 9.998335", false, "7025/2"}, // WGS 84, the same two places
+        {"48.948477, 9.915041", false, "7025/3"},
+        {"48.999372, 9.999228", false, "6926/3"}, // on DHDN 45 m north and east of the corner
+    };
+    TF_Haupt& w = window();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        setDatum(c.etrs89);
+        paste(QString::fromUtf8(c.text));
+        EXPECT_TRUE(presenter.shown.empty());
+        // The number and quadrant come first; a name may follow.
+        const QString shown = w.E_TK25->text();
+        EXPECT_TRUE(shown == QString::fromUtf8(c.sheet) || shown.startsWith(QString::fromUtf8(c.sheet) + u' '))
+            << str(shown);
+    }
+}
+
 TEST_F(OldMaps, NothingOverlaps)
 {
     // The Messtischblatt, its caption and the two datum lines keep clear of

@@ -229,6 +229,29 @@ TEST_F(StaleResults, EditingAGridMakesItsValuesInputThatIsNeverMarked)
     }
 }
 
+// Pasted values are input even when they cannot be converted: the values
+// they replaced may have been marked, the pasted ones belong to no position.
+TEST_F(StaleResults, PastedGaussKruegerOutsideTheDatumShiftIsInputNotStale)
+{
+    TF_Haupt& w = window();
+    setDatum(true);
+    stettinInBothGrids();
+    enter(w.CE_Laenge, QStringLiteral("13,405"));
+    ASSERT_EQ(marked(), both);
+
+    // Zone 2 near Grenoble: no shift into ETRS89 there.
+    paste(QStringLiteral("R 2500000 H 5000000"));
+    EXPECT_EQ(presenter.shown.size(), 1u);
+    EXPECT_TRUE(w.CE_TMERC_Rechts->Text().startsWith(QStringLiteral("2500"))) << str(w.CE_TMERC_Rechts->Text());
+    EXPECT_EQ(marked(), utm);
+    for (QWidget* field : {static_cast<QWidget*>(w.CE_TMERC_Rechts), static_cast<QWidget*>(w.CE_TMERC_Hoch)}) {
+        EXPECT_FALSE(greyed(*field)) << str(field->objectName());
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Description)
+                         .startsWith(QStringLiteral("veraltet")))
+            << str(field->objectName());
+    }
+}
+
 TEST_F(StaleResults, AFailedConversionLeavesTheMarksAsTheyWere)
 {
     TF_Haupt& w = window();
