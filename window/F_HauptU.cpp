@@ -6,6 +6,8 @@
 #include "ClipboardCoordinates.h"
 #include "CoordinateTranslator.h"
 #include "CurrEdit.h"
+#include "DatumLine.h"
+#include "DhdnDatum.h"
 #include "ElSpinEdit.h"
 #include "EngineText.h"
 #include "Exception.h"
@@ -18,6 +20,7 @@
 #include "RadioGroup.h"
 #include "ReadOnlyEdit.h"
 #include "StaleMark.h"
+#include "WindowShortcuts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -32,6 +35,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -96,8 +100,6 @@ const char* const datumShiftToolTip =
     "bis zu gut 200 m von WGS 84 entfernt.";
 
 // The datum lines and the Messtischblatt's tooltips.
-const char* const besselPositionNote =
-    "Lage auf Bessel (DHDN), bis gut 200 m neben WGS 84 – für Karten und Ortsangaben „nach ETRS89“ anhaken";
 const char* const approximationNote = "Näherung EPSG 1777";
 const char* const approximationToolTip =
     "Außerhalb des BeTA2007-Gitters mit der Sieben-Parameter-Transformation EPSG 1777 umgerechnet: "
@@ -221,12 +223,13 @@ void TF_Haupt::createControls()
     // Out of the Tab chain, yet a click still puts the caret in for selecting.
     E_ZELV->setFocusPolicy(Qt::ClickFocus);
 
-    BitBtn_kopieren = pictureButton("BitBtn_kopieren", 352, 352, 75, 30, QStringLiteral("kopieren"),
+    // Alt+K presses it.
+    BitBtn_kopieren = pictureButton("BitBtn_kopieren", 352, 352, 75, 30, QStringLiteral("&kopieren"),
                                     QStringLiteral("copy-to-clipboard"));
 
     // Right of the "ZELV" caption, above the location text it speaks of;
     // fixed in size, as the text comes and goes.
-    Label_Lagedatum = new QLabel(this);
+    Label_Lagedatum = new TWarningLine(this);
     Label_Lagedatum->setObjectName(QStringLiteral("Label_Lagedatum"));
     Label_Lagedatum->setGeometry(64, 314, 281, 36);
     Label_Lagedatum->setFixedSize(281, 36);
@@ -282,7 +285,7 @@ void TF_Haupt::createControls()
     BitBtn_TMERC_LL = pictureButton("BitBtn_TMERC_LL", 360, 184, 75, 25, QString(), QStringLiteral("arrow-left"));
     BitBtn_Koordinaten_aus_Zwischenablage =
         pictureButton("BitBtn_Koordinaten_aus_Zwischenablage", 8, 276, 337, 30,
-                      QStringLiteral("Koordinaten aus Zwischenablage holen und konvertieren"),
+                      QStringLiteral("Koordinaten aus Zwischenablage &holen und konvertieren"),
                       QStringLiteral("paste-from-clipboard"));
 
     label(8, 8, QStringLiteral("Grad / Minuten / Sekunden"), &largeBold);
@@ -356,7 +359,8 @@ void TF_Haupt::describeControls()
         {CE_Rechts, "UTM Rechtswert"},
         {CE_Hoch, "UTM Hochwert"},
         {E_ZELV, "ZELV-Ortsangabe"},
-        {BitBtn_kopieren, "ZELV-Ortsangabe kopieren", "Kopiert die ZELV-Ortsangabe in die Zwischenablage"},
+        {BitBtn_kopieren, "ZELV-Ortsangabe kopieren",
+         "Kopiert die ZELV-Ortsangabe in die Zwischenablage (Strg+Umschalt+C, Alt+K)"},
         {E_TK25, "Messtischblatt (TK25)"},
         {CE_TMERC_Laenge_Grad, "TMERC Bezugslänge, Grad",
          "Bezugslänge in Grad. Gauß-Krüger: 3·k° für die Kennziffer k = 2…7 (erste Ziffer des Rechtswerts), "
@@ -376,7 +380,8 @@ void TF_Haupt::describeControls()
         {BitBtn_TMERC_LL, "TMERC nach Länge und Breite umrechnen",
          "Rechnet TMERC-Rechts- und Hochwert mit Bezugslänge und Bezugs-R-Wert in Länge und Breite um"},
         {BitBtn_Koordinaten_aus_Zwischenablage, "Koordinaten aus Zwischenablage holen und konvertieren",
-         "Liest ein Koordinatenpaar aus der Zwischenablage und zeigt es in Grad und Dezimalgrad"},
+         "Liest ein Koordinatenpaar aus der Zwischenablage und zeigt es in Grad und Dezimalgrad "
+         "(Strg+Umschalt+V, Alt+H)"},
     };
     for (const auto& d : descriptions) {
         d.control->setAccessibleName(QString::fromUtf8(d.name));
@@ -546,6 +551,12 @@ void TF_Haupt::wireEvents()
     connect(BitBtn_Koordinaten_aus_Zwischenablage, &QPushButton::clicked, this,
             guarded(&TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick));
     watchGridEdits();
+    // After watchGridEdits, whose click handler makes the values input.
+    connect(CB_TMERC_ETRS89, &QCheckBox::clicked, this, guarded(&TF_Haupt::CB_TMERC_ETRS89Click));
+    // The two buttons that copy and paste whole positions, from anywhere in
+    // the window; Strg+V and Strg+C stay the fields' own.
+    pressOnShortcut(*BitBtn_Koordinaten_aus_Zwischenablage, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    pressOnShortcut(*BitBtn_kopieren, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
 }
 
 void TF_Haupt::watchGridEdits()
@@ -564,8 +575,11 @@ void TF_Haupt::watchGridEdits()
     // A new reference meridian, reference easting or datum makes other
     // values of the same grid: they are the user's to convert, not a result.
     for (TCurrencyEdit* field :
-         {CE_TMERC_Rechts, CE_TMERC_Hoch, CE_TMERC_Laenge_Grad, CE_TMERC_Laenge_Minuten, CE_TMERC_BezugsRechts})
+         {CE_TMERC_Rechts, CE_TMERC_Hoch, CE_TMERC_Laenge_Grad, CE_TMERC_Laenge_Minuten, CE_TMERC_BezugsRechts}) {
         connect(field, &QLineEdit::textEdited, this, editedBy(Grid::TransverseMercator));
+        // The shown position no longer came from these values.
+        connect(field, &QLineEdit::textEdited, this, [this] { positionFromTmercValues_ = false; });
+    }
     connect(CB_TMERC_ETRS89, &QCheckBox::clicked, this, editedBy(Grid::TransverseMercator));
 }
 
@@ -725,6 +739,8 @@ void TF_Haupt::showLocationText()
     const QString text = fromEngineText(locationText(latitude, longitude, separators_));
     // A position that moves without a conversion saying otherwise is WGS 84.
     const bool moved = E_ZELV->text() != text;
+    if (moved && !incomingDatum_)
+        positionFromTmercValues_ = false;
     if (moved || incomingDatum_) {
         positionDatum_ = incomingDatum_.value_or(PositionDatum::Wgs84);
         showPositionDatum(latitude, longitude);
@@ -759,7 +775,8 @@ void TF_Haupt::showGridMarks()
         setStaleMark(*field, tmStale);
 }
 
-void TF_Haupt::convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert)
+void TF_Haupt::convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert,
+                           const std::function<bool(TCoordinateTranslator&)>& otherwise)
 {
     // A conversion that finds no result has written nothing (each workflow
     // returns all of its result or throws) and says why; the fields stay as
@@ -773,6 +790,8 @@ void TF_Haupt::convertGrid(GridConversion conversion, const std::function<void(T
         } catch (const GridConversionError& e) {
             failure = e.kind();
         }
+        if (failure && otherwise && otherwise(*coordinateTranslator_))
+            return;
     }
     if (failure)
         exceptionHandler_.presenter().showError(exceptionHandler_.title(),
@@ -826,14 +845,47 @@ void TF_Haupt::BitBtn_LL_TMERCClick()
 
 void TF_Haupt::BitBtn_TMERC_LLClick()
 {
-    convertGrid(GridConversion::TmInverse, [this](TCoordinateTranslator& service) {
-        const TmGeographicResult result =
-            tmInverseShifted(service, tmGrid(), CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value());
-        const PositionDatum datum = !result.shift                            ? PositionDatum::Bessel
-                                    : *result.shift == DhdnShift::Epsg1777 ? PositionDatum::Epsg1777
-                                                                           : PositionDatum::Wgs84;
-        showLatitudeLongitude(result.point, Grid::TransverseMercator, datum);
-    });
+    convertGrid(
+        GridConversion::TmInverse, [this](TCoordinateTranslator& service) { convertTmercValues(service); },
+        [this](TCoordinateTranslator& service) { return offerOtherUnit(service); });
+}
+
+void TF_Haupt::convertTmercValues(TCoordinateTranslator& service)
+{
+    const TmGeographicResult result =
+        tmInverseShifted(service, tmGrid(), CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value());
+    const PositionDatum datum = !result.shift                            ? PositionDatum::Bessel
+                                : *result.shift == DhdnShift::Epsg1777 ? PositionDatum::Epsg1777
+                                                                       : PositionDatum::Wgs84;
+    showLatitudeLongitude(result.point, Grid::TransverseMercator, datum);
+}
+
+bool TF_Haupt::offerOtherUnit(TCoordinateTranslator& service)
+{
+    const std::optional<UnitFix> fix =
+        unitThatFits(service, tmGrid(), CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value());
+    if (!fix)
+        return false;
+    if (!exceptionHandler_.presenter().askYesNo(exceptionHandler_.title(),
+                                                fromEngineText(unitFixQuestion(fix->unit))))
+        return true;
+    {
+        // The unit alone, without the switch's x 1000 (which a click runs).
+        const QSignalBlocker quiet(RG_Eingabe_km_m);
+        RG_Eingabe_km_m->setItemIndex(fix->unit == GridUnit::Kilometres ? 0 : 1);
+    }
+    if (!fix->referenceKeepsDigits)
+        CE_TMERC_BezugsRechts->setValue(scaledIntoUnit(CE_TMERC_BezugsRechts->Value(), fix->unit));
+    showInUnit(fix->unit);
+    // Typed values that now convert; a failure now is told as usual.
+    convertGrid(GridConversion::TmInverse, [this](TCoordinateTranslator& s) { convertTmercValues(s); });
+    return true;
+}
+
+void TF_Haupt::CB_TMERC_ETRS89Click()
+{
+    if (positionFromTmercValues_)
+        BitBtn_TMERC_LLClick();
 }
 
 void TF_Haupt::showGaussKrueger(const GaussKruegerPosition& position)
@@ -848,19 +900,31 @@ void TF_Haupt::showGaussKrueger(const GaussKruegerPosition& position)
 
 void TF_Haupt::showPositionDatum(Extended latitude, Extended longitude)
 {
-    Label_Lagedatum->setText(positionDatum_ == PositionDatum::Bessel ? QString::fromUtf8(besselPositionNote)
-                                                                     : QString());
+    const GeographicPoint shown{static_cast<double>(longitude), static_cast<double>(latitude)};
+    if (positionDatum_ == PositionDatum::Bessel) {
+        // The offset the box would remove, by the same shift; unknown without
+        // one (or without the library's data).
+        std::optional<double> offset;
+        if (dhdn_) {
+            try {
+                offset = besselOffsetMetres(*dhdn_, shown);
+            } catch (const GridConversionError&) {
+            }
+        }
+        Label_Lagedatum->setWarning(besselDatumLine(offset));
+    } else {
+        Label_Lagedatum->setWarning(QString());
+    }
     Label_TMERC_Umrechnung->setText(positionDatum_ == PositionDatum::Epsg1777 ? QString::fromUtf8(approximationNote)
                                                                               : QString());
     // The sheet rule needs DHDN: a Bessel position is on it already, every
     // other one is taken there.  Without the projection library's data only
     // the Bessel position has a sheet.
-    const GeographicPoint point{static_cast<double>(longitude), static_cast<double>(latitude)};
     std::optional<Tk25Sheet> sheet;
     if (positionDatum_ == PositionDatum::Bessel)
-        sheet = tk25SheetAt(point);
+        sheet = tk25SheetAt(shown);
     else if (dhdn_)
-        sheet = tk25SheetOfWgs84(*dhdn_, point.Longitude, point.Latitude);
+        sheet = tk25SheetOfWgs84(*dhdn_, shown.Longitude, shown.Latitude);
     E_TK25->setText(sheet ? fromEngineText(tk25Text(*sheet)) : QString());
     E_TK25->setToolTip(QString::fromUtf8(sheet ? tk25ToolTip : noTk25ToolTip));
 }
@@ -886,6 +950,7 @@ void TF_Haupt::showLatitudeLongitude(const GeographicPoint& point, std::optional
     CE_Breite->setValue(point.Latitude);
     if (producedBy)
         gridProvenance_.matchesShown(*producedBy, shownPosition());
+    positionFromTmercValues_ = producedBy == Grid::TransverseMercator;
     CE_LaengeExit();
     CE_BreiteExit();
 }
@@ -893,11 +958,16 @@ void TF_Haupt::showLatitudeLongitude(const GeographicPoint& point, std::optional
 void TF_Haupt::RG_Eingabe_km_mClick()
 {
     // Values first, so that each is scaled at the decimals it was typed with.
-    TCurrencyEdit* const fields[] = {CE_TMERC_BezugsRechts, CE_TMERC_Rechts, CE_TMERC_Hoch};
     const GridUnit unit = gridUnitOfIndex(RG_Eingabe_km_m->ItemIndex());
-    const GridUnitFormat format = gridUnitFormat(unit);
-    for (TCurrencyEdit* field : fields)
+    for (TCurrencyEdit* field : {CE_TMERC_BezugsRechts, CE_TMERC_Rechts, CE_TMERC_Hoch})
         field->setValue(scaledIntoUnit(field->Value(), unit));
+    showInUnit(unit);
+}
+
+void TF_Haupt::showInUnit(GridUnit unit)
+{
+    TCurrencyEdit* const fields[] = {CE_TMERC_BezugsRechts, CE_TMERC_Rechts, CE_TMERC_Hoch};
+    const GridUnitFormat format = gridUnitFormat(unit);
     for (TCurrencyEdit* field : fields)
         field->setDecimalPlaces(format.decimalPlaces);
     for (TCurrencyEdit* field : fields)
