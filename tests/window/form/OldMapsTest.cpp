@@ -210,7 +210,7 @@ TEST_F(OldMaps, NothingOverlaps)
                 << str(a->objectName()) << " and " << str(b->objectName());
         }
     }
-    for (QLabel* line : {w.Label_Lagedatum, w.Label_TMERC_Umrechnung}) {
+    for (QLabel* line : {static_cast<QLabel*>(w.Label_Lagedatum), w.Label_TMERC_Umrechnung}) {
         // the text fits its line
         // (right of the warning icon, where there is one)
         const QRect room = line->rect().adjusted(std::max(0, line->indent()), 0, 0, 0);

@@ -1,4 +1,4 @@
-#include "WindowShortcuts.h"
+#include "ButtonShortcut.h"
 
 #include <QAbstractButton>
 #include <QKeySequence>

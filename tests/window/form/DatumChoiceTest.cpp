@@ -3,7 +3,6 @@
 // line names the real offset of a Bessel position from its WGS 84 place,
 // as a warning that stays readable in light and dark palettes.
 #include "CurrEdit.h"
-#include "DatumLine.h"
 #include "GTestQtPrinters.h"
 #include "HandlerWindowFixture.h"
 

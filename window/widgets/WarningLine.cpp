@@ -1,11 +1,10 @@
-#include "DatumLine.h"
+#include "WarningLine.h"
 
 #include <QEvent>
 #include <QIcon>
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
-#include <cmath>
 
 namespace zelv {
 
@@ -15,16 +14,6 @@ constexpr int iconSize = 16;
 constexpr int iconGap = 4;
 
 } // namespace
-
-QString besselDatumLine(std::optional<double> offsetMetres)
-{
-    if (!offsetMetres)
-        return QStringLiteral("Lage auf Bessel (DHDN), Abstand zu WGS 84 unbekannt (keine Umrechnung für "
-                              "diesen Ort)");
-    return QStringLiteral("Lage auf Bessel (DHDN), hier %1 m neben WGS 84 – für Ortsangaben „nach ETRS89“ "
-                          "anhaken")
-        .arg(std::llround(*offsetMetres));
-}
 
 QColor warningTextColour(const QPalette& palette)
 {
