@@ -38,6 +38,11 @@ constexpr const char* tmercDefinition = "+proj=tmerc +ellps=bessel +lon_0=10d30 
 class SilentPresenter final : public ErrorPresenter {
 public:
     void showError(const QString&, const QString&) override { ++shown; }
+    bool askYesNo(const QString&, const QString&) override
+    {
+        ++shown;
+        return false;
+    }
     int shown = 0;
 };
 

@@ -53,6 +53,12 @@ private:
 class CollectingPresenter final : public zelv::ErrorPresenter {
 public:
     void showError(const QString& caption, const QString& text) override { shown.push_back({caption, text}); }
+    // A question fails the run as a message does; no scene asks one.
+    bool askYesNo(const QString& caption, const QString& question) override
+    {
+        shown.push_back({caption, question});
+        return false;
+    }
 
     struct Message {
         QString caption;
@@ -147,13 +153,14 @@ void quietAboutSizeHints(QtMsgType type, const QMessageLogContext& context, cons
 const std::vector<Scene>& scenes()
 {
     static const std::vector<Scene> all = {
-        // The whole window with one position in every notation: the guide's
-        // first picture, and the README's.
+        // The whole window with one position in every notation, the datum
+        // box unticked as on a first start: the guide's first picture, and
+        // the README's.
         {"fenster.png",
          [](TF_Haupt& w, SceneClipboard&) {
              typePosition(w, 50.41484L, 10.76943L);
              w.BitBtn_LL_UTM->click();
-             gaussKruegerZone4(w, true);
+             gaussKruegerZone4(w, false);
              w.BitBtn_LL_TMERC->click();
          },
          [](TF_Haupt&) { return Groups{}; }},
@@ -195,7 +202,8 @@ const std::vector<Scene>& scenes()
              return Groups{{caption(w, "Messtischblatt (TK25):"), w.E_TK25}, {w.CE_Laenge, w.CE_Breite}};
          }},
         // A map's values converted with the datum box unticked: the position
-        // stays on Bessel, and the line above the location text says so.
+        // stays on Bessel, and the line above the location text says how far
+        // it lies from WGS 84.
         {"bessel.png",
          [](TF_Haupt& w, SceneClipboard&) {
              gaussKruegerZone4(w, false);

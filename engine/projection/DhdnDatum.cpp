@@ -4,6 +4,8 @@
 #include "GridWorkflows.h"
 #include "ProjApi447.h"
 
+#include <GeographicLib/Geodesic.hpp>
+
 namespace zelv {
 
 namespace {
@@ -16,6 +18,13 @@ constexpr std::string_view besselGeographic = "+proj=longlat +ellps=bessel";
 GeographicPoint degreesOf(const ProjectedPoint& radians)
 {
     return {static_cast<double>(radians.X * radiansToDegrees), static_cast<double>(radians.Y * radiansToDegrees)};
+}
+
+// The service's inverse takes the geographic side in radians.
+GeographicPoint wgs84Of(const TCoordinateTranslator& shift, const GeographicPoint& dhdn)
+{
+    return shift.Inverse(static_cast<double>(dhdn.Longitude * degreesToRadians),
+                         static_cast<double>(dhdn.Latitude * degreesToRadians));
 }
 
 } // namespace
@@ -80,6 +89,32 @@ DhdnPosition DhdnConverter::fromWgs84(double longitude, double latitude) const
         throw GridConversionError(GridFailure::OutsideDatumGrid,
                                   "Au\xDF" "erhalb von " + oldSheetAreaText() + " gibt es keine Umrechnung ins DHDN.");
     return {dhdn, DhdnShift::Epsg1777};
+}
+
+std::optional<DhdnPosition> DhdnConverter::toWgs84(const GeographicPoint& dhdn) const
+{
+    if (beta2007_) {
+        try {
+            return DhdnPosition{wgs84Of(*beta2007_, dhdn), DhdnShift::Beta2007};
+        } catch (const GridConversionError& e) {
+            if (e.kind() != GridFailure::PointNotProjectable) // outside the grid
+                throw;
+        }
+    }
+    if (!insideOldSheetArea(dhdn))
+        return std::nullopt;
+    return DhdnPosition{wgs84Of(*epsg1777_, dhdn), DhdnShift::Epsg1777};
+}
+
+std::optional<double> besselOffsetMetres(const DhdnConverter& converter, const GeographicPoint& dhdn)
+{
+    const std::optional<DhdnPosition> wgs84 = converter.toWgs84(dhdn);
+    if (!wgs84)
+        return std::nullopt;
+    double metres = 0;
+    GeographicLib::Geodesic::WGS84().Inverse(dhdn.Latitude, dhdn.Longitude, wgs84->point.Latitude,
+                                             wgs84->point.Longitude, metres);
+    return metres;
 }
 
 } // namespace zelv

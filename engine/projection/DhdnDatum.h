@@ -16,6 +16,7 @@
 #include "CoordinateTranslator.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -70,10 +71,21 @@ public:
     // PointNotProjectable for a point the library can't take at all.
     DhdnPosition fromWgs84(double longitude, double latitude) const;
 
+    // The other way: a DHDN (Bessel) position to its WGS 84 / ETRS89 place
+    // by the same rule, BeTA2007 inside its grid, EPSG 1777 elsewhere in the
+    // old sheet area; none further away.  Throws PointNotProjectable for a
+    // point the library can't take at all.
+    std::optional<DhdnPosition> toWgs84(const GeographicPoint& dhdn) const;
+
 private:
     std::unique_ptr<TCoordinateTranslator> beta2007_; // null without the grid
     std::unique_ptr<TCoordinateTranslator> epsg1777_;
 };
+
+// How far, in metres on WGS 84, a DHDN position lies from its WGS 84 place:
+// what a Bessel position is off when it is read as WGS 84.  None where
+// `converter` has no shift for it (toWgs84).
+std::optional<double> besselOffsetMetres(const DhdnConverter& converter, const GeographicPoint& dhdn);
 
 // The DHDN position by EPSG 1777 alone, for any point (no area test).
 GeographicPoint dhdnFromWgs84ByEpsg1777(TCoordinateTranslator& service, double longitude, double latitude);

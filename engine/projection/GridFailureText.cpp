@@ -106,4 +106,11 @@ std::string gridFailureText(GridConversion conversion, GridFailure kind)
     return heading(conversion);
 }
 
+std::string unitFixQuestion(GridUnit unit)
+{
+    const bool metres = unit == GridUnit::Metres;
+    return std::string("Die Werte sehen nach ") + (metres ? "Metern" : "Kilometern") + " aus. Auf \x84"
+           + (metres ? "m" : "km") + "\x93 umstellen, ohne die Werte umzurechnen?";
+}
+
 } // namespace zelv

@@ -10,6 +10,7 @@
 // von -180° bis unter 180° reichen."
 
 #include "Exception.h"
+#include "GridWorkflows.h"
 
 #include <string>
 
@@ -30,5 +31,10 @@ enum class GridConversion {
 // restart brings the conversions back once it is there again.  Every text
 // ends in ".".
 std::string gridFailureText(GridConversion conversion, GridFailure kind);
+
+// The question that offers the km/m fix (unitThatFits) instead of the
+// failure text: switch to `unit` and keep the digits as typed.  "Die Werte
+// sehen nach Metern aus. Auf „m“ umstellen, ohne die Werte umzurechnen?"
+std::string unitFixQuestion(GridUnit unit);
 
 } // namespace zelv

@@ -4,7 +4,9 @@
 #include "GridConversion.h"
 #include "ProjApi447.h"
 
+#include <cmath>
 #include <optional>
+#include <string>
 #include <utility>
 
 namespace zelv {
@@ -12,6 +14,10 @@ namespace zelv {
 namespace {
 
 constexpr Extended metresPerKilometre = 1000;
+
+// No Transverse Mercator map reaches farther from its meridian (a
+// Gauss-Krueger zone some 170 km, a UTM zone under 700 km).
+constexpr Extended farthestFromReferenceEasting = 1000 * metresPerKilometre;
 
 Extended metresPer(GridUnit unit)
 {
@@ -118,6 +124,46 @@ TmPoint tmForward(TCoordinateTranslator& service, const TmGrid& grid, Extended l
 Extended scaledIntoUnit(Extended value, GridUnit unit)
 {
     return unit == GridUnit::Kilometres ? value / metresPerKilometre : value * metresPerKilometre;
+}
+
+std::optional<UnitFix> unitThatFits(TCoordinateTranslator& service, const TmGrid& grid, Extended easting,
+                                    Extended northing)
+{
+    // Values fit a unit when they convert and lie within a map's reach of
+    // the reference easting: far beyond it the library still finds a
+    // position, on the other side of the earth.
+    auto converts = [&](const TmGrid& candidate) {
+        const Extended factor = metresPer(candidate.unit);
+        if (!(std::fabs(easting * factor - candidate.referenceEasting * factor) <= farthestFromReferenceEasting))
+            return false;
+        try {
+            tmInverseShifted(service, candidate, easting, northing);
+            return true;
+        } catch (const GridConversionError&) {
+            return false;
+        }
+    };
+    if (converts(grid))
+        return std::nullopt;
+    const GridUnit other = grid.unit == GridUnit::Kilometres ? GridUnit::Metres : GridUnit::Kilometres;
+    for (const bool keepDigits : {true, false}) {
+        TmGrid candidate = grid;
+        candidate.unit = other;
+        if (!keepDigits)
+            candidate.referenceEasting = scaledIntoUnit(grid.referenceEasting, other);
+        // In metres the definition takes the text: whole metres, as the
+        // field shows them in that unit.
+        if (other == GridUnit::Metres) {
+            try {
+                candidate.referenceEastingText = std::to_string(roundHalfEven(candidate.referenceEasting));
+            } catch (const GridConversionError&) {
+                continue;
+            }
+        }
+        if (converts(candidate))
+            return UnitFix{other, keepDigits};
+    }
+    return std::nullopt;
 }
 
 GridUnitFormat gridUnitFormat(GridUnit unit)

@@ -121,6 +121,27 @@ TmPoint tmForward(TCoordinateTranslator& service, const TmGrid& grid, Extended l
 // know the unit it comes from, so every call scales.
 Extended scaledIntoUnit(Extended value, GridUnit unit);
 
+// The km/m trap: easting and northing typed in the other unit than the one
+// chosen (the map's metres while "km" is chosen, or the other way round)
+// give no position.  unitThatFits tells whether they would give one if
+// their unit were the other, digits as typed (no x 1000).  Values fit a
+// unit when they convert and the easting lies within 1000 km of the
+// reference easting (beyond that the library may still find a position, on
+// the far side of the earth, which no map shows).  Tried first with the
+// reference easting's digits kept as well, as when all three were typed
+// from the map, then with the reference easting scaled into the other unit
+// (scaledIntoUnit), as when it was set up in the chosen one.  None when
+// neither fits, or the values fit their unit already.  Sets the
+// service's definition as the conversions do.
+struct UnitFix {
+    GridUnit unit;
+    // Whether the reference easting keeps its digits too; otherwise it is
+    // scaled into `unit`.
+    bool referenceKeepsDigits;
+};
+std::optional<UnitFix> unitThatFits(TCoordinateTranslator& service, const TmGrid& grid, Extended easting,
+                                    Extended northing);
+
 // How a field shows values of a unit: 3 decimals and "#0.000" in km,
 // 0 decimals and "#######" in m.
 struct GridUnitFormat {

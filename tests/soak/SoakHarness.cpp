@@ -57,6 +57,18 @@ void SoakPresenter::showError(const QString& caption, const QString& text)
     boxOpen = false;
 }
 
+bool SoakPresenter::askYesNo(const QString& caption, const QString& question)
+{
+    shown.push_back({caption, question});
+    ++total;
+    if (!realBoxes)
+        return false;
+    boxOpen = true;
+    const bool yes = MessageBoxPresenter().askYesNo(caption, question);
+    boxOpen = false;
+    return yes;
+}
+
 bool PopupAnswerer::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Show) {

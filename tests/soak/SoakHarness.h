@@ -70,6 +70,9 @@ public:
     };
 
     void showError(const QString& caption, const QString& text) override;
+    // Counted as shown; without real boxes the answer is "Nein", which
+    // leaves the window as it was.
+    bool askYesNo(const QString& caption, const QString& question) override;
 
     std::vector<Shown> shown; // since the runner last cleared it
     long total = 0;

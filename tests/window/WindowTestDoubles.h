@@ -35,7 +35,15 @@ public:
     {
         shown.emplace_back(caption, text);
     }
+    // Answers every question with `answer`, and keeps it.
+    bool askYesNo(const QString& caption, const QString& question) override
+    {
+        asked.emplace_back(caption, question);
+        return answer;
+    }
     std::vector<std::pair<QString, QString>> shown;
+    std::vector<std::pair<QString, QString>> asked;
+    bool answer = false;
 };
 
 struct RecordingBrowser {

@@ -4,6 +4,7 @@
 #include "Exception.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace zelv {
 
@@ -11,6 +12,17 @@ void MessageBoxPresenter::showError(const QString& caption, const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
     box.exec();
+}
+
+bool MessageBoxPresenter::askYesNo(const QString& caption, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, caption, question, QMessageBox::Yes | QMessageBox::No);
+    // German whatever translations the system has.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 namespace {

@@ -15,12 +15,16 @@ public:
     virtual ~ErrorPresenter() = default;
     // One modal error box: the caption, the text, one OK button, the stop icon.
     virtual void showError(const QString& caption, const QString& text) = 0;
+    // One modal question with the buttons "Ja" and "Nein" under the caption;
+    // true for "Ja".  Closing it otherwise counts as "Nein".
+    virtual bool askYesNo(const QString& caption, const QString& question) = 0;
 };
 
 // The real one: a QMessageBox, centred on the screen.
 class MessageBoxPresenter final : public ErrorPresenter {
 public:
     void showError(const QString& caption, const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& question) override;
 };
 
 // The application's default handling of an exception that escapes a handler:

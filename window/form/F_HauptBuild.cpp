@@ -16,6 +16,7 @@
 #include "RadioGroup.h"
 #include "ReadOnlyEdit.h"
 #include "StaleMark.h"
+#include "ButtonShortcut.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -25,6 +26,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -215,12 +217,13 @@ void TF_Haupt::createControls()
     // Out of the Tab chain, yet a click still puts the caret in for selecting.
     E_ZELV->setFocusPolicy(Qt::ClickFocus);
 
-    BitBtn_kopieren = pictureButton("BitBtn_kopieren", 352, 352, 75, 30, QStringLiteral("kopieren"),
+    // Alt+K presses it.
+    BitBtn_kopieren = pictureButton("BitBtn_kopieren", 352, 352, 75, 30, QStringLiteral("&kopieren"),
                                     QStringLiteral("copy-to-clipboard"));
 
     // Right of the "ZELV" caption, above the location text it speaks of;
     // fixed in size, as the text comes and goes.
-    Label_Lagedatum = new QLabel(this);
+    Label_Lagedatum = new TWarningLine(this);
     Label_Lagedatum->setObjectName(QStringLiteral("Label_Lagedatum"));
     Label_Lagedatum->setGeometry(64, 314, 281, 36);
     Label_Lagedatum->setFixedSize(281, 36);
@@ -274,7 +277,7 @@ void TF_Haupt::createControls()
     BitBtn_TMERC_LL = pictureButton("BitBtn_TMERC_LL", 360, 184, 75, 25, QString(), QStringLiteral("arrow-left"));
     BitBtn_Koordinaten_aus_Zwischenablage =
         pictureButton("BitBtn_Koordinaten_aus_Zwischenablage", 8, 276, 337, 30,
-                      QStringLiteral("Koordinaten aus Zwischenablage holen und konvertieren"),
+                      QStringLiteral("Koordinaten aus Zwischenablage &holen und konvertieren"),
                       QStringLiteral("paste-from-clipboard"));
 
     label(8, 8, QStringLiteral("Grad / Minuten / Sekunden"), &largeBold);
@@ -348,7 +351,8 @@ void TF_Haupt::describeControls()
         {CE_Rechts, "UTM Rechtswert"},
         {CE_Hoch, "UTM Hochwert"},
         {E_ZELV, "ZELV-Ortsangabe"},
-        {BitBtn_kopieren, "ZELV-Ortsangabe kopieren", "Kopiert die ZELV-Ortsangabe in die Zwischenablage"},
+        {BitBtn_kopieren, "ZELV-Ortsangabe kopieren",
+         "Kopiert die ZELV-Ortsangabe in die Zwischenablage (Strg+Umschalt+C, Alt+K)"},
         {E_TK25, "Messtischblatt (TK25)"},
         {CE_TMERC_Laenge_Grad, "TMERC Bezugslänge, Grad",
          "Bezugslänge in Grad. Gauß-Krüger: 3·k° für die Kennziffer k = 2…7 (erste Ziffer des Rechtswerts), "
@@ -368,7 +372,8 @@ void TF_Haupt::describeControls()
         {BitBtn_TMERC_LL, "TMERC nach Länge und Breite umrechnen",
          "Rechnet TMERC-Rechts- und Hochwert mit Bezugslänge und Bezugs-R-Wert in Länge und Breite um"},
         {BitBtn_Koordinaten_aus_Zwischenablage, "Koordinaten aus Zwischenablage holen und konvertieren",
-         "Liest ein Koordinatenpaar aus der Zwischenablage und zeigt es in Grad und Dezimalgrad"},
+         "Liest ein Koordinatenpaar aus der Zwischenablage und zeigt es in Grad und Dezimalgrad "
+         "(Strg+Umschalt+V, Alt+H)"},
     };
     for (const auto& d : descriptions) {
         d.control->setAccessibleName(QString::fromUtf8(d.name));
@@ -538,6 +543,11 @@ void TF_Haupt::wireEvents()
     connect(BitBtn_Koordinaten_aus_Zwischenablage, &QPushButton::clicked, this,
             guarded(&TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick));
     watchGridEdits();
+    connect(CB_TMERC_ETRS89, &QCheckBox::clicked, this, guarded(&TF_Haupt::CB_TMERC_ETRS89Click));
+    // The two buttons that copy and paste whole positions, from anywhere in
+    // the window; Strg+V and Strg+C stay the fields' own.
+    pressOnShortcut(*BitBtn_Koordinaten_aus_Zwischenablage, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    pressOnShortcut(*BitBtn_kopieren, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
 }
 
 void TF_Haupt::watchGridEdits()
@@ -556,8 +566,11 @@ void TF_Haupt::watchGridEdits()
     // A new reference meridian, reference easting or datum makes other
     // values of the same grid: they are the user's to convert, not a result.
     for (TCurrencyEdit* field :
-         {CE_TMERC_Rechts, CE_TMERC_Hoch, CE_TMERC_Laenge_Grad, CE_TMERC_Laenge_Minuten, CE_TMERC_BezugsRechts})
+         {CE_TMERC_Rechts, CE_TMERC_Hoch, CE_TMERC_Laenge_Grad, CE_TMERC_Laenge_Minuten, CE_TMERC_BezugsRechts}) {
         connect(field, &QLineEdit::textEdited, this, editedBy(Grid::TransverseMercator));
+        // The shown position no longer came from the values as they stand.
+        connect(field, &QLineEdit::textEdited, this, [this] { tmercPosition_.reset(); });
+    }
     connect(CB_TMERC_ETRS89, &QCheckBox::clicked, this, editedBy(Grid::TransverseMercator));
 }
 

@@ -14,11 +14,13 @@
 #include "Messtischblatt.h"
 #include "Placemnt.h"
 #include "RadioGroup.h"
+#include "WarningLine.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <optional>
 #include <variant>
 
@@ -161,6 +163,8 @@ void TF_Haupt::showLocationText(std::optional<PositionDatum> datum)
     // Every change of the position ends here.
     gridProvenance_.shown({longitude, latitude});
     showGridMarks();
+    if (!datum && tmercPosition_ && *tmercPosition_ != Position{longitude, latitude})
+        tmercPosition_.reset();
     display_->show(latitude, longitude, datum);
 }
 
@@ -180,7 +184,8 @@ void TF_Haupt::showGridMarks()
     display_->showGridMarks(gridProvenance_);
 }
 
-void TF_Haupt::convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert)
+void TF_Haupt::convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert,
+                           const std::function<bool(TCoordinateTranslator&)>& otherwise)
 {
     // A conversion that finds no result has written nothing (each workflow
     // returns all of its result or throws) and says why; the fields stay as
@@ -194,6 +199,8 @@ void TF_Haupt::convertGrid(GridConversion conversion, const std::function<void(T
         } catch (const GridConversionError& e) {
             failure = e.kind();
         }
+        if (failure && otherwise && otherwise(*coordinateTranslator_))
+            return;
     }
     if (failure)
         exceptionHandler_.presenter().showError(exceptionHandler_.title(),
@@ -246,14 +253,47 @@ void TF_Haupt::BitBtn_LL_TMERCClick()
 
 void TF_Haupt::BitBtn_TMERC_LLClick()
 {
-    convertGrid(GridConversion::TmInverse, [this](TCoordinateTranslator& service) {
-        const TmGeographicResult result =
-            tmInverseShifted(service, tmGrid(), CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value());
-        const PositionDatum datum = !result.shift                            ? PositionDatum::Bessel
-                                    : *result.shift == DhdnShift::Epsg1777 ? PositionDatum::Epsg1777
-                                                                           : PositionDatum::Wgs84;
-        showLatitudeLongitude(result.point, Grid::TransverseMercator, datum);
-    });
+    convertGrid(
+        GridConversion::TmInverse, [this](TCoordinateTranslator& service) { convertTmercValues(service); },
+        [this](TCoordinateTranslator& service) { return offerOtherUnit(service); });
+}
+
+void TF_Haupt::convertTmercValues(TCoordinateTranslator& service)
+{
+    const TmGeographicResult result =
+        tmInverseShifted(service, tmGrid(), CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value());
+    const PositionDatum datum = !result.shift                            ? PositionDatum::Bessel
+                                : *result.shift == DhdnShift::Epsg1777 ? PositionDatum::Epsg1777
+                                                                       : PositionDatum::Wgs84;
+    showLatitudeLongitude(result.point, Grid::TransverseMercator, datum);
+}
+
+bool TF_Haupt::offerOtherUnit(TCoordinateTranslator& service)
+{
+    const std::optional<UnitFix> fix =
+        unitThatFits(service, tmGrid(), CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value());
+    if (!fix)
+        return false;
+    if (!exceptionHandler_.presenter().askYesNo(exceptionHandler_.title(),
+                                                fromEngineText(unitFixQuestion(fix->unit))))
+        return true;
+    {
+        // The unit alone, without the switch's x 1000 (which a click runs).
+        const QSignalBlocker quiet(RG_Eingabe_km_m);
+        RG_Eingabe_km_m->setItemIndex(fix->unit == GridUnit::Kilometres ? 0 : 1);
+    }
+    if (!fix->referenceKeepsDigits)
+        CE_TMERC_BezugsRechts->setValue(scaledIntoUnit(CE_TMERC_BezugsRechts->Value(), fix->unit));
+    showInUnit(fix->unit);
+    // Values that now convert; a failure now is told as usual.
+    convertGrid(GridConversion::TmInverse, [this](TCoordinateTranslator& s) { convertTmercValues(s); });
+    return true;
+}
+
+void TF_Haupt::CB_TMERC_ETRS89Click()
+{
+    if (tmercPosition_ && *tmercPosition_ == shownPosition())
+        BitBtn_TMERC_LLClick();
 }
 
 void TF_Haupt::showGaussKrueger(const GaussKruegerPosition& position)
@@ -273,6 +313,9 @@ void TF_Haupt::showLatitudeLongitude(const GeographicPoint& point, std::optional
     CE_Breite->setValue(point.Latitude);
     if (producedBy)
         gridProvenance_.matchesShown(*producedBy, shownPosition());
+    tmercPosition_.reset();
+    if (producedBy == Grid::TransverseMercator)
+        tmercPosition_ = shownPosition();
     // As the exit handlers of the decimal fields, with the datum the
     // conversion gave.
     showDegreesMinutesSeconds(longitude_, datum);
@@ -282,11 +325,16 @@ void TF_Haupt::showLatitudeLongitude(const GeographicPoint& point, std::optional
 void TF_Haupt::RG_Eingabe_km_mClick()
 {
     // Values first, so that each is scaled at the decimals it was typed with.
-    TCurrencyEdit* const fields[] = {CE_TMERC_BezugsRechts, CE_TMERC_Rechts, CE_TMERC_Hoch};
     const GridUnit unit = gridUnitOfIndex(RG_Eingabe_km_m->ItemIndex());
-    const GridUnitFormat format = gridUnitFormat(unit);
-    for (TCurrencyEdit* field : fields)
+    for (TCurrencyEdit* field : {CE_TMERC_BezugsRechts, CE_TMERC_Rechts, CE_TMERC_Hoch})
         field->setValue(scaledIntoUnit(field->Value(), unit));
+    showInUnit(unit);
+}
+
+void TF_Haupt::showInUnit(GridUnit unit)
+{
+    TCurrencyEdit* const fields[] = {CE_TMERC_BezugsRechts, CE_TMERC_Rechts, CE_TMERC_Hoch};
+    const GridUnitFormat format = gridUnitFormat(unit);
     for (TCurrencyEdit* field : fields)
         field->setDecimalPlaces(format.decimalPlaces);
     for (TCurrencyEdit* field : fields)

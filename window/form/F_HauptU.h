@@ -8,6 +8,7 @@
 
 #include "ElURLLabel.h"
 #include "ErrorPresenter.h"
+#include "WarningLine.h"
 #include "GridProvenance.h"
 #include "NumberText.h"
 #include "PositionDisplay.h"
@@ -37,6 +38,7 @@ class TCurrencyEdit;
 class TElSpinEdit;
 class TFormStorage;
 class TRadioGroup;
+enum class GridUnit;
 
 // What the window takes from its surroundings; tests hand in their own.
 struct MainWindowContext {
@@ -91,9 +93,9 @@ public:
     QLineEdit* E_ZELV;
     QPushButton* BitBtn_kopieren;
     // Beside the location text: says that the shown position lies on Bessel
-    // (DHDN), as a TMERC conversion without the datum shift gives it; empty
-    // otherwise.
-    QLabel* Label_Lagedatum;
+    // (DHDN), as a TMERC conversion without the datum shift gives it, and how
+    // far from its WGS 84 place; empty otherwise.
+    TWarningLine* Label_Lagedatum;
     // The Messtischblatt (TK25) sheet and quadrant of the shown position,
     // "3446/3"; empty outside the sheets.  Read-only.
     QLineEdit* E_TK25;
@@ -166,6 +168,9 @@ public:
     void BitBtn_LL_TMERCClick();
     void BitBtn_TMERC_LLClick();
     void RG_Eingabe_km_mClick();
+    // A click on "nach ETRS89 (BeTA2007)": a position shown from the TMERC
+    // values as they stand is converted again with the new choice.
+    void CB_TMERC_ETRS89Click();
 
     // The clipboard: coordinates in, location text out.
     void BitBtn_Koordinaten_aus_ZwischenablageClick();
@@ -212,7 +217,18 @@ private:
     // Runs one grid conversion on the projection service.  One that finds no
     // result, or finds no service, writes nothing and shows why under the
     // application title.
-    void convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert);
+    // `otherwise`, when given, runs on a failure first and may answer it
+    // itself (returns true), so that no failure text is shown.
+    void convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert,
+                     const std::function<bool(TCoordinateTranslator&)>& otherwise = {});
+    // The TMERC values back to latitude/longitude.
+    void convertTmercValues(TCoordinateTranslator& service);
+    // After a failed TMERC conversion: when the values fit the other unit,
+    // asks whether to switch to it with the digits kept, and on "Ja" does so
+    // and converts.  False when there is nothing to offer.
+    bool offerOtherUnit(TCoordinateTranslator& service);
+    // The unit's decimals and format on the three TMERC value fields.
+    void showInUnit(GridUnit unit);
     // Gauß-Krüger values into the five TMERC fields, in the unit chosen.
     void showGaussKrueger(const GaussKruegerPosition& position);
     // A position into the decimal fields; the angle fields, the location
@@ -252,6 +268,10 @@ private:
     std::unique_ptr<PositionDisplay> display_;
     int labelCount_ = 0;
     GridProvenance gridProvenance_;
+    // The shown position when it came from the TMERC values as they stand,
+    // so that the datum choice converts them again; none once the position
+    // or the values change otherwise.
+    std::optional<Position> tmercPosition_;
 };
 
 } // namespace zelv

@@ -1,22 +1,24 @@
 #include "PositionDisplay.h"
 
+#include "DhdnDatum.h"
 #include "ElURLLabel.h"
+#include "Exception.h"
 #include "EngineText.h"
 #include "Angles.h"
 #include "MapLink.h"
 #include "Messtischblatt.h"
 #include "StaleMark.h"
+#include "WarningLine.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QUrl>
+#include <cmath>
 
 namespace zelv {
 
 namespace {
 
-const char* const besselPositionNote =
-    "Lage auf Bessel (DHDN), bis gut 200 m neben WGS 84 – für Karten und Ortsangaben „nach ETRS89“ anhaken";
 const char* const approximationNote = "Näherung EPSG 1777";
 const char* const approximationToolTip =
     "Außerhalb des BeTA2007-Gitters mit der Sieben-Parameter-Transformation EPSG 1777 umgerechnet: "
@@ -27,6 +29,26 @@ const char* const tk25ToolTip =
 const char* const noTk25ToolTip =
     "Kein Messtischblatt: TK25-Blätter gibt es von 46° bis 55°54' N und von 5°50' bis 24° O "
     "(im alten deutschen Netz DHDN).";
+
+// The datum line of a Bessel position: how far it lies from its WGS 84 place
+// by the shift the datum box would apply, in whole metres; unknown where
+// there is none (or no library data to find it).
+QString besselDatumLine(const DhdnConverter* dhdn, const GeographicPoint& bessel)
+{
+    std::optional<double> offset;
+    if (dhdn) {
+        try {
+            offset = besselOffsetMetres(*dhdn, bessel);
+        } catch (const GridConversionError&) {
+        }
+    }
+    if (!offset)
+        return QStringLiteral("Lage auf Bessel (DHDN), Abstand zu WGS 84 unbekannt (keine Umrechnung für "
+                              "diesen Ort)");
+    return QStringLiteral("Lage auf Bessel (DHDN), hier %1 m neben WGS 84 – für Ortsangaben „nach ETRS89“ "
+                          "anhaken")
+        .arg(std::llround(*offset));
+}
 
 QString noteIf(bool shown, const char* note)
 {
@@ -75,7 +97,8 @@ void PositionDisplay::showGridMarks(const GridProvenance& provenance)
 
 void PositionDisplay::showLines(Extended latitude, Extended longitude)
 {
-    lines_.datumLine->setText(noteIf(datum_ == PositionDatum::Bessel, besselPositionNote));
+    const GeographicPoint point{static_cast<double>(longitude), static_cast<double>(latitude)};
+    lines_.datumLine->setWarning(datum_ == PositionDatum::Bessel ? besselDatumLine(dhdn_, point) : QString());
     showApproximationNote(datum_ == PositionDatum::Epsg1777);
     showTk25(latitude, longitude);
 }

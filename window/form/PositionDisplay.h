@@ -23,6 +23,7 @@ namespace zelv {
 
 class DhdnConverter;
 class TElURLLabel;
+class TWarningLine;
 
 // Which datum the shown position is on, as set by the conversion that
 // produced it.
@@ -38,7 +39,7 @@ public:
     struct Lines {
         QLineEdit* locationText;       // E_ZELV
         TElURLLabel* mapLink;          // ElURLLabel1
-        QLabel* datumLine;             // Label_Lagedatum
+        TWarningLine* datumLine;       // Label_Lagedatum
         QLabel* approximationNote;     // Label_TMERC_Umrechnung
         QLineEdit* tk25;               // E_TK25
         std::vector<QWidget*> utmValues; // marked while they belong to another position

@@ -166,6 +166,40 @@ TEST_F(OldDatum, Wgs84IntoDhdnEqualsPROJsTowgs84)
     }
 }
 
+// How far a Bessel position lies from its WGS 84 place, against
+//   cs2cs -f %.9f +proj=longlat +ellps=bessel <shift> +to +proj=longlat +datum=WGS84
+// (shift: +towgs84=598.1,73.7,418.2,0.202,0.045,-2.455,6.7 beyond the grid,
+// +nadgrids=BETA2007.gsb inside it) and
+//   geod -I +ellps=WGS84
+// between the two, for the Bessel positions of Gauss-Krueger values.
+TEST_F(OldDatum, BesselOffsetEqualsPROJsShiftToTheMetre)
+{
+    const struct {
+        const char* name;
+        double longitude, latitude; // DHDN
+        double metres;
+        DhdnShift shift;
+    } cases[] = {
+        {"Breslau (6432378 5664319)", 17.034254219, 51.111202796, 206.728, DhdnShift::Epsg1777},
+        {"Koenigsberg (7468677 6064646)", 20.513946988, 54.711957897, 256.856, DhdnShift::Epsg1777},
+        {"Munich (4468000 5333000)", 11.570014520, 48.135145378, 144.487, DhdnShift::Beta2007},
+    };
+    const DhdnConverter converter(data.path());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::optional<DhdnPosition> wgs84 = converter.toWgs84({c.longitude, c.latitude});
+        ASSERT_TRUE(wgs84);
+        EXPECT_EQ(wgs84->shift, c.shift);
+        const std::optional<double> metres = besselOffsetMetres(converter, {c.longitude, c.latitude});
+        ASSERT_TRUE(metres);
+        EXPECT_NEAR(*metres, c.metres, 0.5);
+    }
+    // Beyond the grid and the old sheet area there is no shift, so no offset.
+    EXPECT_EQ(converter.toWgs84({2.35, 48.85}).has_value(), false);
+    EXPECT_EQ(besselOffsetMetres(converter, {2.35, 48.85}), std::nullopt);
+    EXPECT_EQ(besselOffsetMetres(converter, {24.2, 50}), std::nullopt);
+}
+
 TEST(OldDatumWithoutGrid, Epsg1777EverywhereInTheArea)
 {
     test_support::TemporaryDirectory directory;
@@ -176,6 +210,8 @@ TEST(OldDatumWithoutGrid, Epsg1777EverywhereInTheArea)
     EXPECT_EQ(DhdnConverter(directory.string()).fromWgs84(13.405, 52.52).shift, DhdnShift::Epsg1777);
     const TmGrid grid = gaussKruegerZone(4, TmDatum::Etrs89Beta2007);
     EXPECT_EQ(tmForward(service, grid, 13.405, 52.52).shift, DhdnShift::Epsg1777);
+    // and the offset of a Bessel position there goes the same way
+    EXPECT_EQ(DhdnConverter(directory.string()).toWgs84({13.4075, 52.5212})->shift, DhdnShift::Epsg1777);
 }
 
 TEST(OldSheetArea, BoundsIncluded)

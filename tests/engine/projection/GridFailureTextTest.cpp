@@ -84,5 +84,13 @@ TEST(GridFailureText, WithoutServiceTheSameForEveryConversion)
         EXPECT_EQ(shown(conversion, GridFailure::ServiceEmpty), expected) << static_cast<int>(conversion);
 }
 
+TEST(UnitFixQuestion, NamesTheUnitToSwitchTo)
+{
+    EXPECT_EQ(unitFixQuestion(GridUnit::Metres),
+              "Die Werte sehen nach Metern aus. Auf \x84m\x93 umstellen, ohne die Werte umzurechnen?");
+    EXPECT_EQ(unitFixQuestion(GridUnit::Kilometres),
+              "Die Werte sehen nach Kilometern aus. Auf \x84km\x93 umstellen, ohne die Werte umzurechnen?");
+}
+
 } // namespace
 } // namespace zelv

@@ -360,6 +360,60 @@ INSTANTIATE_TEST_SUITE_P(Units, DatumShift, ::testing::Values(GridUnit::Kilometr
                              return std::string(info.param == GridUnit::Kilometres ? "km" : "m");
                          });
 
+// The km/m trap: Breslau's Gauss-Krueger values (zone 6) typed in the other
+// unit than the one chosen, with the reference easting typed in the same
+// unit as the values or set up in the chosen one.
+TEST(GridUnitThatFits, TheOtherUnitWhereOnlyItConverts)
+{
+    test_support::ShippedDataDirectory data;
+    TCoordinateTranslator service{data.path()};
+    using enum GridUnit;
+    const struct {
+        const char* name;
+        TmGrid grid;
+        Extended easting, northing;
+        std::optional<GridUnit> unit;
+        bool referenceKeepsDigits;
+    } cases[] = {
+        {"metres under km, reference in km", {"18", "", 6500, "6500", Kilometres}, 6432378, 5664319, Metres, false},
+        {"metres under km, reference in metres too", {"18", "", 6500000, "6500000", Kilometres}, 6432378,
+         5664319, Metres, true},
+        {"metres under km, into ETRS89", {"18", "", 6500, "6500", Kilometres, TmDatum::Etrs89Beta2007}, 6432378,
+         5664319, Metres, false},
+        // on Bessel alone kilometres under "m" land near the equator, 6500 km
+        // west of the meridian: a position, but none a map shows
+        {"kilometres under m on Bessel", {"18", "", 6500000, "6500000", Metres}, 6432.378L, 5664.319L,
+         Kilometres, false},
+        // into ETRS89 that position has no shift, so the conversion fails
+        {"kilometres under m, into ETRS89", {"18", "", 6500000, "6500000", Metres, TmDatum::Etrs89Beta2007},
+         6432.378L, 5664.319L, Kilometres, false},
+        {"kilometres under m, reference in km too", {"18", "", 6500, "6500", Metres, TmDatum::Etrs89Beta2007},
+         6432.378L, 5664.319L, Kilometres, true},
+        {"values that fit their unit", {"18", "", 6500, "6500", Kilometres}, 6432.378L, 5664.319L, std::nullopt,
+         false},
+        {"values that fit no unit", {"18", "", 6500, "6500", Kilometres}, 6432378e6L, 5664319, std::nullopt,
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::optional<UnitFix> fix = unitThatFits(service, c.grid, c.easting, c.northing);
+        ASSERT_EQ(fix.has_value(), c.unit.has_value());
+        if (!fix)
+            continue;
+        EXPECT_EQ(fix->unit, *c.unit);
+        EXPECT_EQ(fix->referenceKeepsDigits, c.referenceKeepsDigits);
+        // the fix converts to Breslau
+        TmGrid fixed = c.grid;
+        fixed.unit = fix->unit;
+        if (!fix->referenceKeepsDigits)
+            fixed.referenceEasting = scaledIntoUnit(c.grid.referenceEasting, fix->unit);
+        fixed.referenceEastingText = std::to_string(static_cast<long long>(fixed.referenceEasting));
+        const GeographicPoint g = tmInverse(service, fixed, c.easting, c.northing);
+        EXPECT_NEAR(g.Longitude, 17.03, 0.01);
+        EXPECT_NEAR(g.Latitude, 51.11, 0.01);
+    }
+}
+
 TEST(GridUnit, ChoiceScalingAndFormat)
 {
     EXPECT_EQ(gridUnitOfIndex(0), GridUnit::Kilometres);

@@ -113,9 +113,11 @@ TEST_F(DesktopUse, ToolTipsSayWhatToDo)
          "Rechnet Länge und Breite (Dezimalgrad) mit Bezugslänge und Bezugs-R-Wert in TMERC-Rechts- und Hochwert um"},
         {w.BitBtn_TMERC_LL,
          "Rechnet TMERC-Rechts- und Hochwert mit Bezugslänge und Bezugs-R-Wert in Länge und Breite um"},
-        {w.BitBtn_kopieren, "Kopiert die ZELV-Ortsangabe in die Zwischenablage"},
+        // and their keys
+        {w.BitBtn_kopieren, "Kopiert die ZELV-Ortsangabe in die Zwischenablage (Strg+Umschalt+C, Alt+K)"},
         {w.BitBtn_Koordinaten_aus_Zwischenablage,
-         "Liest ein Koordinatenpaar aus der Zwischenablage und zeigt es in Grad und Dezimalgrad"},
+         "Liest ein Koordinatenpaar aus der Zwischenablage und zeigt es in Grad und Dezimalgrad "
+         "(Strg+Umschalt+V, Alt+H)"},
         // the TMERC input: how a Gauss-Krueger map is entered
         {w.CE_TMERC_Laenge_Grad,
          "Bezugslänge in Grad. Gauß-Krüger: 3·k° für die Kennziffer k = 2…7 (erste Ziffer des Rechtswerts), "

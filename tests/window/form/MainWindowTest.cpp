@@ -361,8 +361,13 @@ TEST_F(MainWindowTest, OtherControlsStartAsLaidOut)
     EXPECT_TRUE(w.E_ZELV->font().bold());
     EXPECT_EQ(w.E_ZELV->font().pointSize(), 12);
 
-    EXPECT_EQ(w.BitBtn_kopieren->text(), QStringLiteral("kopieren"));
+    // The captions with their mnemonic (Alt+K, Alt+H), the letter shown
+    // underlined; read without the marker they are the layout's.
+    EXPECT_EQ(w.BitBtn_kopieren->text(), QStringLiteral("&kopieren"));
     EXPECT_EQ(w.BitBtn_Koordinaten_aus_Zwischenablage->text(),
+              QStringLiteral("Koordinaten aus Zwischenablage &holen und konvertieren"));
+    EXPECT_EQ(QString(w.BitBtn_kopieren->text()).remove(u'&'), QStringLiteral("kopieren"));
+    EXPECT_EQ(QString(w.BitBtn_Koordinaten_aus_Zwischenablage->text()).remove(u'&'),
               QStringLiteral("Koordinaten aus Zwischenablage holen und konvertieren"));
     for (QPushButton* button : {w.BitBtn_LL_UTM, w.BitBtn_UTM_LL, w.BitBtn_LL_TMERC, w.BitBtn_TMERC_LL})
         EXPECT_EQ(button->text(), QString()) << button->objectName().toStdString();

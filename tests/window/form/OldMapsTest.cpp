@@ -13,8 +13,9 @@
 namespace zelv::window_fakes {
 namespace {
 
-const QString besselNote = QStringLiteral(
-    "Lage auf Bessel (DHDN), bis gut 200 m neben WGS 84 – für Karten und Ortsangaben „nach ETRS89“ anhaken");
+// Breslau's Bessel position lies 207 m from its WGS 84 place (EPSG 1777).
+const QString besselNote =
+    QStringLiteral("Lage auf Bessel (DHDN), hier 207 m neben WGS 84 – für Ortsangaben „nach ETRS89“ anhaken");
 
 class OldMaps : public HandlerWindowTest {
 protected:
@@ -112,6 +113,7 @@ TEST_F(OldMaps, TheBesselLineGoesWhenThePositionChangesOtherwise)
     QAccessibleInterface* line = QAccessible::queryAccessibleInterface(w.Label_Lagedatum);
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->text(QAccessible::Name), besselNote);
+    EXPECT_EQ(line->text(QAccessible::Description), besselNote);
 
     // The approximation's line goes the same way.
     setDatum(true);
@@ -239,9 +241,11 @@ TEST_F(OldMaps, NothingOverlaps)
                 << str(a->objectName()) << " and " << str(b->objectName());
         }
     }
-    for (QLabel* line : {w.Label_Lagedatum, w.Label_TMERC_Umrechnung}) {
+    for (QLabel* line : {static_cast<QLabel*>(w.Label_Lagedatum), w.Label_TMERC_Umrechnung}) {
         // the text fits its line
-        const QRect needed = line->fontMetrics().boundingRect(line->rect(), Qt::TextWordWrap, line->text());
+        // (right of the warning icon, where there is one)
+        const QRect room = line->rect().adjusted(std::max(0, line->indent()), 0, 0, 0);
+        const QRect needed = line->fontMetrics().boundingRect(room, Qt::TextWordWrap, line->text());
         EXPECT_LE(needed.height(), line->height()) << str(line->objectName());
         EXPECT_LE(needed.width(), line->width()) << str(line->objectName());
     }
