@@ -4,6 +4,9 @@
 #include "Exception.h"
 #include "GaussKruegerText.h"
 #include "Messtischblatt.h"
+#include "NotationMessages.h"
+#include "TextUtil.h"
+#include "CompassWords.h"
 #include "RoutinenU.h"
 #include "Windows1252.h"
 
@@ -16,6 +19,27 @@
 namespace zelv {
 
 namespace {
+
+// A message quotes the text as the reader saw it, in Windows-1252, where
+// letters of other scripts are "?" and a double prime is "''".  The line's
+// quote is put back as the line stood, in UTF-8.
+std::string withLineQuoted(std::string message, std::string_view line)
+{
+    const std::string seen = fromWindows1252(quoted(toWindows1252(withCompassWordsAsLetters(line))));
+    const std::size_t at = message.find(seen);
+    if (at == std::string::npos)
+        return message;
+    std::string_view shown = trimBlanks(line);
+    // At most as many characters as the reader's quote keeps.
+    constexpr std::size_t longest = 60;
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < shown.size() && characters < longest; ++characters)
+        do
+            ++end;
+        while (end < shown.size() && (static_cast<unsigned char>(shown[end]) & 0xC0) == 0x80);
+    std::string quote = "„" + std::string(shown.substr(0, end)) + (end < shown.size() ? "…" : "") + "“";
+    return message.replace(at, seen.size(), quote);
+}
 
 constexpr Separators readingSeparators = germanSeparators;
 constexpr unsigned decimalFieldPlaces = 6;
@@ -97,7 +121,7 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
     bool onDhdn = false;
     try {
         // Never nullopt: only the empty text reads as nothing.
-        const std::optional<ClipboardPosition> read = readCoordinates(toWindows1252(line), readingSeparators);
+        const std::optional<ClipboardPosition> read = readCoordinatesOfUtf8(line, readingSeparators);
         if (const auto* grid = std::get_if<UtmPosition>(&read->position)) {
             point = projections_.inverse(grid->Zone, grid->Easting, grid->Northing);
         } else if (const auto* gk = std::get_if<GaussKruegerPosition>(&read->position)) {
@@ -112,7 +136,7 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
         return {std::string(nothing), std::string(outside ? outsideDatumMessage : unprojectableMessage)};
     } catch (const UnusableCoordinatesError& error) {
         // A form recognised but unusable says why in its own words.
-        return {std::string(nothing), fromWindows1252(error.message())};
+        return {std::string(nothing), withLineQuoted(fromWindows1252(error.message()), line)};
     } catch (const NoCoordinatesError&) {
         return {std::string(nothing), std::string(noCoordinatesInLine)};
     } catch (const Exception& error) {
