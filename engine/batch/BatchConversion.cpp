@@ -4,8 +4,6 @@
 #include "Exception.h"
 #include "GaussKruegerText.h"
 #include "Messtischblatt.h"
-#include "NotationMessages.h"
-#include "TextUtil.h"
 #include "CompassWords.h"
 #include "RoutinenU.h"
 #include "Windows1252.h"
@@ -15,30 +13,59 @@
 #include <ostream>
 #include <utility>
 #include <variant>
+#include <vector>
 
 namespace zelv {
 
 namespace {
 
-// A message quotes the text as the reader saw it, in Windows-1252, where
-// letters of other scripts are "?" and a double prime is "''".  The line's
-// quote is put back as the line stood, in UTF-8.
-std::string withLineQuoted(std::string message, std::string_view line)
+// A message quotes parts of the text as the reader saw it, in Windows-1252,
+// where letters of other scripts are "?" and a double prime is "''".  Each
+// quote is put back as the line stood, in UTF-8; the rest of the message
+// is converted as it is.
+std::string withLineQuoted(std::string_view message, std::string_view line)
 {
-    const std::string seen = fromWindows1252(quoted(toWindows1252(withCompassWordsAsLetters(line))));
-    const std::size_t at = message.find(seen);
-    if (at == std::string::npos)
-        return message;
-    std::string_view shown = trimBlanks(line);
-    // At most as many characters as the reader's quote keeps.
-    constexpr std::size_t longest = 60;
-    std::size_t end = 0;
-    for (std::size_t characters = 0; end < shown.size() && characters < longest; ++characters)
-        do
-            ++end;
-        while (end < shown.size() && (static_cast<unsigned char>(shown[end]) & 0xC0) == 0x80);
-    std::string quote = "„" + std::string(shown.substr(0, end)) + (end < shown.size() ? "…" : "") + "“";
-    return message.replace(at, seen.size(), quote);
+    // The reader's text, character by character, with the line's UTF-8
+    // character that each piece came from.
+    const std::string letters = withCompassWordsAsLetters(line);
+    std::string seen;
+    std::vector<std::size_t> sourceAt; // for each byte of `seen`, its character's start in `letters`
+    for (std::size_t i = 0; i < letters.size();) {
+        std::size_t n = 1;
+        while (i + n < letters.size() && (static_cast<unsigned char>(letters[i + n]) & 0xC0) == 0x80)
+            ++n;
+        const std::string piece = toWindows1252(std::string_view(letters).substr(i, n));
+        seen += piece;
+        sourceAt.insert(sourceAt.end(), piece.size(), i);
+        i += n;
+    }
+    constexpr char open = '\x84';
+    constexpr char close = '\x93';
+    constexpr char ellipsis = '\x85';
+    std::string result;
+    std::size_t done = 0;
+    for (std::size_t q = message.find(open); q != std::string_view::npos; q = message.find(open, done)) {
+        const std::size_t end = message.find(close, q + 1);
+        if (end == std::string_view::npos)
+            break;
+        std::string_view quote = message.substr(q + 1, end - q - 1);
+        const bool cut = !quote.empty() && quote.back() == ellipsis;
+        if (cut)
+            quote.remove_suffix(1);
+        const std::size_t at = quote.empty() ? std::string::npos : seen.find(quote);
+        result += fromWindows1252(message.substr(done, q - done));
+        if (at == std::string::npos) {
+            result += fromWindows1252(message.substr(q, end + 1 - q));
+        } else {
+            const std::size_t last = at + quote.size() - 1;
+            std::size_t to = sourceAt[last] + 1;
+            while (to < letters.size() && (static_cast<unsigned char>(letters[to]) & 0xC0) == 0x80)
+                ++to;
+            result += "\u201E" + letters.substr(sourceAt[at], to - sourceAt[at]) + (cut ? "\u2026" : "") + "\u201C";
+        }
+        done = end + 1;
+    }
+    return result + fromWindows1252(message.substr(done));
 }
 
 constexpr Separators readingSeparators = germanSeparators;
@@ -136,7 +163,7 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
         return {std::string(nothing), std::string(outside ? outsideDatumMessage : unprojectableMessage)};
     } catch (const UnusableCoordinatesError& error) {
         // A form recognised but unusable says why in its own words.
-        return {std::string(nothing), withLineQuoted(fromWindows1252(error.message()), line)};
+        return {std::string(nothing), withLineQuoted(error.message(), line)};
     } catch (const NoCoordinatesError&) {
         return {std::string(nothing), std::string(noCoordinatesInLine)};
     } catch (const Exception& error) {

@@ -141,6 +141,28 @@ TEST(BatchConversion, UnusableFormsNameTheirCause)
         const ConvertedLine converted = location.convertLine(line);
         EXPECT_EQ(converted.text, "") << line;
         EXPECT_NE(converted.failure.find(word), std::string::npos) << converted.failure;
+        EXPECT_EQ(converted.failure.find("Zwischenablage"), std::string::npos) << converted.failure;
+    }
+}
+
+// The reader sees a line in Windows-1252, where "ń" is "?" and "″" is "''";
+// its messages quote the line as it stood, in UTF-8.
+TEST(BatchConversion, MessagesQuoteTheLineAsItStood)
+{
+    const std::pair<const char*, std::vector<std::string>> rows[] = {
+        {"Stańczyki 54°14′30″N 21°53′30″E / 54.24222°N 21.89194°E",
+         {"„Stańczyki 54°14′30″N 21°53′30″E“", "„Stańczyki 54°14′30″N 21°53′30″E / 54.24222°N 21.89194°E“"}},
+        {"54°14′30″N 21°53′30″E / 54.24222°N 21.89194°E", {"„54°14′30″N 21°53′30″E / 54.24222°N 21.89194°E“"}},
+        {"54°43′ х. у. 20°31′ х. у.", {"„х. у.“ ist keine bekannte Himmelsrichtung"}},
+        {"https://maps.app.goo.gl/Łódź", {"„https://maps.app.goo.gl/Łódź“"}},
+    };
+    BatchConverter location(ZELV_SOURCE_NAD, BatchFormat::LocationText);
+    for (const auto& [line, quotes] : rows) {
+        const ConvertedLine converted = location.convertLine(line);
+        EXPECT_EQ(converted.text, "") << line;
+        for (const std::string& quote : quotes)
+            EXPECT_NE(converted.failure.find(quote), std::string::npos) << quote << " in: " << converted.failure;
+        EXPECT_EQ(converted.failure.find('?'), std::string::npos) << converted.failure;
     }
 }
 
