@@ -15,7 +15,7 @@ struct CompassWord {
 };
 
 // Longer words before the abbreviations they begin with.
-constexpr std::array<CompassWord, 28> compassWords{{
+constexpr std::array<CompassWord, 36> compassWords{{
     // Russian
     {"северной", "широты", "N"},
     {"южной", "широты", "S"},
@@ -31,6 +31,14 @@ constexpr std::array<CompassWord, 28> compassWords{{
     {"r", "ilg", "E"},
     {"v", "ilg", "W"},
     // Czech and Slovak: severní/jižní šířky, východní/západní délky
+    {"severní", "šířky", "N"},
+    {"jižní", "šířky", "S"},
+    {"východní", "délky", "E"},
+    {"západní", "délky", "W"},
+    {"severnej", "šírky", "N"},
+    {"južnej", "šírky", "S"},
+    {"východnej", "dĺžky", "E"},
+    {"západnej", "dĺžky", "W"},
     {"s", "š", "N"},
     {"j", "š", "S"},
     {"v", "d", "E"},
@@ -50,8 +58,9 @@ constexpr std::array<CompassWord, 28> compassWords{{
     {"w", "L", "W"},
 }};
 
-constexpr std::array<std::string_view, 5> labels{
-    "Координаты", "Współrzędne", "Koordinatės", "Souřadnice", "Geografické souřadnice",
+// Russian, Ukrainian and Bulgarian, Polish, Lithuanian, Czech, Slovak.
+constexpr std::array<std::string_view, 7> labels{
+    "Координаты", "Координати", "Współrzędne", "Koordinatės", "Geografické souřadnice", "Souřadnice", "Súradnice",
 };
 
 bool isAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
