@@ -71,23 +71,31 @@ bool isLetterStart(char c) { return isAsciiLetter(c) || static_cast<unsigned cha
 
 std::size_t blankAt(std::string_view s, std::size_t i)
 {
-    if (i < s.size() && (s[i] == ' ' || s[i] == '\t'))
+    if (i >= s.size())
+        return 0;
+    const char c = s[i];
+    if (c == ' ' || c == '\t')
         return 1;
-    if (s.substr(i, 2) == "\u00A0")
-        return 2;
-    if (s.substr(i, 3) == "\u202F" || s.substr(i, 3) == "\u2009")
-        return 3;
+    if (c == '\xC2' && i + 1 < s.size() && s[i + 1] == '\xA0')
+        return 2; // U+00A0
+    if (c == '\xE2' && i + 2 < s.size() && s[i + 1] == '\x80' && (s[i + 2] == '\xAF' || s[i + 2] == '\x89'))
+        return 3; // U+202F, U+2009
     return 0;
 }
 
 // The length of a degree, minute or second mark at i, or 0.
 std::size_t markAt(std::string_view s, std::size_t i)
 {
-    if (i < s.size() && (s[i] == '\'' || s[i] == '"'))
+    if (i >= s.size())
+        return 0;
+    const char c = s[i];
+    if (c == '\'' || c == '"')
         return 1;
-    for (const std::string_view mark : {"°", "º", "´", "′", "″", "’", "”"})
-        if (s.substr(i, mark.size()) == mark)
-            return mark.size();
+    if (c == '\xC2' && i + 1 < s.size() && (s[i + 1] == '\xB0' || s[i + 1] == '\xBA' || s[i + 1] == '\xB4'))
+        return 2; // ° º ´
+    if (c == '\xE2' && i + 2 < s.size() && s[i + 1] == '\x80'
+        && (s[i + 2] == '\xB2' || s[i + 2] == '\xB3' || s[i + 2] == '\x99' || s[i + 2] == '\x9D'))
+        return 3; // ′ ″ ’ ”
     return 0;
 }
 
