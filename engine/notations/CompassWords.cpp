@@ -152,6 +152,19 @@ bool onlyLetters(std::string_view s)
     return !s.empty();
 }
 
+// Prose joins the halves with "and": "54°43′ северной широты и 20°30′ …".
+// The position after such a word between blanks, else i.
+std::size_t afterConjunction(std::string_view s, std::size_t i)
+{
+    const std::size_t start = skipBlanks(s, i);
+    if (start == i)
+        return i;
+    for (const std::string_view word : {"и", "und", "and", "ir", "a"})
+        if (s.substr(start, word.size()) == word && blankAt(s, start + word.size()) != 0)
+            return start + word.size();
+    return i;
+}
+
 } // namespace
 
 std::string withCompassWordsAsLetters(std::string_view s)
@@ -185,6 +198,8 @@ std::string withCompassWordsAsLetters(std::string_view s)
                 // The map links' letters glued to the last word.
                 if (++words == 2 && match->dotted && onlyLetters(s.substr(i)))
                     break;
+                if (words == 1)
+                    i = afterConjunction(s, i);
                 continue;
             }
         }

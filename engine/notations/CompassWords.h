@@ -13,7 +13,8 @@
 // compass word counts only right after a number or its mark (blanks
 // between), so that words of a sentence stay as they are.  Letters glued
 // to the second compass word, as copies of ru.wikipedia bring them from the
-// map links ("в. д.HGЯO"), are dropped.
+// map links ("в. д.HGЯO"), are dropped, and so is an "and" between the
+// halves (и, und, and, ir, a).
 
 #include "RoutinenU.h"
 

@@ -37,6 +37,9 @@ TEST_P(CompassWords, RussianWords)
         {"54°43′ сш 20°31′ вд", point(N::DegreesDecimalMinutes, dm(54, 43), dm(20, 31)), "without dots"},
         {"54.71° северной широты 20.51° восточной долготы", point(N::HemisphereDecimal, 54.71, 20.51)},
         {"33.9° южной широты 18.4° западной долготы", point(N::HemisphereDecimal, -33.9, -18.4)},
+        {"54°43′ северной широты и 20°30′ восточной долготы", point(N::DegreesDecimalMinutes, dm(54, 43), dm(20, 30)),
+         "prose joins the halves with 'and'"},
+        {"54°43′ с. ш. и", noCoordinates, "an 'and' with nothing after it"},
         {"54° с. ш.", unusable({"Nach \x84" "54\xB0 N\x93 fehlt die L\xE4nge"}), "one coordinate only"},
         {"с. ш. и в. д.", noCoordinates, "words without numbers"},
     });
@@ -77,6 +80,8 @@ TEST_P(CompassWords, PolishAndGermanLabelsAndWords)
         {"21°43´30\" östliche Länge, 54°1´20\" nördliche Breite",
          point(N::DegreesMinutesSeconds, dms(54, 1, 20), dms(21, 43, 30))},
         {"33°55′ südliche Breite, 18°25′ westliche Länge", point(N::DegreesDecimalMinutes, -dm(33, 55), -dm(18, 25))},
+        {"23.90448 nördliche Breite und 54.89821 östliche Länge", point(N::HemisphereDecimal, 23.90448, 54.89821),
+         "read as written, even where the page swapped the words"},
         {"54° 42′ n. Br., 20° 31′ ö. L.", point(N::DegreesDecimalMinutes, dm(54, 42), dm(20, 31))},
         {"Koordinaten (54.7): 54.7, 20.5", noCoordinates, "a number in the brackets is no place"},
         {"Koordinatensystem: 54.7, 20.5", noCoordinates, "a longer word is no label"},
