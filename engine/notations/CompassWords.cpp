@@ -176,7 +176,7 @@ std::string withCompassWordsAsLetters(std::string_view s)
     for (const std::string_view label : labels)
         if (s.substr(i, label.size()) == label
             && (i + label.size() == s.size() || !isLetterStart(s[i + label.size()]))) {
-            out += "Koordinaten";
+            out += "Lage"; // a label of the reader, shorter than every one here
             i += label.size();
             break;
         }

@@ -9,7 +9,7 @@
 //   German words      21°43´30" östliche Länge, 54°1´20" nördliche Breite
 //                     54° n. Br., 20° ö. L.
 // Each compass word becomes the hemisphere letter N, S, E or W, each label
-// "Koordinaten", so that the notations read the text as any other.  A
+// "Lage", so that the notations read the text as any other.  A
 // compass word counts only right after a number or its mark (blanks
 // between), so that words of a sentence stay as they are.  Letters glued
 // to the second compass word, as copies of ru.wikipedia bring them from the
