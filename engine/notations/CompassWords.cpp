@@ -182,6 +182,8 @@ std::string withCompassWordsAsLetters(std::string_view s)
         }
     bool afterAngle = false; // the last character but blanks was a digit or a mark
     int words = 0;
+    // The text is copied in runs between the words replaced.
+    std::size_t run = i;
     while (i < s.size()) {
         if (afterAngle && isLetterStart(s[i])) {
             std::optional<Match> match;
@@ -192,33 +194,32 @@ std::string withCompassWordsAsLetters(std::string_view s)
                     break;
                 }
             if (match) {
+                out.append(s.substr(run, i - run));
                 out += word->letter;
                 i = match->end;
                 afterAngle = false;
                 // The map links' letters glued to the last word.
                 if (++words == 2 && match->dotted && onlyLetters(s.substr(i)))
-                    break;
+                    return out;
                 if (words == 1)
                     i = afterConjunction(s, i);
+                run = i;
                 continue;
             }
         }
         if (const std::size_t n = blankAt(s, i)) {
-            out.append(s.substr(i, n));
             i += n;
             continue;
         }
         if (const std::size_t n = markAt(s, i)) {
-            out.append(s.substr(i, n));
             i += n;
             afterAngle = true;
             continue;
         }
-        const std::size_t n = utf8Length(s[i]);
         afterAngle = s[i] >= '0' && s[i] <= '9';
-        out.append(s.substr(i, n));
-        i += n;
+        i += utf8Length(s[i]);
     }
+    out.append(s.substr(run < s.size() ? run : s.size()));
     return out;
 }
 
