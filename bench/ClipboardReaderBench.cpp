@@ -7,6 +7,7 @@
 //
 // Run by hand: build/<dir>/bench/clipboard_reader_bench
 
+#include "CompassWords.h"
 #include "CoordinateNotations.h"
 #include "Exception.h"
 #include "RoutinenU.h"
@@ -43,6 +44,16 @@ enum class Text {
     MgrsWithLongBlanks,
     PlusCodeWithLongTown,
     FerroAfterLongText,
+    // Round three: repeats by precision, axis words, slash, geo: query, map
+    // digit groups, unread angles, and the UTF-8 entry's compass words.
+    MinutePrecisionRepeatsLong,
+    AxisWordsWithLongValue,
+    SlashWithLongBlanks,
+    GeoUriWithLongQuery,
+    GaussKruegerMapGroupsLong,
+    ManyUnreadAngles,
+    RussianWordsLong,
+    RussianWordsRepeated,
 };
 
 std::string repeated(std::string_view piece)
@@ -101,6 +112,23 @@ std::string build(Text kind)
         return "32UPA 25711" + std::string(megabyte, ' ') + "86252";
     case Text::PlusCodeWithLongTown:
         return "9F4MGCC4+22 " + repeated("Berlin ");
+    case Text::MinutePrecisionRepeatsLong:
+        return "54\xB0" "14'N 21\xB0" "53'E / 54.233\xB0N 21.883\xB0" "E / " + std::string(megabyte, ' ') + "54.233; 21.883";
+    case Text::AxisWordsWithLongValue:
+        return "Breite 54.7104, L\xE4nge 20." + std::string(megabyte, '5');
+    case Text::SlashWithLongBlanks:
+        return "54\xB0" "42'N /" + std::string(megabyte, ' ') + "20\xB0" "31'E";
+    case Text::GeoUriWithLongQuery:
+        return "geo:54.7104,20.5101?z=14" + repeated("&q=x");
+    case Text::GaussKruegerMapGroupsLong:
+        return "R 64 32 378 H 56 64 319" + std::string(megabyte, ' ');
+    case Text::ManyUnreadAngles:
+        return repeated("54\xB0" "43' x. y. ");
+    case Text::RussianWordsLong:
+        return "54\xC2\xB0" "48\xE2\x80\xB2 \xD1\x81. \xD1\x88. 21\xC2\xB0" "25\xE2\x80\xB2 \xD0\xB2. \xD0\xB4."
+            + repeated("\xD0\xAF");
+    case Text::RussianWordsRepeated:
+        return repeated("54\xC2\xB0 \xD1\x81. \xD1\x88. ");
     case Text::FerroAfterLongText:
         return "52\xB0" "31'12\"N 31\xB0" "04'18\" " + std::string(megabyte, ' ') + "\xF6. F.";
     }
@@ -145,6 +173,11 @@ void notations(benchmark::State& state, Text kind)
     answer(state, kind, [](std::string_view t) { return readCoordinateNotations(t, germanSeparators); });
 }
 
+void readerOfUtf8(benchmark::State& state, Text kind)
+{
+    answer(state, kind, [](std::string_view t) { return readCoordinatesOfUtf8(t, germanSeparators); });
+}
+
 #define ZELV_ALL(kind)                                                                                             \
     BENCHMARK_CAPTURE(reader, kind, Text::kind)->Unit(benchmark::kMillisecond);                                      \
     BENCHMARK_CAPTURE(fiveNotations, kind, Text::kind)->Unit(benchmark::kMillisecond);                               \
@@ -171,6 +204,20 @@ ZELV_FURTHER(LongShortLink);
 ZELV_FURTHER(MgrsWithLongBlanks);
 ZELV_FURTHER(PlusCodeWithLongTown);
 ZELV_FURTHER(FerroAfterLongText);
+ZELV_FURTHER(MinutePrecisionRepeatsLong);
+ZELV_FURTHER(AxisWordsWithLongValue);
+ZELV_FURTHER(SlashWithLongBlanks);
+ZELV_FURTHER(GeoUriWithLongQuery);
+ZELV_FURTHER(GaussKruegerMapGroupsLong);
+ZELV_FURTHER(ManyUnreadAngles);
+
+// The window's and the batch mode's entry, on UTF-8 texts.
+#define ZELV_UTF8(kind) BENCHMARK_CAPTURE(readerOfUtf8, kind, Text::kind)->Unit(benchmark::kMillisecond)
+
+ZELV_UTF8(RussianWordsLong);
+ZELV_UTF8(RussianWordsRepeated);
+ZELV_UTF8(Garbage);
+ZELV_UTF8(MinutePrecisionRepeatsLong);
 
 } // namespace
 

@@ -486,6 +486,41 @@ bool isParameterNameChar(char c)
     return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-';
 }
 
+std::optional<NotationReading> geoUriPosition(std::string_view latitude, std::string_view longitude,
+                                              Separators separators)
+{
+    const auto p = position(latitude, longitude, separators);
+    if (!p)
+        return std::nullopt;
+    return NotationReading{CoordinateNotation::GeoUri, *p};
+}
+
+// The map apps' query after a geo: address, "z=14" or "q=...", joined by
+// "&": the zoom and the search are no part of the position.  Android's
+// geo:0,0?q=Berlin puts the place into the search and 0,0 in front, so
+// 0,0 with a search is no position.
+std::optional<NotationReading> readGeoQuery(std::string_view query, std::string_view latitude,
+                                            std::string_view longitude, Separators separators)
+{
+    bool search = false;
+    for (std::size_t start = 0; start <= query.size();) {
+        std::size_t end = query.find('&', start);
+        if (end == std::string_view::npos)
+            end = query.size();
+        const std::string_view pair = query.substr(start, end - start);
+        if (startsWithIgnoringCase(pair, "q="))
+            search = true;
+        else if (!startsWithIgnoringCase(pair, "z=") || wholeNumber(pair.substr(2)).empty())
+            return std::nullopt;
+        start = end + 1;
+    }
+    const auto reading = geoUriPosition(latitude, longitude, separators);
+    if (!reading || (search && std::get<GeographicPoint>(reading->position).Latitude == 0
+                     && std::get<GeographicPoint>(reading->position).Longitude == 0))
+        return std::nullopt;
+    return reading;
+}
+
 std::optional<NotationReading> readGeoUri(std::string_view s, Separators separators)
 {
     std::size_t i = 4; // after "geo:"
@@ -500,6 +535,8 @@ std::optional<NotationReading> readGeoUri(std::string_view s, Separators separat
     }
     // crs first, then u, then anything else.
     for (int next = 0; i < s.size();) {
+        if (s[i] == '?')
+            return readGeoQuery(s.substr(i + 1), latitude, longitude, separators);
         if (s[i++] != ';')
             return std::nullopt;
         const std::size_t nameStart = i;
@@ -527,10 +564,7 @@ std::optional<NotationReading> readGeoUri(std::string_view s, Separators separat
             return std::nullopt;
         next = rank == 2 ? 2 : rank + 1;
     }
-    const auto p = position(latitude, longitude, separators);
-    if (!p)
-        return std::nullopt;
-    return NotationReading{CoordinateNotation::GeoUri, *p};
+    return geoUriPosition(latitude, longitude, separators);
 }
 
 // The position a link names in one way (its place marker, or the centre of

@@ -65,9 +65,9 @@
 //   two markers or two views of the same rank that disagree, and a marker
 //   whose values are no numbers, leave the link unread.
 // - geo: URIs as RFC 5870 writes them, with or without altitude; crs, if
-//   given, must be wgs84 and come first, u comes before other parameters; a
-//   query ("?z=15", "?q=...") is not read, since Android's geo:0,0?q=...
-//   puts the place there and 0,0 in front.
+//   given, must be wgs84 and come first, u comes before other parameters;
+//   the map apps' query after them ("?z=15", "?q=...") is ignored, but
+//   geo:0,0?q=... is no position: Android puts the place into the search.
 // Ranges: a latitude beyond +-90, a longitude beyond +-180, minutes or
 // seconds of 60 or more, a zone outside 1..60, an easting outside
 // 0 < e < 1,000,000 m or a northing outside 0..10,000,000 m are no

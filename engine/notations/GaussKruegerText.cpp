@@ -37,9 +37,16 @@ std::size_t digitRun(std::string_view t)
     return n;
 }
 
+// Whether a group of exactly n digits follows one group separator.
+bool groupFollows(std::string_view rest, std::size_t n)
+{
+    return rest.size() > n && isGroupSeparator(rest.front()) && digitRun(rest.substr(1)) == n;
+}
+
 // A value of seven whole digits at the start of t, grouped or not, with
-// decimals; t becomes what follows it.
-std::optional<double> takeValue(std::string_view& t)
+// decimals; t becomes what follows it.  With `mapGroups`, also the grid
+// value as a map prints it, big and small digits apart: 2-2-3 ("64 32 378").
+std::optional<double> takeValue(std::string_view& t, bool mapGroups)
 {
     std::string_view rest = t;
     std::size_t first = digitRun(rest);
@@ -53,6 +60,11 @@ std::optional<double> takeValue(std::string_view& t)
     };
     std::size_t count = first;
     addDigits(first);
+    if (mapGroups && first == 2 && groupFollows(rest, 2) && groupFollows(rest.substr(3), 3)) {
+        rest.remove_prefix(1);
+        addDigits(2);
+        count += 2;
+    }
     // Further groups of exactly three, until seven digits are there: the
     // grouping of the first value ends where the second value begins.
     while (count < wholeDigits) {
@@ -177,12 +189,14 @@ long long gaussKruegerReferenceEasting(int zone)
 std::optional<GaussKruegerPosition> readGaussKruegerText(std::string_view text)
 {
     std::string_view t = trimmedText(text);
+    // The map's digit groups only after labels: unlabelled, "64 32 378"
+    // could be any three numbers.
     const Axis firstAxis = takeLabel(t);
-    const std::optional<double> first = takeValue(t);
+    const std::optional<double> first = takeValue(t, firstAxis != Axis::None);
     if (!first || !takePartSeparator(t))
         return std::nullopt;
     const Axis secondAxis = takeLabel(t);
-    const std::optional<double> second = takeValue(t);
+    const std::optional<double> second = takeValue(t, secondAxis != Axis::None);
     if (!second || !t.empty())
         return std::nullopt;
 

@@ -14,8 +14,9 @@
 //   one "," or ";" with blanks around it or not.
 // - Each value has seven whole digits, written together or grouped in
 //   threes from the right by single blanks, no-break spaces (0xA0; thin
-//   spaces arrive as these) as in "4 412 345"; decimals may follow after
-//   "." or ",".
+//   spaces arrive as these) as in "4 412 345"; after a label also 2-2-3,
+//   as maps print the grid values with big and small digits:
+//   "R 64 32 378 H 56 64 319".  Decimals may follow after "." or ",".
 // - The Rechtswert's zone digit k is 2 to 7; the Hochwert lies between
 //   5 000 000 and 6 200 000 m, the extent of the old sheet grid.
 // So "0441 1234567", six-digit values and zone digits 0, 1, 8 or 9 are no

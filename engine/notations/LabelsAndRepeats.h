@@ -12,9 +12,12 @@
 
 namespace zelv {
 
-// The Windows-1252 text after a leading label ("Koordinaten:",
-// "Koordinate:", "Coordinates:", "Position:" or "Lage:", in any case),
-// without blanks around it; the text itself when it has no label.
+// The Windows-1252 text after a leading label ("Koordinaten",
+// "Koordinate", "Coordinates", "Position", "Geographische Lage", "Lage" or
+// "GPS", in any case), without blanks around it; the text itself when it
+// has no label.  The colon after the label may be missing, and a place in
+// round brackets may stand between the label and its colon:
+// "Koordinaten (Morag): 53.9, 19.9".
 std::string_view withoutLabel(std::string_view text);
 
 // The parts of a text that gives one position two or three times, separated
@@ -22,8 +25,15 @@ std::string_view withoutLabel(std::string_view text);
 // ("://").  The parts come without blanks around them; one may be empty.
 std::vector<std::string_view> repeatedParts(std::string_view text);
 
-// Whether two positions are one: latitude and longitude each within half a
-// second of arc (longitudes across the antimeridian too).
-bool agreeWithinHalfASecond(GeographicPoint a, GeographicPoint b);
+// Half a unit of the finest place written in a notation, in degrees: whole
+// minutes give 30", three decimals of a degree 0.0005 degrees, whole seconds
+// 0.5".  Numbers without their own mark count as degrees, or as the next
+// smaller unit right after a marked number.  Half a second where the text
+// holds no number of its own (a grid locator).
+double halfUnitOfWrittenPlace(std::string_view notation);
+
+// Whether two positions are one: latitude and longitude each within the
+// sum of the two half units (longitudes across the antimeridian too).
+bool agreeWithin(GeographicPoint a, double halfUnitA, GeographicPoint b, double halfUnitB);
 
 } // namespace zelv

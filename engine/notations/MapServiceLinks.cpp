@@ -201,7 +201,7 @@ void explainUnreadableMapLink(std::string_view text)
     const Link link = split(text);
     const std::string name = quoted(text);
     if (isShortLink(link))
-        throwUnusable("Die Zwischenablage enth\xE4lt einen Kurzlink " + name
+        throwUnusable("Die Angabe enth\xE4lt einen Kurzlink " + name
                       + ". Ein Kurzlink enth\xE4lt keine Koordinaten, er f\xFChrt nur \xFC" "ber das Internet zur "
                         "vollst\xE4ndigen Adresse, und das Programm geht nicht ins Internet. Bitte \xF6" "ffnen Sie den "
                         "Link im Browser und kopieren Sie dann die vollst\xE4ndige Adresse aus der Adresszeile.");

@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "FurtherNotations.h"
+#include "UnreadAngles.h"
 #include "TextUtil.h"
 
 #include <cstddef>
@@ -358,6 +359,8 @@ std::optional<ClipboardPosition> readCoordinates(std::string_view text, Separato
         return fromFixed(*fixed);
     if (std::optional<ClipboardPosition> other = readOtherNotations(text, separators))
         return other;
+    // Angles that no form reads: the part that stopped the reader is named.
+    explainUnreadAngles(text);
     throwNoCoordinates();
 }
 

@@ -6,6 +6,7 @@
 // answer; anything else that escapes, a sanitizer report or a broken
 // invariant below is a finding.
 
+#include "CompassWords.h"
 #include "Exception.h"
 #include "RoutinenU.h"
 #include "Windows1252.h"
@@ -130,6 +131,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string windows1252 = toWindows1252(bytes);
     require(windows1252.size() <= bytes.size());
     readBoth(windows1252);
+
+    // The UTF-8 entry of the window and the batch mode: the neighbours'
+    // compass words and labels only ever become shorter.
+    require(withCompassWordsAsLetters(bytes).size() <= bytes.size());
+    try {
+        if (const auto position = readCoordinatesOfUtf8(bytes, germanSeparators))
+            checkPosition(*position);
+    } catch (const zelv::Exception&) {
+    }
 
     // Any Windows-1252 text survives the way to UTF-8 and back.
     require(toWindows1252(fromWindows1252(bytes)) == bytes);

@@ -1,6 +1,7 @@
 #include "ClipboardCoordinates.h"
 
 #include "Clipboard.h"
+#include "CompassWords.h"
 #include "EngineText.h"
 #include "ErrorPresenter.h"
 #include "Exception.h"
@@ -17,7 +18,7 @@ std::optional<ClipboardPosition> KoordinatenAusZwischenablage(const Clipboard& c
         text.truncate(end);
 
     try {
-        return readCoordinates(toEngineText(text), separators);
+        return readCoordinatesOfUtf8(text.toStdString(), separators);
     } catch (const NoCoordinatesError& error) {
         presenter.showError(fromEngineText(noCoordinatesTitle), fromEngineText(error.message()));
         return std::nullopt;

@@ -60,8 +60,8 @@ TEST(BatchConversion, EachLineAsTheClipboardButtonWouldConvertIt)
         // MGRS through UTM, a Plus Code and a longitude east of Ferro.
         {"\uFEFF51°09′10″N 14°59′14″E\uFEFF / \uFEFF51.15278°N 14.98722°E\uFEFF / 51.15278; 14.98722\u200E",
          "liegt bei 51.15278°N 14.98722°O;",
-         "51.152778,14.987222,33,499106,5666815,liegt bei 51.15278°N 14.98722°O;,4855/2",
-         "51,152778;14,987222;33;499106;5666815;\"liegt bei 51.15278°N 14.98722°O;\";4855/2"},
+         "51.152780,14.987220,33,499106,5666815,liegt bei 51.15278°N 14.98722°O;,4855/2",
+         "51,152780;14,987220;33;499106;5666815;\"liegt bei 51.15278°N 14.98722°O;\";4855/2"},
         {"33UUU 91779 20072", "liegt bei 52.52000°N 13.40500°O;",
          "52.519999,13.404996,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3",
          "52,519999;13,404996;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3"},
@@ -141,6 +141,28 @@ TEST(BatchConversion, UnusableFormsNameTheirCause)
         const ConvertedLine converted = location.convertLine(line);
         EXPECT_EQ(converted.text, "") << line;
         EXPECT_NE(converted.failure.find(word), std::string::npos) << converted.failure;
+        EXPECT_EQ(converted.failure.find("Zwischenablage"), std::string::npos) << converted.failure;
+    }
+}
+
+// The reader sees a line in Windows-1252, where "ń" is "?" and "″" is "''";
+// its messages quote the line as it stood, in UTF-8.
+TEST(BatchConversion, MessagesQuoteTheLineAsItStood)
+{
+    const std::pair<const char*, std::vector<std::string>> rows[] = {
+        {"Stańczyki 54°14′30″N 21°53′30″E / 54.24222°N 21.89194°E",
+         {"„Stańczyki 54°14′30″N 21°53′30″E“", "„Stańczyki 54°14′30″N 21°53′30″E / 54.24222°N 21.89194°E“"}},
+        {"54°14′30″N 21°53′30″E / 54.24222°N 21.89194°E", {"„54°14′30″N 21°53′30″E / 54.24222°N 21.89194°E“"}},
+        {"54°43′ х. у. 20°31′ х. у.", {"„х. у.“ ist keine bekannte Himmelsrichtung"}},
+        {"https://maps.app.goo.gl/Łódź", {"„https://maps.app.goo.gl/Łódź“"}},
+    };
+    BatchConverter location(ZELV_SOURCE_NAD, BatchFormat::LocationText);
+    for (const auto& [line, quotes] : rows) {
+        const ConvertedLine converted = location.convertLine(line);
+        EXPECT_EQ(converted.text, "") << line;
+        for (const std::string& quote : quotes)
+            EXPECT_NE(converted.failure.find(quote), std::string::npos) << quote << " in: " << converted.failure;
+        EXPECT_EQ(converted.failure.find('?'), std::string::npos) << converted.failure;
     }
 }
 

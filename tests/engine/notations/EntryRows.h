@@ -48,12 +48,16 @@ struct Row {
     const char* note = "";
 };
 
-inline void check(const Row& row, Separators separators)
+using Reader = std::optional<ClipboardPosition> (*)(std::string_view, Separators);
+
+// Through readCoordinates (Windows-1252), or through another entry such as
+// the one for UTF-8 texts.
+inline void check(const Row& row, Separators separators, Reader read = readCoordinates)
 {
     SCOPED_TRACE("text [" + row.text + "] " + row.note);
     const Expected& e = row.expected;
     try {
-        const std::optional<ClipboardPosition> r = readCoordinates(row.text, separators);
+        const std::optional<ClipboardPosition> r = read(row.text, separators);
         ASSERT_TRUE(r.has_value());
         ASSERT_TRUE(e.kind == Kind::Point || e.kind == Kind::Grid) << "read a position";
         EXPECT_EQ(r->notation, e.notation);

@@ -58,7 +58,8 @@ TEST_P(FerroLongitudes, RecognisedButUnusable)
 TEST_P(FerroLongitudes, MarksThatAreNoFerroMark)
 {
     const Row rows[] = {
-        {"52\xB0" "31'12\"N 31\xB0" "04'18\" \xF6stl. v. Paris", noCoordinates},
+        {"52\xB0" "31'12\"N 31\xB0" "04'18\" \xF6stl. v. Paris", unusable({"\x84\xF6stl. v. Paris\x93", "Himmelsrichtung"}),
+         "another prime meridian: the words are named"},
         {"52\xB0" "31'12\"N 31\xB0" "04'18\" W of Ferro", noCoordinates},
     };
     for (const Row& row : rows)

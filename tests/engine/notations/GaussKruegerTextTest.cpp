@@ -39,6 +39,11 @@ const Row forms[] = {
     {"Hochwert: 6064646, Rechtswert: 7468677", gk(7, 7468677, 6064646)},
     // grouped digits: blanks and no-break spaces (thin spaces arrive as these)
     {"R 4 412 345 H 5 598 765", gk(4, 4412345, 5598765)},
+    // As maps print the grid values, big and small digits apart: 2-2-3.
+    {"R 64 32 378 H 56 64 319", gk(6, 6432378, 5664319)},
+    {"R: 64 94 731, H: 56 14 739", gk(6, 6494731, 5614739)},
+    {"H 56 64 319 R 64 32 378", gk(6, 6432378, 5664319)},
+    {"Rechtswert 34 12 345 Hochwert 5 398 765", gk(3, 3412345, 5398765)},
     {"R 4\xA0" "412\xA0" "345 H 5\xA0" "598\xA0" "765", gk(4, 4412345, 5598765)},
     {"4 412 345 5 598 765", gk(4, 4412345, 5598765)},
     {"44 12 345 5598765", std::nullopt}, // a group of two inside
@@ -82,6 +87,12 @@ const Row notRead[] = {
     {"4412345.5.5 5598765", std::nullopt},     // two decimal marks
     {"-4412345 5598765", std::nullopt},        // a sign
     {"4412345", std::nullopt},                 // one number
+    {"64 32 378 56 64 319", std::nullopt},     // map groups without labels
+    {"R 64 32 37 H 56 64 319", std::nullopt},  // 2-2-2
+    {"R 64 32 3788 H 56 64 319", std::nullopt},// 2-2-4
+    {"R 64 3 378 H 56 64 319", std::nullopt},  // 2-1-3
+    {"R 84 32 378 H 56 64 319", std::nullopt}, // zone digit 8 in map groups
+    {"R 64 32 378 H 62 64 319", std::nullopt}, // Hochwert beyond the sheets
 };
 
 void check(const Row& row, Separators separators)

@@ -26,6 +26,12 @@ TEST_P(LabelsAndRepeats, LabelsAreSkipped)
         {"  Position:52.52, 13.405", point(N::DecimalPair, 52.52, 13.405)},
         {"Lage: 52\xB0" "31'N 13\xB0" "24'O", point(5, dms(52, 31, 0), dms(13, 24, 0)), "one of the five after it"},
         {"KOORDINATEN: 52.52, 13.405", point(N::DecimalPair, 52.52, 13.405)},
+        {"Koordinaten 52.52, 13.405", point(N::DecimalPair, 52.52, 13.405), "a label without its colon"},
+        {"Geographische Lage: 53\xB0 41' N, 20\xB0 29' O",
+         point(N::DegreesDecimalMinutes, 53 + 41 / 60.0, 20 + 29 / 60.0), "German Wikipedia's infobox"},
+        {"Koordinaten (Mor?g): 53\xB0" "55'N 19\xB0" "56'E", point(N::DegreesDecimalMinutes, 53 + 55 / 60.0, 19 + 56 / 60.0),
+         "a place in brackets, its letter beyond Windows-1252"},
+        {"GPS: 54.710162 , 20.510137", point(N::DecimalPair, 54.710162, 20.510137)},
         {"Position: 32UPA2571186252", grid(N::Mgrs, 32, 625711, 5586252)},
         {"Position: JO62QM", point(3, 52.5, 13 + 1.0 / 3), "the locator needs its six characters alone"},
         {"Koordinaten: 13.405 Ost, 52.52 Nord", point(N::HemisphereDecimal, 52.52, 13.405),
@@ -40,18 +46,23 @@ TEST_P(LabelsAndRepeats, RepeatsThatAgreeAreRead)
 {
     const Row rows[] = {
         {"51\xB0" "09'10''N 14\xB0" "59'14''E / 51.15278\xB0N 14.98722\xB0" "E / 51.15278; 14.98722",
-         point(N::DegreesMinutesSeconds, goerlitzNorth, goerlitzEast), "English Wikipedia, three notations"},
+         point(N::HemisphereDecimal, 51.15278, 14.98722), "English Wikipedia, three notations; the finest first"},
         {"51\xB0" "09'10''N 14\xB0" "59'14''E / 51.15278\xB0N 14.98722\xB0" "E",
-         point(N::DegreesMinutesSeconds, goerlitzNorth, goerlitzEast)},
+         point(N::HemisphereDecimal, 51.15278, 14.98722)},
         {"51.15278; 14.98722/51\xB0" "09'10''N 14\xB0" "59'14''E", point(N::DecimalPair, 51.15278, 14.98722),
-         "the first notation gives the position"},
-        {"JO62QM / 52.5, 13.3333", point(3, 52.5, 13 + 1.0 / 3)},
+         "five decimals are finer than whole seconds"},
+        {"51\xB0" "09'10''N 14\xB0" "59'14''E / 51.153\xB0N 14.987\xB0" "E",
+         point(N::DegreesMinutesSeconds, goerlitzNorth, goerlitzEast), "whole seconds are finer than three decimals"},
+        {"JO62QM / 52.5, 13.3333", point(N::DecimalPair, 52.5, 13.3333), "four decimals are finer than the locator"},
         {"Coordinates: 51\xB0" "09'10''N 14\xB0" "59'14''E / 51.15278\xB0N 14.98722\xB0" "E",
-         point(N::DegreesMinutesSeconds, goerlitzNorth, goerlitzEast)},
+         point(N::HemisphereDecimal, 51.15278, 14.98722)},
         {"51\xB0" "09'10''N 14\xB0" "59'14''E / 51\xB0" "09'10.5''N 14\xB0" "59'13.5''E",
-         point(N::DegreesMinutesSeconds, goerlitzNorth, goerlitzEast), "half a second apart: one position"},
+         point(N::DegreesMinutesSeconds, dms(51, 9, 10.5), dms(14, 59, 13.5)),
+         "half a second apart: one position, the one to tenths of a second"},
+        {"0\xB0" "0'0''N 179\xB0" "59'59.99''E / 0.0; -180.00000",
+         point(N::DegreesMinutesSeconds, 0, dms(179, 59, 59.99)), "across the antimeridian"},
         {"0\xB0" "0'0''N 179\xB0" "59'59.8''E / 0.0; -179.99999",
-         point(N::DegreesMinutesSeconds, 0, dms(179, 59, 59.8)), "across the antimeridian"},
+         unusable({"1. und die 2."}), "0.24 seconds across it, more than 0.05 and 0.018 seconds"},
     };
     for (const Row& row : rows)
         check(row, GetParam());
@@ -61,7 +72,8 @@ TEST_P(LabelsAndRepeats, RepeatsThatDisagreeOrFailGetTheirCause)
 {
     const Row rows[] = {
         {"51\xB0" "09'10''N 14\xB0" "59'14''E / 51\xB0" "09'10.6''N 14\xB0" "59'14''E",
-         unusable({"\x84/\x93", "halbe Bogensekunde", "1. und die 2."}), "0.6 seconds apart"},
+         unusable({"\x84/\x93", "halbe Bogensekunde", "1. und die 2."}),
+         "0.6 seconds apart, more than 0.5 and 0.05 seconds"},
         {"51.15278; 14.98722 / 51.15278; 14.98722 / 52.52; 13.405", unusable({"1. und die 3."})},
         {"51.15278; 14.98722 / G\xF6rlitz", unusable({"2.", "\x84G\xF6rlitz\x93", "nicht"})},
         {"Berlin / 52.52; 13.405", unusable({"1."})},
@@ -82,11 +94,10 @@ TEST_P(LabelsAndRepeats, TextsThatKeepTheReadersMessage)
         {"1.5; 2.5 / 1.5; 2.5 / 1.5; 2.5 / 1.5; 2.5", noCoordinates, "four parts"},
         {"Koordinaten: Berlin", noCoordinates},
         {"Koordinaten:", noCoordinates},
-        {"Koordinaten 52.52, 13.405", noCoordinates, "a label has its colon"},
         {"Die Koordinaten: 52.52, 13.405", noCoordinates, "a label comes first"},
         {"Breite: 52.52, 13.405", noCoordinates, "no label of these"},
-        {"Koordinaten 13.405 Ost, 52.52 Nord",
-         convertError(inLocale("'Koordinaten 13,405' ist kein g\xFCltiger Gleitkommawert", GetParam())),
+        {"Koordinaten- 13.405 Ost, 52.52 Nord",
+         convertError(inLocale("'Koordinaten- 13,405' ist kein g\xFCltiger Gleitkommawert", GetParam())),
          "no label: notation 1's own error stands"},
     };
     for (const Row& row : rows)

@@ -62,7 +62,11 @@ TEST_F(ClipboardButton, RecognisedTextFillsTheFields)
          "14 59 14,0", "liegt bei 51.15278\u00B0N 14.98722\u00B0O;"},
         {"\uFEFF51\u00B009\u203210\u2033N 14\u00B059\u203214\u2033E\uFEFF / \uFEFF51.15278\u00B0N "
          "14.98722\u00B0E\uFEFF / 51.15278; 14.98722\u200E",
-         "14,987222", "51,152778", "14 59 14,0", "liegt bei 51.15278\u00B0N 14.98722\u00B0O;"},
+         "14,987220", "51,152780", "14 59 14,0", "liegt bei 51.15278\u00B0N 14.98722\u00B0O;"},
+        // ru.wikipedia: compass words that Windows-1252 lacks, and the map
+        // links' letters glued on.
+        {"54\u00B048\u203200\u2033 \u0441. \u0448. 21\u00B025\u203200\u2033 \u0432. \u0434.HG\u042FO", "21,416667",
+         "54,800000", "21 25 0,0", "liegt bei 54.80000\u00B0N 21.41667\u00B0O;"},
         // A Google Maps share link.
         {"https://www.google.com/maps?q=52.5200,13.4050", "13,405000", "52,520000", "13 24 18,0",
          "liegt bei 52.52000\u00B0N 13.40500\u00B0O;"},

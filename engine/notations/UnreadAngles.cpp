@@ -1,0 +1,127 @@
+#include "UnreadAngles.h"
+
+#include "NotationMessages.h"
+#include "NotationText.h"
+
+#include <string>
+#include <vector>
+
+namespace zelv {
+
+namespace {
+
+bool isMark(char c)
+{
+    return c == '\xB0' || c == '\xBA' || c == '\'' || c == '\x92' || c == '\xB4' || c == '"' || c == '\x94';
+}
+
+bool isWordChar(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u >= 0xC0 || c == '?' || u == 0x9A || u == 0x8A;
+}
+
+// An angle: degrees with their mark, minutes and seconds after it, and the
+// word that follows (letters and dots, as "x. y."), if any.
+struct Angle {
+    std::string_view text; // the angle with its word
+    std::string_view word;
+};
+
+bool isKnownDirection(std::string_view word)
+{
+    static constexpr std::string_view known[] = {"N",     "S",     "E",     "O",     "W",    "Nord",
+                                                  "S\xFC" "d", "Ost", "West", "North", "South", "East"};
+    for (const std::string_view k : known)
+        if (equalsIgnoringCase(word, k))
+            return true;
+    return false;
+}
+
+std::vector<Angle> anglesOf(std::string_view s)
+{
+    constexpr std::size_t mostAngles = 8;
+    std::vector<Angle> angles;
+    std::size_t i = 0;
+    while (i < s.size() && angles.size() <= mostAngles) {
+        if (!isDigit(s[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        bool degrees = false;
+        // Parts: digits, decimals, blanks and a mark; until no mark follows.
+        for (;;) {
+            std::size_t j = i;
+            while (j < s.size() && (isDigit(s[j]) || s[j] == '.' || s[j] == ','))
+                ++j;
+            std::size_t k = j;
+            while (k < s.size() && isBlankOrNoBreakSpace(s[k]))
+                ++k;
+            if (k == s.size() || !isMark(s[k])) {
+                i = j;
+                break;
+            }
+            degrees = degrees || s[k] == '\xB0' || s[k] == '\xBA';
+            while (k < s.size() && isMark(s[k]))
+                ++k;
+            i = k;
+            std::size_t n = k;
+            while (n < s.size() && isBlankOrNoBreakSpace(s[n]))
+                ++n;
+            if (n == s.size() || !isDigit(s[n]))
+                break;
+            i = n;
+        }
+        if (!degrees)
+            continue;
+        // The word: letters and dots, single blanks inside after a dot.
+        std::size_t w = i;
+        while (w < s.size() && isBlankOrNoBreakSpace(s[w]))
+            ++w;
+        const std::size_t wordStart = w;
+        std::size_t wordEnd = w;
+        while (w < s.size()) {
+            if (isWordChar(s[w]) || s[w] == '.') {
+                ++w;
+                wordEnd = w;
+            } else if (isBlankOrNoBreakSpace(s[w]) && w > wordStart && s[w - 1] == '.' && w + 1 < s.size()
+                       && isWordChar(s[w + 1])) {
+                ++w;
+            } else {
+                break;
+            }
+        }
+        angles.push_back({s.substr(start, wordEnd - start), s.substr(wordStart, wordEnd - wordStart)});
+        i = wordEnd > i ? wordEnd : i;
+    }
+    return angles;
+}
+
+} // namespace
+
+void explainUnreadAngles(std::string_view text)
+{
+    const std::vector<Angle> angles = anglesOf(text);
+    if (angles.size() == 2) {
+        for (const Angle& a : angles)
+            if (!a.word.empty() && !isKnownDirection(a.word))
+                throwUnusable("Die Angabe enth\xE4lt zwei Winkel, aber " + quoted(a.word)
+                              + " ist keine bekannte Himmelsrichtung. Bekannt sind N/S/O/W, E, Nord/S\xFC" "d/Ost/West, "
+                                "North/South/East/West, n\xF6rdliche Breite/\xF6stliche L\xE4nge und die "
+                                "Abk\xFCrzungen der russischen, litauischen, tschechischen und slowakischen "
+                                "Wikipedia (wie s. \x9A., v. d.).");
+        return;
+    }
+    if (angles.size() == 1 && !angles[0].word.empty() && isKnownDirection(angles[0].word)) {
+        const std::string_view rest = trimBlanksAndNoBreakSpaces(
+            text.substr(static_cast<std::size_t>(angles[0].text.data() + angles[0].text.size() - text.data())));
+        if (!rest.empty())
+            return;
+        const char letter = asciiLower(angles[0].word.front());
+        const bool latitude = letter == 'n' || letter == 's';
+        throwUnusable("Nach " + quoted(angles[0].text) + " fehlt die " + (latitude ? "L\xE4nge" : "Breite") + ".");
+    }
+}
+
+} // namespace zelv
