@@ -67,7 +67,9 @@ TEST_P(LabelsAndRepeats, RepeatsThatDisagreeOrFailGetTheirCause)
         {"Berlin / 52.52; 13.405", unusable({"1."})},
         {"51.15278; 14.98722 / ", unusable({"2."}), "an empty part"},
         {"52.52; 13.405 / 32U 392000 5820000", unusable({"2."}), "a grid position cannot be compared here"},
-        {"52.52, 13.405 / 13.405\xB0 Ost, 52.52\xB0 Nord!", unusable({"2."}),
+        // "Nordpol" is no compass word, so no complete position stands in
+        // the text around (PositionInTextTest reads "... Nord!").
+        {"52.52, 13.405 / 13.405\xB0 Ost, 52.52\xB0 Nordpol!", unusable({"2."}),
          "a part on which notation 1 stumbles is not read"},
     };
     for (const Row& row : rows)
@@ -85,9 +87,6 @@ TEST_P(LabelsAndRepeats, TextsThatKeepTheReadersMessage)
         {"Koordinaten 52.52, 13.405", noCoordinates, "a label has its colon"},
         {"Die Koordinaten: 52.52, 13.405", noCoordinates, "a label comes first"},
         {"Breite: 52.52, 13.405", noCoordinates, "no label of these"},
-        {"Koordinaten 13.405 Ost, 52.52 Nord",
-         convertError(inLocale("'Koordinaten 13,405' ist kein g\xFCltiger Gleitkommawert", GetParam())),
-         "no label: notation 1's own error stands"},
     };
     for (const Row& row : rows)
         check(row, GetParam());
