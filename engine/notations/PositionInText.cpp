@@ -5,7 +5,9 @@
 #include "NotationMessages.h"
 #include "NotationText.h"
 
+#include <charconv>
 #include <cmath>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -108,20 +110,41 @@ struct Number {
 };
 
 // Digits with an optional decimal point or comma followed by digits.
+// The value of digits with an optional decimal point or comma.
+double valueOf(std::string_view number)
+{
+    double value = 0;
+    const std::size_t comma = number.find(',');
+    if (comma == std::string_view::npos) {
+        std::from_chars(number.data(), number.data() + number.size(), value);
+        return value;
+    }
+    std::string withPoint(number);
+    withPoint[comma] = '.';
+    std::from_chars(withPoint.data(), withPoint.data() + withPoint.size(), value);
+    return value;
+}
+
+// One unit of the last of `places` decimal places.
+double unitOfPlaces(int places)
+{
+    static constexpr double units[] = {1, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7, 1e-8,
+                                       1e-9, 1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15, 1e-16};
+    return places < static_cast<int>(std::size(units)) ? units[places] : std::pow(10.0, -places);
+}
+
 std::optional<Number> numberAt(std::string_view t, std::size_t i)
 {
     if (i >= t.size() || !isDigit(t[i]))
         return std::nullopt;
-    std::string digits;
+    const std::size_t start = i;
     while (i < t.size() && isDigit(t[i]))
-        digits += t[i++];
+        ++i;
     int places = 0;
-    if (i + 1 < t.size() && (t[i] == '.' || t[i] == ',') && isDigit(t[i + 1])) {
-        digits += '.';
-        for (++i; i < t.size() && isDigit(t[i]); ++i, ++places)
-            digits += t[i];
-    }
-    return Number{std::strtod(digits.c_str(), nullptr), places, i};
+    if (i + 1 < t.size() && (t[i] == '.' || t[i] == ',') && isDigit(t[i + 1]))
+        for (++i; i < t.size() && isDigit(t[i]); ++i)
+            ++places;
+    return Number{valueOf(t.substr(start, i - start)), places, i};
 }
 
 std::size_t skipBlanks(std::string_view t, std::size_t i)
@@ -177,13 +200,13 @@ Angle angleAt(std::string_view t, std::size_t i, std::size_t& end, std::optional
     // A run of hidden decimals: twelve places, then the next number.
     if (degrees.places > hiddenPlaces && degrees.end < t.size() && t[degrees.end] == '.') {
         const std::size_t cut = degrees.end - static_cast<std::size_t>(degrees.places - hiddenPlaces);
-        degrees = Number{std::strtod(std::string(t.substr(i, cut - i)).c_str(), nullptr), hiddenPlaces, cut};
+        degrees = Number{valueOf(t.substr(i, cut - i)), hiddenPlaces, cut};
         gluedSecond = numberAt(t, cut);
-        Angle first{degrees.value, std::pow(10.0, -hiddenPlaces), false, true};
+        Angle first{degrees.value, unitOfPlaces(hiddenPlaces), false, true};
         end = cut;
         return first;
     }
-    Angle angle{degrees.value, std::pow(10.0, -degrees.places)};
+    Angle angle{degrees.value, unitOfPlaces(degrees.places)};
     end = degrees.end;
     std::size_t j = skipBlanks(t, end);
     const bool degreeMark = j < t.size() && isDegreeMark(t[j]);
@@ -205,7 +228,7 @@ Angle angleAt(std::string_view t, std::size_t i, std::size_t& end, std::optional
     if (!afterMinutes)
         return angle;
     angle.value += minutes->value / 60;
-    angle.place = std::pow(10.0, -minutes->places) / 60;
+    angle.place = unitOfPlaces(minutes->places) / 60;
     angle.marked = true;
     end = afterMinutes;
     if (minutes->places > 0)
@@ -219,59 +242,84 @@ Angle angleAt(std::string_view t, std::size_t i, std::size_t& end, std::optional
     if (!afterSeconds)
         return angle;
     angle.value += seconds->value / 3600;
-    angle.place = std::pow(10.0, -seconds->places) / 3600;
+    angle.place = unitOfPlaces(seconds->places) / 3600;
     end = afterSeconds;
     return angle;
 }
 
-std::vector<Item> itemsOf(std::string_view t)
-{
-    std::vector<Item> items;
-    std::size_t i = 0;
-    while (i < t.size()) {
-        const char c = t[i];
-        if (isBlankOrNoBreakSpace(c)) {
-            ++i;
-        } else if (isDigit(c)) {
-            std::size_t end = i;
-            std::optional<Number> glued;
-            const Angle angle = angleAt(t, i, end, glued);
-            items.push_back({Kind::Number, i, end, angle, {}});
-            if (glued) {
-                items.push_back({Kind::Number, end, glued->end,
-                                 Angle{glued->value, std::pow(10.0, -hiddenPlaces), false, true}, {}});
-                end = glued->end;
-            }
-            i = end;
-        } else if (isLetter(c)) {
-            std::size_t end = i;
-            while (end < t.size() && isLetter(t[end]))
-                ++end;
-            const std::string_view word = t.substr(i, end - i);
-            if (const auto compass = compassOf(word)) {
-                items.push_back({Kind::Letter, i, end, {}, *compass});
-            } else if (word.size() > 1 && isUpper(word[1]) && compassOf(word.substr(0, 1)) && end < t.size()
-                       && t[end] == ':') {
-                // A compass letter glued to the label of a second copy.
-                items.push_back({Kind::Letter, i, i + 1, {}, *compassOf(word.substr(0, 1))});
-                items.push_back({Kind::Break, i + 1, end, {}, {}});
-            } else if (!isAxisWord(word)) {
-                items.push_back({Kind::Break, i, end, {}, {}});
-            }
-            i = end;
-            // The full stop of an abbreviated compass word.
-            if (!items.empty() && items.back().kind == Kind::Letter && i < t.size() && t[i] == '.')
-                ++i;
-        } else if (c == ',' || c == ';') {
-            items.push_back({Kind::Separator, i, i + 1, {}, {}});
-            ++i;
-        } else {
-            items.push_back({Kind::Break, i, i + 1, {}, {}});
-            ++i;
+// The items of a text one after the other, so that a long text never
+// stands as a list of items in memory.
+class Items {
+public:
+    explicit Items(std::string_view t) : t_(t) {}
+
+    // The next item; nothing at the end of the text.
+    std::optional<Item> next()
+    {
+        if (queued_) {
+            const Item item = *queued_;
+            queued_.reset();
+            return item;
         }
+        while (i_ < t_.size()) {
+            const char c = t_[i_];
+            const std::size_t begin = i_;
+            if (isBlankOrNoBreakSpace(c)) {
+                ++i_;
+            } else if (isDigit(c)) {
+                std::size_t end = i_;
+                std::optional<Number> glued;
+                const Angle angle = angleAt(t_, i_, end, glued);
+                i_ = end;
+                if (glued) {
+                    queued_ = Item{Kind::Number, end, glued->end,
+                                   Angle{glued->value, unitOfPlaces(hiddenPlaces), false, true}, {}};
+                    i_ = glued->end;
+                }
+                return Item{Kind::Number, begin, end, angle, {}};
+            } else if (isLetter(c)) {
+                if (std::optional<Item> item = word())
+                    return item;
+            } else {
+                ++i_;
+                return Item{c == ',' || c == ';' ? Kind::Separator : Kind::Break, begin, i_, {}, {}};
+            }
+        }
+        return std::nullopt;
     }
-    return items;
-}
+
+private:
+    // A word's item; nothing for a word of the axes, which separates like a
+    // blank.
+    std::optional<Item> word()
+    {
+        const std::size_t begin = i_;
+        std::size_t end = i_;
+        while (end < t_.size() && isLetter(t_[end]))
+            ++end;
+        const std::string_view w = t_.substr(begin, end - begin);
+        i_ = end;
+        const auto compass = compassOf(w);
+        if (compass) {
+            // The full stop of an abbreviated compass word.
+            if (i_ < t_.size() && t_[i_] == '.')
+                ++i_;
+            return Item{Kind::Letter, begin, end, {}, *compass};
+        }
+        if (w.size() > 1 && isUpper(w[1]) && compassOf(w.substr(0, 1)) && end < t_.size() && t_[end] == ':') {
+            // A compass letter glued to the label of a second copy.
+            queued_ = Item{Kind::Break, begin + 1, end, {}, {}};
+            return Item{Kind::Letter, begin, begin + 1, {}, *compassOf(w.substr(0, 1))};
+        }
+        if (isAxisWord(w))
+            return std::nullopt;
+        return Item{Kind::Break, begin, end, {}, {}};
+    }
+
+    std::string_view t_;
+    std::size_t i_ = 0;
+    std::optional<Item> queued_;
+};
 
 struct Candidate {
     GeographicPoint point;
@@ -311,11 +359,14 @@ bool isCzechOrSlovak(std::string_view t)
     return false;
 }
 
-std::optional<Candidate> pairAt(std::string_view t, const std::vector<Item>& items, std::size_t k,
-                                std::size_t& next)
+// A complete position at the front of the window: both halves with their
+// letters, after or before the numbers; `used` is the number of its items.
+std::optional<Candidate> pairAt(std::string_view t, bool czechOrSlovak, const Item* items, std::size_t size,
+                                std::size_t& used)
 {
-    const auto at = [&](std::size_t n, Kind kind) { return k + n < items.size() && items[k + n].kind == kind; };
-    std::size_t a1, l1, a2, l2;
+    constexpr std::size_t k = 0;
+    const auto at = [&](std::size_t n, Kind kind) { return k + n < size && items[k + n].kind == kind; };
+    std::size_t a1, l1, a2, l2, next;
     if (at(0, Kind::Number) && at(1, Kind::Letter)) {
         a1 = k, l1 = k + 1;
         const std::size_t s = at(2, Kind::Separator) ? 3 : 2;
@@ -333,6 +384,7 @@ std::optional<Candidate> pairAt(std::string_view t, const std::vector<Item>& ite
     } else {
         return std::nullopt;
     }
+    used = next;
     const Compass& c1 = items[l1].compass;
     const Compass& c2 = items[l2].compass;
     if (!partners(c1, c2) || items[a1].angle.hidden || items[a2].angle.hidden)
@@ -342,7 +394,7 @@ std::optional<Candidate> pairAt(std::string_view t, const std::vector<Item>& ite
     const Item& lon = latitudeFirst ? items[a2] : items[a1];
     const Compass& latCompass = latitudeFirst ? c1 : c2;
     const Compass& lonCompass = latitudeFirst ? c2 : c1;
-    if (latCompass.plainS && lonCompass.family == Family::Common && isCzechOrSlovak(t))
+    if (latCompass.plainS && lonCompass.family == Family::Common && czechOrSlovak)
         throwUnusable("In " + quoted(t) + " kann \x84S\x93 S\xFC" "den meinen oder, wie im Tschechischen und "
                       "Slowakischen, Norden (sever). Welche Breite gemeint ist, bleibt offen.");
     Candidate c{{signedValue(lon.angle, lonCompass, latCompass), signedValue(lat.angle, latCompass, lonCompass)},
@@ -352,38 +404,53 @@ std::optional<Candidate> pairAt(std::string_view t, const std::vector<Item>& ite
     return c;
 }
 
-bool agree(const Candidate& a, const Candidate& b)
-{
-    // A hair above the halves, for values written exactly on them.
-    constexpr double hair = 1 + 1e-9;
-    return std::fabs(a.point.Latitude - b.point.Latitude) <= (a.latitudePlace + b.latitudePlace) / 2 * hair
-           && std::fabs(a.point.Longitude - b.point.Longitude) <= (a.longitudePlace + b.longitudePlace) / 2 * hair;
-}
+// The longest run of items a complete position takes.
+constexpr std::size_t window = 5;
 
-std::vector<Candidate> candidatesOf(std::string_view t, const std::vector<Item>& items)
-{
+struct Scan {
     std::vector<Candidate> found;
-    for (std::size_t k = 0; k < items.size();) {
-        std::size_t next = k + 1;
-        if (const auto c = pairAt(t, items, k, next)) {
-            found.push_back(*c);
-            k = next;
-            continue;
+};
+
+Scan scan(std::string_view t)
+{
+    Scan result;
+    const bool czechOrSlovak = isCzechOrSlovak(t);
+    Items source(t);
+    // The items ahead from `head` on, at most a window of them; the ones
+    // behind are dropped now and then, not one by one.
+    std::vector<Item> items;
+    std::size_t head = 0;
+    const auto fill = [&] {
+        if (head >= 16 * window) {
+            items.erase(items.begin(), items.begin() + static_cast<std::ptrdiff_t>(head));
+            head = 0;
         }
-        // Hidden decimals: two glued numbers of twelve places, latitude first.
-        if (items[k].kind == Kind::Number && items[k].angle.hidden && k + 1 < items.size()
-            && items[k + 1].kind == Kind::Number && items[k + 1].angle.hidden) {
-            const Angle& lat = items[k].angle;
-            const Angle& lon = items[k + 1].angle;
+        while (items.size() - head < window) {
+            const std::optional<Item> item = source.next();
+            if (!item)
+                return;
+            items.push_back(*item);
+        }
+    };
+    for (fill(); head < items.size(); fill()) {
+        const Item* ahead = items.data() + head;
+        const std::size_t size = items.size() - head;
+        std::size_t used = 1;
+        if (const auto c = pairAt(t, czechOrSlovak, ahead, size, used)) {
+            result.found.push_back(*c);
+        } else if (ahead[0].kind == Kind::Number && ahead[0].angle.hidden && size > 1
+                   && ahead[1].kind == Kind::Number && ahead[1].angle.hidden) {
+            // Hidden decimals: two glued numbers of twelve places, latitude first.
+            const Angle& lat = ahead[0].angle;
+            const Angle& lon = ahead[1].angle;
             if (lat.value <= 90 && lon.value <= 180)
-                found.push_back({{lon.value, lat.value}, lat.place, lon.place, true, items[k].begin,
-                                 items[k + 1].end});
-            k += 2;
-            continue;
+                result.found.push_back({{lon.value, lat.value}, lat.place, lon.place, true, ahead[0].begin,
+                                        ahead[1].end});
+            used = 2;
         }
-        k = next;
+        head += used;
     }
-    return found;
+    return result;
 }
 
 // Longitudes counted from Ferro or Paris are not Greenwich's; their own
@@ -399,22 +466,58 @@ bool namesAnotherMeridian(std::string_view t)
     }
 }
 
+// Whether a compass letter or word stands in the text as a word of its own
+// or at the start of one: without one there is no complete position.
+bool hasCompassWord(std::string_view t)
+{
+    for (std::size_t i = 0; i < t.size();) {
+        if (!isLetter(t[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < t.size() && isLetter(t[end]))
+            ++end;
+        if (compassOf(t.substr(i, end - i)) || compassOf(t.substr(i, 1)))
+            return true;
+        i = end;
+    }
+    return false;
+}
+
 } // namespace
 
 void refuseBareNumbers(std::string_view text)
 {
+    // Only where nothing read the text, so no complete position stands in
+    // it.  A pair alone is the plain notations' to judge; a third number
+    // among words leaves open which two would be the position.
+    bool words = false;
+    for (const char c : text)
+        words = words || (isLetter(c) && c != '?');
+    if (!words)
+        return;
     int numbers = 0;
     int decimals = 0;
-    bool words = false;
-    for (const Item& item : itemsOf(text)) {
-        if (item.kind == Kind::Number && !item.angle.marked) {
-            ++numbers;
-            decimals += item.angle.place < 1 ? 1 : 0;
+    for (std::size_t i = 0; i < text.size();) {
+        if (!isDigit(text[i])) {
+            ++i;
+            continue;
         }
-        words = words || (item.kind == Kind::Break && isLetter(text[item.begin]));
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
+        const bool decimal = i + 1 < text.size() && (text[i] == '.' || text[i] == ',') && isDigit(text[i + 1]);
+        if (decimal)
+            for (++i; i < text.size() && isDigit(text[i]);)
+                ++i;
+        const std::size_t after = skipBlanks(text, i);
+        const bool marked = after < text.size()
+                            && (isDegreeMark(text[after]) || isMinuteMark(text[after]) || secondMarkEnd(text, after));
+        if (!marked) {
+            ++numbers;
+            decimals += decimal ? 1 : 0;
+        }
     }
-    // A pair alone is the plain notations' to judge; a third number among
-    // words leaves open which two would be the position.
     if (words && numbers >= 3 && decimals >= 2)
         throwUnusable("In " + quoted(text) + " stehen nur Zahlen ohne Himmelsrichtung und Gradzeichen, mehr als "
                       "zwei; welche davon Breite und L\xE4nge sein sollen, bleibt offen.");
@@ -422,10 +525,9 @@ void refuseBareNumbers(std::string_view text)
 
 std::optional<GeographicPoint> readPositionInText(std::string_view text)
 {
-    if (namesAnotherMeridian(text))
+    if (!hasCompassWord(text) || namesAnotherMeridian(text))
         return std::nullopt;
-    const std::vector<Item> items = itemsOf(text);
-    const std::vector<Candidate> found = candidatesOf(text, items);
+    const std::vector<Candidate> found = scan(text).found;
     const auto width = [](const Candidate& c) { return c.latitudePlace + c.longitudePlace; };
     const Candidate* finest = nullptr;
     for (const Candidate& c : found)
@@ -433,12 +535,28 @@ std::optional<GeographicPoint> readPositionInText(std::string_view text)
             finest = &c;
     if (!finest)
         return std::nullopt;
+    // Positions agree in pairs within their half places, added, exactly
+    // when the intervals they stand for share a point: the largest lower end
+    // lies below the smallest upper end, on each axis.
     const auto span = [&](const Candidate& c) { return quoted(text.substr(c.begin, c.end - c.begin)); };
-    for (std::size_t a = 0; a < found.size(); ++a)
-        for (std::size_t b = a + 1; b < found.size(); ++b)
-            if (!agree(found[a], found[b]))
-                throwUnusable("In " + quoted(text) + " stehen zwei Positionen, die voneinander abweichen: "
-                              + span(found[a]) + " und " + span(found[b]) + ". Welche gilt, bleibt offen.");
+    for (const bool latitude : {true, false}) {
+        const auto value = [&](const Candidate& c) { return latitude ? c.point.Latitude : c.point.Longitude; };
+        const auto half = [&](const Candidate& c) {
+            // A hair above the half, for values written exactly on it.
+            return (latitude ? c.latitudePlace : c.longitudePlace) / 2 * (1 + 1e-9);
+        };
+        const Candidate* highestLow = &found.front();
+        const Candidate* lowestHigh = &found.front();
+        for (const Candidate& c : found) {
+            if (value(c) - half(c) > value(*highestLow) - half(*highestLow))
+                highestLow = &c;
+            if (value(c) + half(c) < value(*lowestHigh) + half(*lowestHigh))
+                lowestHigh = &c;
+        }
+        if (value(*highestLow) - half(*highestLow) > value(*lowestHigh) + half(*lowestHigh))
+            throwUnusable("In " + quoted(text) + " stehen zwei Positionen, die voneinander abweichen: "
+                          + span(*lowestHigh) + " und " + span(*highestLow) + ". Welche gilt, bleibt offen.");
+    }
     for (const Candidate& c : found)
         if (width(c) < width(*finest))
             finest = &c;
