@@ -253,8 +253,27 @@ class Items {
 public:
     explicit Items(std::string_view t) : t_(t) {}
 
-    // The next item; nothing at the end of the text.
+    // The next item, a run of breaks as one; nothing at the end of the text.
     std::optional<Item> next()
+    {
+        std::optional<Item> item = pending_ ? pending_ : single();
+        pending_.reset();
+        if (!item || item->kind != Kind::Break)
+            return item;
+        for (;;) {
+            std::optional<Item> more = single();
+            if (!more)
+                return item;
+            if (more->kind != Kind::Break) {
+                pending_ = more;
+                return item;
+            }
+            item->end = more->end;
+        }
+    }
+
+private:
+    std::optional<Item> single()
     {
         if (queued_) {
             const Item item = *queued_;
@@ -288,7 +307,6 @@ public:
         return std::nullopt;
     }
 
-private:
     // A word's item; nothing for a word of the axes, which separates like a
     // blank.
     std::optional<Item> word()
@@ -319,6 +337,7 @@ private:
     std::string_view t_;
     std::size_t i_ = 0;
     std::optional<Item> queued_;
+    std::optional<Item> pending_;
 };
 
 struct Candidate {
