@@ -1,7 +1,8 @@
 // The clipboard reader on texts of 1 MB: its entry (the five fixed
 // notations, then the others where they end), and the two parts alone, each
 // on garbage, on near-coordinates repeated, and on texts that are one long
-// coordinate; and the entry on each of the forms tried last.  All must stay
+// coordinate; and the entry on each of the forms tried last, and on one
+// position amid long text and wikitext templates.  All must stay
 // linear in the text; an answer of the entry for 1 MB within 10 ms is the
 // mark.
 //
@@ -54,6 +55,15 @@ enum class Text {
     ManyUnreadAngles,
     RussianWordsLong,
     RussianWordsRepeated,
+    // One position amid other text, and wikitext templates.
+    LocationTextAfterLongText,
+    RepeatedAgreeingPositions,
+    PositionAfterHiddenDecimals,
+    PopulationFiguresThenPosition,
+    RepeatedDoubtfulS,
+    BareNumbersAmidWords,
+    CoordTemplateWithLongParameters,
+    ManyOtherTemplates,
 };
 
 std::string repeated(std::string_view piece)
@@ -131,6 +141,22 @@ std::string build(Text kind)
         return repeated("54\xC2\xB0 \xD1\x81. \xD1\x88. ");
     case Text::FerroAfterLongText:
         return "52\xB0" "31'12\"N 31\xB0" "04'18\" " + std::string(megabyte, ' ') + "\xF6. F.";
+    case Text::LocationTextAfterLongText:
+        return repeated("liegt bei ") + "54.5812\xB0N 12.7089\xB0O;";
+    case Text::RepeatedAgreeingPositions:
+        return repeated("54\xB0 52' N, 21\xB0 6' O");
+    case Text::PositionAfterHiddenDecimals:
+        return repeated("54.86666666666721.1") + "Koordinaten: 54\xB0 52' N, 21\xB0 6' O";
+    case Text::PopulationFiguresThenPosition:
+        return repeated("Gussew\t29.234\t22.181\t") + "54\xB0 35' N, 22\xB0 12' O";
+    case Text::RepeatedDoubtfulS:
+        return "severn\xED " + repeated("53\xB0" "47'S 20\xB0" "30'E ");
+    case Text::BareNumbersAmidWords:
+        return repeated("Bamberg BY 240 49.8743 10.9206 ");
+    case Text::CoordTemplateWithLongParameters:
+        return "{{coord|54|5|N|21|23|E" + repeated("|display=inline") + "}}";
+    case Text::ManyOtherTemplates:
+        return repeated("{{Infobox|Name=Gusev}}");
     }
     return {};
 }
@@ -218,6 +244,14 @@ ZELV_UTF8(RussianWordsLong);
 ZELV_UTF8(RussianWordsRepeated);
 ZELV_UTF8(Garbage);
 ZELV_UTF8(MinutePrecisionRepeatsLong);
+ZELV_FURTHER(LocationTextAfterLongText);
+ZELV_FURTHER(RepeatedAgreeingPositions);
+ZELV_FURTHER(PositionAfterHiddenDecimals);
+ZELV_FURTHER(PopulationFiguresThenPosition);
+ZELV_FURTHER(RepeatedDoubtfulS);
+ZELV_FURTHER(BareNumbersAmidWords);
+ZELV_FURTHER(CoordTemplateWithLongParameters);
+ZELV_FURTHER(ManyOtherTemplates);
 
 } // namespace
 

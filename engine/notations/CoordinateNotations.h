@@ -94,6 +94,9 @@ enum class CoordinateNotation {
     Mgrs,
     PlusCode,
     FerroLongitude,
+    // Read after all of them (WikiTemplates.h, PositionInText.h).
+    WikiTemplate,
+    PositionInText,
 };
 
 // A UTM position as the window's grid fields hold it: the zone (1..60), the

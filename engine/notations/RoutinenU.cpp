@@ -3,6 +3,8 @@
 #include "Exception.h"
 #include "FurtherNotations.h"
 #include "UnreadAngles.h"
+#include "PositionInText.h"
+#include "WikiTemplates.h"
 #include "TextUtil.h"
 
 #include <cstddef>
@@ -315,16 +317,42 @@ std::optional<ClipboardPosition> readLocaleFreeNotations(std::string_view text, 
     return gaussKruegerText(text);
 }
 
+// Last of all: wikitext templates, then one position amid other text.
+std::optional<ClipboardPosition> readTextAround(std::string_view text)
+{
+    if (const std::optional<GeographicPoint> point = readWikiTemplate(text))
+        return ClipboardPosition{CoordinateNotation::WikiTemplate, *point};
+    if (const std::optional<GeographicPoint> point = readPositionInText(text))
+        return ClipboardPosition{CoordinateNotation::PositionInText, *point};
+    return std::nullopt;
+}
+
 // Where the five end: the notations of CoordinateNotations.h, Gauß-Krüger
-// values, then the further forms.
+// values, the further forms, then the text around a position.  A further
+// form's own refusal stands where the text around gives no position.
 std::optional<ClipboardPosition> readOtherNotations(std::string_view text, Separators separators)
 {
     if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
         return fromOther(*other);
     if (std::optional<ClipboardPosition> grid = gaussKruegerText(text))
         return grid;
-    return readFurtherNotations(text,
-                                [separators](std::string_view t) { return readLocaleFreeNotations(t, separators); });
+    std::optional<ClipboardPosition> further;
+    try {
+        further = readFurtherNotations(text,
+                                       [separators](std::string_view t) { return readLocaleFreeNotations(t, separators); });
+    } catch (const UnusableCoordinatesError&) {
+        std::optional<ClipboardPosition> around;
+        try {
+            around = readTextAround(text);
+        } catch (const UnusableCoordinatesError&) {
+        }
+        if (around)
+            return around;
+        throw;
+    }
+    if (further)
+        return further;
+    return readTextAround(text);
 }
 
 } // namespace
@@ -361,6 +389,7 @@ std::optional<ClipboardPosition> readCoordinates(std::string_view text, Separato
         return other;
     // Angles that no form reads: the part that stopped the reader is named.
     explainUnreadAngles(text);
+    refuseBareNumbers(text);
     throwNoCoordinates();
 }
 

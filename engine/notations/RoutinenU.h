@@ -81,10 +81,13 @@ struct ClipboardPosition {
 // and "13.405° Ost, 52.52° Nord", which notation 1 refuses, read there.
 // Gauß-Krüger text (GaussKruegerText.h) comes next: "R 4412345 H 5598765".
 // Where those give nothing either, the forms of FurtherNotations.h follow
-// (labels, repeats, share links, MGRS, Plus Codes, Ferro).  Returns nullopt
-// for the empty text alone.  Throws UnusableCoordinatesError where one of
-// those forms recognises the text but cannot use it, and otherwise the
-// fixed notations' own failure, unchanged, when nothing reads the text.
+// (labels, repeats, share links, MGRS, Plus Codes, Ferro), and last
+// wikitext templates and one position amid other text (WikiTemplates.h,
+// PositionInText.h), which also read a text that a further form refuses.
+// Returns nullopt for the empty text alone.  Throws
+// UnusableCoordinatesError where one of those forms recognises the text but
+// cannot use it or where only bare numbers stand among words, and otherwise
+// the fixed notations' own failure, unchanged, when nothing reads the text.
 std::optional<ClipboardPosition> readCoordinates(std::string_view text, Separators separators);
 
 } // namespace zelv

@@ -353,7 +353,9 @@ void checkMessages(const std::vector<SoakPresenter::Shown>& shown, const QString
          false},
         // A form of the clipboard reader that is recognised but unusable: it
         // quotes the text and names the form.
-        {QRegularExpression(QStringLiteral("^(?=.*(MGRS|Plus Code|Kartenlink|Kurzlink|Ferro|„/“ getrennt))"
+        {QRegularExpression(QStringLiteral("^(?=.*(MGRS|Plus Code|Kartenlink|Kurzlink|Ferro|„/“ getrennt|"
+                                           "zwei Positionen|nur Zahlen ohne Himmelsrichtung|Norden \\(sever\\)|"
+                                           "Vorlage für Koordinaten))"
                                            "(Der|Die|In|Im) .*„.*“.*\\.$"),
                             QRegularExpression::DotMatchesEverythingOption),
          false},

@@ -76,7 +76,12 @@ TEST(BatchConversion, EachLineAsTheClipboardButtonWouldConvertIt)
         {"\r", "", ",,,,,,", ";;;;;;"},
         {"Hallo", "", ",,,,,,", ";;;;;;", noCoordinates, noCoordinates},
         {" ", "", ",,,,,,", ";;;;;;", noCoordinates, noCoordinates},
-        {"13.405° Ost, 52.52° Nord!", "", ",,,,,,", ";;;;;;", "'13,405°' ist kein gültiger Gleitkommawert",
+        // Notation 1 stumbles on the degree signs; the position amid the
+        // text is read.
+        {"13.405° Ost, 52.52° Nord!", "liegt bei 52.52000°N 13.40500°O;",
+         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3",
+         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3"},
+        {"13.405° Ost, 52.52° Nordpol!", "", ",,,,,,", ";;;;;;", "'13,405°' ist kein gültiger Gleitkommawert",
          "'13,405°' ist kein gültiger Gleitkommawert"},
         // No range on the five notations: a longitude off the globe has a
         // location text but no UTM zone.

@@ -42,6 +42,9 @@ struct Row {
     std::string text;
     Expected expected;
     const char* note = "";
+    // Where the entry reads a text that the five refuse as one position
+    // amid other text (PositionInText.h): latitude, longitude.
+    std::optional<GeographicPoint> inText = std::nullopt;
 };
 
 void checkFixed(const Row& row)
@@ -77,6 +80,16 @@ void checkEntry(const Row& row)
     const std::optional<NotationReading> other = readCoordinateNotations(row.text, row.separators);
     if (e.kind == Kind::Silent) {
         EXPECT_FALSE(readCoordinates(row.text, row.separators).has_value());
+        return;
+    }
+    if (row.inText) {
+        const std::optional<ClipboardPosition> r = readCoordinates(row.text, row.separators);
+        ASSERT_TRUE(r.has_value());
+        EXPECT_EQ(r->notation, ReadNotation(CoordinateNotation::PositionInText));
+        const auto* point = std::get_if<GeographicPoint>(&r->position);
+        ASSERT_NE(point, nullptr);
+        EXPECT_NEAR(point->Longitude, row.inText->Longitude, 1e-12);
+        EXPECT_NEAR(point->Latitude, row.inText->Latitude, 1e-12);
         return;
     }
     if (e.kind == Kind::Read || other) {
@@ -158,7 +171,8 @@ TEST(ClipboardReader, TableOfTexts)
         {de, "East 12\xB0" "34 North 51\xB0" "23'", message(), "no minute sign, no minutes"},
         {de, "East 12\xB0" "34' North 51\xB0" "23", reads(2, 12 + min34, 51 + 2.0 / 60),
          "the latitude minutes end one character before the end"},
-        {de, "East 12\xB0" "34' North 51\xB0", message(), "ends right after the degree sign"},
+        {de, "East 12\xB0" "34' North 51\xB0", message(), "ends right after the degree sign",
+         GeographicPoint{12 + min34, 51}},
         {de, "North West 12\xB0" "34", message(), "longitude minutes run to the end"},
         {de, "East 12\xB0" "34' North 51\xB0" "23'\r\n", message(), "a line break after the latitude"},
         {de, "Lat: 51.25 North (51.25) Lon: 1.5 West (-1.5)", reads(4, -1.5, 51.25), "format 2 does not fit: on to 4"},

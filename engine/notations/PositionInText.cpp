@@ -1,0 +1,585 @@
+#include "PositionInText.h"
+
+#include "Exception.h"
+#include "FerroLongitude.h"
+#include "NotationMessages.h"
+#include "NotationText.h"
+
+#include <charconv>
+#include <cmath>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace zelv {
+
+namespace {
+
+// Wikipedia's hidden decimals carry twelve places each.
+constexpr int hiddenPlaces = 12;
+
+constexpr bool isDegreeMark(char c) { return c == '\xB0' || c == '\xBA'; }
+constexpr bool isMinuteMark(char c) { return c == '\'' || c == '\x92' || c == '\xB4'; }
+
+constexpr bool isLetter(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || u >= 0xC0 || c == '\x8A' || c == '\x8C'
+           || c == '\x8E' || c == '\x9A' || c == '\x9C' || c == '\x9E' || c == '\x9F' || c == '?';
+}
+
+constexpr bool isUpper(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return (c >= 'A' && c <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7);
+}
+
+// The meaning of a compass letter or word: its axis, its sign and the
+// language family whose partners it takes.
+enum class Family { Common, CzechSlovak, Turkish };
+
+struct Compass {
+    bool latitude = false;
+    bool negative = false;
+    Family family = Family::Common;
+    // "S" could be Czech or Slovak sever (north).
+    bool plainS = false;
+};
+
+std::optional<Compass> compassOf(std::string_view word)
+{
+    struct Entry {
+        std::string_view word;
+        Compass compass;
+    };
+    static const Entry entries[] = {
+        {"N", {true, false}},
+        {"S", {true, true, Family::Common, true}},
+        {"E", {false, false}},
+        {"O", {false, false}},
+        {"W", {false, true}},
+        {"Nord", {true, false}},     {"Norden", {true, false}},  {"North", {true, false}},
+        {"nord", {true, false}},     {"S\xFC" "d", {true, true}}, {"S\xFC" "den", {true, true}},
+        {"South", {true, true}},     {"sud", {true, true}},      {"Ost", {false, false}},
+        {"Osten", {false, false}},   {"East", {false, false}},   {"est", {false, false}},
+        {"West", {false, true}},     {"Westen", {false, true}},  {"ouest", {false, true}},
+        {"J", {true, true, Family::CzechSlovak}},
+        {"V", {false, false, Family::CzechSlovak}},
+        {"Z", {false, true, Family::CzechSlovak}},
+        {"K", {true, false, Family::Turkish}},
+        {"G", {true, true, Family::Turkish}},
+        {"D", {false, false, Family::Turkish}},
+        {"B", {false, true, Family::Turkish}},
+    };
+    for (const Entry& e : entries)
+        if (e.word == word)
+            return e.compass;
+    return std::nullopt;
+}
+
+// Words of the axes that may stand before a half ("latitude 54°N,
+// longitude 021°E"); they separate like a blank.
+bool isAxisWord(std::string_view word)
+{
+    return word == "latitude" || word == "longitude" || word == "Latitude" || word == "Longitude";
+}
+
+struct Angle {
+    double value = 0;
+    // The last written place, in degrees.
+    double place = 1;
+    bool marked = false;
+    // Decimals cut from a glued run of Wikipedia's hidden decimals.
+    bool hidden = false;
+};
+
+enum class Kind { Number, Letter, Separator, Break };
+
+struct Item {
+    Kind kind;
+    std::size_t begin;
+    std::size_t end;
+    Angle angle;
+    Compass compass;
+};
+
+struct Number {
+    double value = 0;
+    int places = 0;
+    std::size_t end = 0;
+};
+
+// Digits with an optional decimal point or comma followed by digits.
+// The value of digits with an optional decimal point or comma.
+double valueOf(std::string_view number)
+{
+    double value = 0;
+    const std::size_t comma = number.find(',');
+    if (comma == std::string_view::npos) {
+        std::from_chars(number.data(), number.data() + number.size(), value);
+        return value;
+    }
+    std::string withPoint(number);
+    withPoint[comma] = '.';
+    std::from_chars(withPoint.data(), withPoint.data() + withPoint.size(), value);
+    return value;
+}
+
+// One unit of the last of `places` decimal places.
+double unitOfPlaces(int places)
+{
+    static constexpr double units[] = {1, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7, 1e-8,
+                                       1e-9, 1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15, 1e-16};
+    return places < static_cast<int>(std::size(units)) ? units[places] : std::pow(10.0, -places);
+}
+
+std::optional<Number> numberAt(std::string_view t, std::size_t i)
+{
+    if (i >= t.size() || !isDigit(t[i]))
+        return std::nullopt;
+    const std::size_t start = i;
+    while (i < t.size() && isDigit(t[i]))
+        ++i;
+    int places = 0;
+    if (i + 1 < t.size() && (t[i] == '.' || t[i] == ',') && isDigit(t[i + 1]))
+        for (++i; i < t.size() && isDigit(t[i]); ++i)
+            ++places;
+    return Number{valueOf(t.substr(start, i - start)), places, i};
+}
+
+std::size_t skipBlanks(std::string_view t, std::size_t i)
+{
+    while (i < t.size() && isBlankOrNoBreakSpace(t[i]))
+        ++i;
+    return i;
+}
+
+// The end of a second mark at i ('', ", ”, or two minute marks), or 0.
+std::size_t secondMarkEnd(std::string_view t, std::size_t i)
+{
+    if (i < t.size() && (t[i] == '"' || t[i] == '\x94'))
+        return i + 1;
+    if (i + 1 < t.size() && isMinuteMark(t[i]) && isMinuteMark(t[i + 1]))
+        return i + 2;
+    return 0;
+}
+
+std::size_t minuteMarkEnd(std::string_view t, std::size_t i)
+{
+    return i < t.size() && isMinuteMark(t[i]) && !secondMarkEnd(t, i) ? i + 1 : 0;
+}
+
+// Whether a compass letter or word follows at i, after blanks: a part
+// without its mark may stand only there.
+bool compassFollows(std::string_view t, std::size_t i)
+{
+    i = skipBlanks(t, i);
+    std::size_t end = i;
+    while (end < t.size() && isLetter(t[end]))
+        ++end;
+    if (end == i)
+        return false;
+    return compassOf(t.substr(i, end - i)) || compassOf(t.substr(i, 1));
+}
+
+// The end of a minute or second part: after its mark, or right after its
+// number where a compass letter follows; 0 where neither.
+std::size_t partEnd(std::string_view t, const Number& part, std::size_t (*markEnd)(std::string_view, std::size_t))
+{
+    if (const std::size_t end = markEnd(t, skipBlanks(t, part.end)))
+        return end;
+    return compassFollows(t, part.end) ? part.end : 0;
+}
+
+// An angle starting with the digits at i: degrees, minutes and seconds,
+// each with its mark or, for the last part before a compass letter,
+// without.  Sets `end` past it.
+Angle angleAt(std::string_view t, std::size_t i, std::size_t& end, std::optional<Number>& gluedSecond)
+{
+    Number degrees = *numberAt(t, i);
+    // A run of hidden decimals: twelve places, then the next number.
+    if (degrees.places > hiddenPlaces && degrees.end < t.size() && t[degrees.end] == '.') {
+        const std::size_t cut = degrees.end - static_cast<std::size_t>(degrees.places - hiddenPlaces);
+        degrees = Number{valueOf(t.substr(i, cut - i)), hiddenPlaces, cut};
+        gluedSecond = numberAt(t, cut);
+        Angle first{degrees.value, unitOfPlaces(hiddenPlaces), false, true};
+        end = cut;
+        return first;
+    }
+    Angle angle{degrees.value, unitOfPlaces(degrees.places)};
+    end = degrees.end;
+    std::size_t j = skipBlanks(t, end);
+    const bool degreeMark = j < t.size() && isDegreeMark(t[j]);
+    if (degreeMark) {
+        angle.marked = true;
+        end = j + 1;
+    }
+    if (degrees.places > 0)
+        return angle;
+
+    const std::size_t k = skipBlanks(t, end);
+    const std::optional<Number> minutes = numberAt(t, k);
+    if (!minutes || minutes->value >= 60)
+        return angle;
+    // Without a degree mark only aviation's decimal minutes follow.
+    if (!degreeMark && !(k > end && minutes->places > 0 && compassFollows(t, minutes->end)))
+        return angle;
+    const std::size_t afterMinutes = partEnd(t, *minutes, minuteMarkEnd);
+    if (!afterMinutes)
+        return angle;
+    angle.value += minutes->value / 60;
+    angle.place = unitOfPlaces(minutes->places) / 60;
+    angle.marked = true;
+    end = afterMinutes;
+    if (minutes->places > 0)
+        return angle;
+
+    const std::size_t s = skipBlanks(t, end);
+    const std::optional<Number> seconds = numberAt(t, s);
+    if (!seconds || seconds->value >= 60)
+        return angle;
+    const std::size_t afterSeconds = partEnd(t, *seconds, secondMarkEnd);
+    if (!afterSeconds)
+        return angle;
+    angle.value += seconds->value / 3600;
+    angle.place = unitOfPlaces(seconds->places) / 3600;
+    end = afterSeconds;
+    return angle;
+}
+
+// The items of a text one after the other, so that a long text never
+// stands as a list of items in memory.
+class Items {
+public:
+    explicit Items(std::string_view t) : t_(t) {}
+
+    // The next item, a run of breaks as one; nothing at the end of the text.
+    std::optional<Item> next()
+    {
+        std::optional<Item> item = pending_ ? pending_ : single();
+        pending_.reset();
+        if (!item || item->kind != Kind::Break)
+            return item;
+        for (;;) {
+            std::optional<Item> more = single();
+            if (!more)
+                return item;
+            if (more->kind != Kind::Break) {
+                pending_ = more;
+                return item;
+            }
+            item->end = more->end;
+        }
+    }
+
+private:
+    std::optional<Item> single()
+    {
+        if (queued_) {
+            const Item item = *queued_;
+            queued_.reset();
+            return item;
+        }
+        while (i_ < t_.size()) {
+            const char c = t_[i_];
+            const std::size_t begin = i_;
+            if (isBlankOrNoBreakSpace(c)) {
+                ++i_;
+            } else if (isDigit(c)) {
+                std::size_t end = i_;
+                std::optional<Number> glued;
+                const Angle angle = angleAt(t_, i_, end, glued);
+                i_ = end;
+                if (glued) {
+                    queued_ = Item{Kind::Number, end, glued->end,
+                                   Angle{glued->value, unitOfPlaces(hiddenPlaces), false, true}, {}};
+                    i_ = glued->end;
+                }
+                return Item{Kind::Number, begin, end, angle, {}};
+            } else if (isLetter(c)) {
+                if (std::optional<Item> item = word())
+                    return item;
+            } else {
+                ++i_;
+                return Item{c == ',' || c == ';' ? Kind::Separator : Kind::Break, begin, i_, {}, {}};
+            }
+        }
+        return std::nullopt;
+    }
+
+    // A word's item; nothing for a word of the axes, which separates like a
+    // blank.
+    std::optional<Item> word()
+    {
+        const std::size_t begin = i_;
+        std::size_t end = i_;
+        while (end < t_.size() && isLetter(t_[end]))
+            ++end;
+        const std::string_view w = t_.substr(begin, end - begin);
+        i_ = end;
+        const auto compass = compassOf(w);
+        if (compass) {
+            // The full stop of an abbreviated compass word.
+            if (i_ < t_.size() && t_[i_] == '.')
+                ++i_;
+            return Item{Kind::Letter, begin, end, {}, *compass};
+        }
+        if (w.size() > 1 && isUpper(w[1]) && compassOf(w.substr(0, 1)) && end < t_.size() && t_[end] == ':') {
+            // A compass letter glued to the label of a second copy.
+            queued_ = Item{Kind::Break, begin + 1, end, {}, {}};
+            return Item{Kind::Letter, begin, begin + 1, {}, *compassOf(w.substr(0, 1))};
+        }
+        if (isAxisWord(w))
+            return std::nullopt;
+        return Item{Kind::Break, begin, end, {}, {}};
+    }
+
+    std::string_view t_;
+    std::size_t i_ = 0;
+    std::optional<Item> queued_;
+    std::optional<Item> pending_;
+};
+
+struct Candidate {
+    GeographicPoint point;
+    double latitudePlace;
+    double longitudePlace;
+    bool hidden = false;
+    std::size_t begin;
+    std::size_t end;
+};
+
+// Whether two compass letters make one position, and which is the latitude.
+bool partners(const Compass& a, const Compass& b)
+{
+    if (a.latitude == b.latitude)
+        return false;
+    const Compass& lat = a.latitude ? a : b;
+    const Compass& lon = a.latitude ? b : a;
+    if (lat.plainS && lon.family == Family::CzechSlovak)
+        return true;
+    return lat.family == lon.family;
+}
+
+double signedValue(const Angle& angle, const Compass& compass, const Compass& partner)
+{
+    bool negative = compass.negative;
+    if (compass.plainS && partner.family == Family::CzechSlovak)
+        negative = false;
+    return negative ? -angle.value : angle.value;
+}
+
+bool isCzechOrSlovak(std::string_view t)
+{
+    for (const std::string_view sign : {"sever", "Sever", "v\xFD" "chod", "s. \x9A", "s.\x9A", "\x9A\xED\x3F" "ky",
+                                        "Sou\x3F" "adnice", "S\xFA" "radnice"})
+        if (t.find(sign) != std::string_view::npos)
+            return true;
+    return false;
+}
+
+// A complete position at the front of the window: both halves with their
+// letters, after or before the numbers; `used` is the number of its items.
+std::optional<Candidate> pairAt(std::string_view t, bool czechOrSlovak, const Item* items, std::size_t size,
+                                std::size_t& used)
+{
+    constexpr std::size_t k = 0;
+    const auto at = [&](std::size_t n, Kind kind) { return k + n < size && items[k + n].kind == kind; };
+    std::size_t a1, l1, a2, l2, next;
+    if (at(0, Kind::Number) && at(1, Kind::Letter)) {
+        a1 = k, l1 = k + 1;
+        const std::size_t s = at(2, Kind::Separator) ? 3 : 2;
+        if (!at(s, Kind::Number) || !at(s + 1, Kind::Letter))
+            return std::nullopt;
+        a2 = k + s, l2 = k + s + 1;
+        next = l2 + 1;
+    } else if (at(0, Kind::Letter) && at(1, Kind::Number)) {
+        l1 = k, a1 = k + 1;
+        const std::size_t s = at(2, Kind::Separator) ? 3 : 2;
+        if (!at(s, Kind::Letter) || !at(s + 1, Kind::Number))
+            return std::nullopt;
+        l2 = k + s, a2 = k + s + 1;
+        next = a2 + 1;
+    } else {
+        return std::nullopt;
+    }
+    used = next;
+    const Compass& c1 = items[l1].compass;
+    const Compass& c2 = items[l2].compass;
+    if (!partners(c1, c2) || items[a1].angle.hidden || items[a2].angle.hidden)
+        return std::nullopt;
+    const bool latitudeFirst = c1.latitude;
+    const Item& lat = latitudeFirst ? items[a1] : items[a2];
+    const Item& lon = latitudeFirst ? items[a2] : items[a1];
+    const Compass& latCompass = latitudeFirst ? c1 : c2;
+    const Compass& lonCompass = latitudeFirst ? c2 : c1;
+    if (latCompass.plainS && lonCompass.family == Family::Common && czechOrSlovak)
+        throwUnusable("In " + quoted(t) + " kann \x84S\x93 S\xFC" "den meinen oder, wie im Tschechischen und "
+                      "Slowakischen, Norden (sever). Welche Breite gemeint ist, bleibt offen.");
+    Candidate c{{signedValue(lon.angle, lonCompass, latCompass), signedValue(lat.angle, latCompass, lonCompass)},
+                lat.angle.place, lon.angle.place, false, items[k].begin, items[next - 1].end};
+    if (!(std::fabs(c.point.Latitude) <= 90) || !(std::fabs(c.point.Longitude) <= 180))
+        return std::nullopt;
+    return c;
+}
+
+// The longest run of items a complete position takes.
+constexpr std::size_t window = 5;
+
+struct Scan {
+    std::vector<Candidate> found;
+};
+
+Scan scan(std::string_view t)
+{
+    Scan result;
+    const bool czechOrSlovak = isCzechOrSlovak(t);
+    Items source(t);
+    // The items ahead from `head` on, at most a window of them; the ones
+    // behind are dropped now and then, not one by one.
+    std::vector<Item> items;
+    std::size_t head = 0;
+    const auto fill = [&] {
+        if (head >= 16 * window) {
+            items.erase(items.begin(), items.begin() + static_cast<std::ptrdiff_t>(head));
+            head = 0;
+        }
+        while (items.size() - head < window) {
+            const std::optional<Item> item = source.next();
+            if (!item)
+                return;
+            items.push_back(*item);
+        }
+    };
+    for (fill(); head < items.size(); fill()) {
+        const Item* ahead = items.data() + head;
+        const std::size_t size = items.size() - head;
+        std::size_t used = 1;
+        if (const auto c = pairAt(t, czechOrSlovak, ahead, size, used)) {
+            result.found.push_back(*c);
+        } else if (ahead[0].kind == Kind::Number && ahead[0].angle.hidden && size > 1
+                   && ahead[1].kind == Kind::Number && ahead[1].angle.hidden) {
+            // Hidden decimals: two glued numbers of twelve places, latitude first.
+            const Angle& lat = ahead[0].angle;
+            const Angle& lon = ahead[1].angle;
+            if (lat.value <= 90 && lon.value <= 180)
+                result.found.push_back({{lon.value, lat.value}, lat.place, lon.place, true, ahead[0].begin,
+                                        ahead[1].end});
+            used = 2;
+        }
+        head += used;
+    }
+    return result;
+}
+
+// Longitudes counted from Ferro or Paris are not Greenwich's; their own
+// form reads or refuses them.
+bool namesAnotherMeridian(std::string_view t)
+{
+    if (t.find("Ferro") != std::string_view::npos || t.find("Paris") != std::string_view::npos)
+        return true;
+    try {
+        return withFerroMarkAsEast(t).has_value();
+    } catch (const UnusableCoordinatesError&) {
+        return true;
+    }
+}
+
+// Whether a compass letter or word stands in the text as a word of its own
+// or at the start of one: without one there is no complete position.
+bool hasCompassWord(std::string_view t)
+{
+    for (std::size_t i = 0; i < t.size();) {
+        if (!isLetter(t[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < t.size() && isLetter(t[end]))
+            ++end;
+        if (compassOf(t.substr(i, end - i)) || compassOf(t.substr(i, 1)))
+            return true;
+        i = end;
+    }
+    return false;
+}
+
+} // namespace
+
+void refuseBareNumbers(std::string_view text)
+{
+    // Only where nothing read the text, so no complete position stands in
+    // it.  A pair alone is the plain notations' to judge; a third number
+    // among words leaves open which two would be the position.
+    bool words = false;
+    for (const char c : text)
+        words = words || (isLetter(c) && c != '?');
+    if (!words)
+        return;
+    int numbers = 0;
+    int decimals = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        if (!isDigit(text[i])) {
+            ++i;
+            continue;
+        }
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
+        const bool decimal = i + 1 < text.size() && (text[i] == '.' || text[i] == ',') && isDigit(text[i + 1]);
+        if (decimal)
+            for (++i; i < text.size() && isDigit(text[i]);)
+                ++i;
+        const std::size_t after = skipBlanks(text, i);
+        const bool marked = after < text.size()
+                            && (isDegreeMark(text[after]) || isMinuteMark(text[after]) || secondMarkEnd(text, after));
+        if (!marked) {
+            ++numbers;
+            decimals += decimal ? 1 : 0;
+        }
+    }
+    if (words && numbers >= 3 && decimals >= 2)
+        throwUnusable("In " + quoted(text) + " stehen nur Zahlen ohne Himmelsrichtung und Gradzeichen, mehr als "
+                      "zwei; welche davon Breite und L\xE4nge sein sollen, bleibt offen.");
+}
+
+std::optional<GeographicPoint> readPositionInText(std::string_view text)
+{
+    if (!hasCompassWord(text) || namesAnotherMeridian(text))
+        return std::nullopt;
+    const std::vector<Candidate> found = scan(text).found;
+    const auto width = [](const Candidate& c) { return c.latitudePlace + c.longitudePlace; };
+    const Candidate* finest = nullptr;
+    for (const Candidate& c : found)
+        if (!c.hidden && (!finest || width(c) < width(*finest)))
+            finest = &c;
+    if (!finest)
+        return std::nullopt;
+    // Positions agree in pairs within their half places, added, exactly
+    // when the intervals they stand for share a point: the largest lower end
+    // lies below the smallest upper end, on each axis.
+    const auto span = [&](const Candidate& c) { return quoted(text.substr(c.begin, c.end - c.begin)); };
+    for (const bool latitude : {true, false}) {
+        const auto value = [&](const Candidate& c) { return latitude ? c.point.Latitude : c.point.Longitude; };
+        const auto half = [&](const Candidate& c) {
+            // A hair above the half, for values written exactly on it.
+            return (latitude ? c.latitudePlace : c.longitudePlace) / 2 * (1 + 1e-9);
+        };
+        const Candidate* highestLow = &found.front();
+        const Candidate* lowestHigh = &found.front();
+        for (const Candidate& c : found) {
+            if (value(c) - half(c) > value(*highestLow) - half(*highestLow))
+                highestLow = &c;
+            if (value(c) + half(c) < value(*lowestHigh) + half(*lowestHigh))
+                lowestHigh = &c;
+        }
+        if (value(*highestLow) - half(*highestLow) > value(*lowestHigh) + half(*lowestHigh))
+            throwUnusable("In " + quoted(text) + " stehen zwei Positionen, die voneinander abweichen: "
+                          + span(*lowestHigh) + " und " + span(*highestLow) + ". Welche gilt, bleibt offen.");
+    }
+    for (const Candidate& c : found)
+        if (width(c) < width(*finest))
+            finest = &c;
+    return finest->point;
+}
+
+} // namespace zelv
