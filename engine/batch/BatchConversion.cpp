@@ -4,6 +4,7 @@
 #include "Exception.h"
 #include "GaussKruegerText.h"
 #include "Messtischblatt.h"
+#include "MesstischblattIndex.h"
 #include "RoutinenU.h"
 #include "Windows1252.h"
 
@@ -19,8 +20,8 @@ namespace {
 
 constexpr Separators readingSeparators = germanSeparators;
 constexpr unsigned decimalFieldPlaces = 6;
-constexpr std::string_view emptyCsvRow = ",,,,,,";
-constexpr std::string_view emptyGermanCsvRow = ";;;;;;";
+constexpr std::string_view emptyCsvRow = ",,,,,,,";
+constexpr std::string_view emptyGermanCsvRow = ";;;;;;;";
 
 // The cell delimiter, and the decimal mark of the numbers between them.
 char delimiterOf(BatchFormat format)
@@ -104,6 +105,8 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
             point = tmInverse(gaussKrueger_, gaussKruegerGrid(gk->Zone, gaussKruegerDatum_), gk->Easting,
                               gk->Northing);
             onDhdn = gaussKruegerDatum_ == TmDatum::Bessel;
+        } else if (const auto* sheet = std::get_if<Tk25SheetReference>(&read->position)) {
+            point = tk25CentreOnWgs84(dhdn_, *sheet).point;
         } else {
             point = std::get<GeographicPoint>(read->position);
         }
@@ -146,6 +149,9 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
         onDhdn ? tk25SheetAt(at) : tk25SheetOfWgs84(dhdn_, at.Longitude, at.Latitude);
     if (sheet)
         row += tk25Text(*sheet);
+    row += delimiter;
+    if (sheet)
+        row += csvCell(fromWindows1252(tk25SheetNames(sheet->row, sheet->column)), delimiter);
     return {std::move(row), std::move(failure)};
 }
 

@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "FurtherNotations.h"
+#include "MesstischblattText.h"
 #include "TextUtil.h"
 
 #include <cstddef>
@@ -295,6 +296,14 @@ std::optional<ClipboardPosition> gaussKruegerText(std::string_view text)
     return std::nullopt;
 }
 
+// A Messtischblatt number, tried after every other form.
+std::optional<ClipboardPosition> messtischblattText(std::string_view text)
+{
+    if (const std::optional<Tk25SheetReference> sheet = readMesstischblattText(text))
+        return ClipboardPosition{OldMapNotation::Messtischblatt, *sheet};
+    return std::nullopt;
+}
+
 // The notations inside a labelled, repeated or Ferro text: the fixed ones
 // whose numbers do not follow the locale (2, 3 and 5), then those of
 // CoordinateNotations.h, which read the texts of notations 1 and 4 with
@@ -322,8 +331,10 @@ std::optional<ClipboardPosition> readOtherNotations(std::string_view text, Separ
         return fromOther(*other);
     if (std::optional<ClipboardPosition> grid = gaussKruegerText(text))
         return grid;
-    return readFurtherNotations(text,
-                                [separators](std::string_view t) { return readLocaleFreeNotations(t, separators); });
+    if (std::optional<ClipboardPosition> further = readFurtherNotations(
+            text, [separators](std::string_view t) { return readLocaleFreeNotations(t, separators); }))
+        return further;
+    return messtischblattText(text);
 }
 
 } // namespace

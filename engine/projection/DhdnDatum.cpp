@@ -82,4 +82,21 @@ DhdnPosition DhdnConverter::fromWgs84(double longitude, double latitude) const
     return {dhdn, DhdnShift::Epsg1777};
 }
 
+DhdnPosition DhdnConverter::toWgs84(double longitude, double latitude) const
+{
+    constexpr double toRadians = static_cast<double>(1 / radiansToDegrees);
+    if (beta2007_) {
+        try {
+            return {beta2007_->Inverse(longitude * toRadians, latitude * toRadians), DhdnShift::Beta2007};
+        } catch (const GridConversionError& e) {
+            if (e.kind() != GridFailure::PointNotProjectable) // outside the grid
+                throw;
+        }
+    }
+    if (!insideOldSheetArea({longitude, latitude}))
+        throw GridConversionError(GridFailure::OutsideDatumGrid,
+                                  "Au\xDF" "erhalb von " + oldSheetAreaText() + " gibt es keine Umrechnung aus dem DHDN.");
+    return {epsg1777_->Inverse(longitude * toRadians, latitude * toRadians), DhdnShift::Epsg1777};
+}
+
 } // namespace zelv

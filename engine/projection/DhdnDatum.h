@@ -49,8 +49,8 @@ inline constexpr std::string_view epsg1777Parameters =
 // ends (radians, the projection's linear unit), as gridShiftPipeline.
 std::string epsg1777Pipeline(std::string_view besselProjection);
 
-// A WGS 84 / ETRS89 position on DHDN, and the transformation that took it
-// there.
+// A WGS 84 / ETRS89 position on DHDN, or a DHDN position on WGS 84, and the
+// transformation that took it there.
 struct DhdnPosition {
     GeographicPoint point;
     DhdnShift shift = DhdnShift::Beta2007;
@@ -69,6 +69,10 @@ public:
     // Throws GridConversionError OutsideDatumGrid outside both areas, and
     // PointNotProjectable for a point the library can't take at all.
     DhdnPosition fromWgs84(double longitude, double latitude) const;
+
+    // The other way: a DHDN position on WGS 84 / ETRS89, by the same rule
+    // on the DHDN side; throws as fromWgs84.
+    DhdnPosition toWgs84(double longitude, double latitude) const;
 
 private:
     std::unique_ptr<TCoordinateTranslator> beta2007_; // null without the grid
