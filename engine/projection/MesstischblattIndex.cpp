@@ -1,7 +1,9 @@
 #include "MesstischblattIndex.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <iterator>
+#include <type_traits>
 #include <string_view>
 
 namespace zelv {
@@ -9,9 +11,10 @@ namespace zelv {
 namespace {
 
 struct IndexedSheet {
-    int row;
-    int column;
-    std::string_view names;
+    short row;
+    short column;
+    int nameOffset; // into sheetNameText
+    int nameLength;
 };
 
 struct EnlargedSheet {
@@ -32,7 +35,7 @@ static_assert(std::is_sorted(std::begin(indexedSheets), std::end(indexedSheets),
 
 const IndexedSheet* find(int row, int column)
 {
-    const IndexedSheet key{row, column, {}};
+    const IndexedSheet key{static_cast<short>(row), static_cast<short>(column), 0, 0};
     const auto* it = std::lower_bound(std::begin(indexedSheets), std::end(indexedSheets), key, numberBefore);
     return it != std::end(indexedSheets) && it->row == row && it->column == column ? it : nullptr;
 }
@@ -51,7 +54,8 @@ bool tk25SheetIndexed(int row, int column) { return find(row, column) != nullptr
 std::string tk25SheetNames(int row, int column)
 {
     const IndexedSheet* sheet = find(row, column);
-    return sheet ? std::string(sheet->names) : std::string();
+    return sheet ? std::string(sheetNameText + sheet->nameOffset, static_cast<std::size_t>(sheet->nameLength))
+                 : std::string();
 }
 
 std::optional<Tk25SheetNumber> tk25EnlargedSheetAt(const GeographicPoint& dhdn)
