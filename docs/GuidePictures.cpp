@@ -201,6 +201,16 @@ const std::vector<Scene>& scenes()
          [](TF_Haupt& w) {
              return Groups{{caption(w, "Messtischblatt (TK25):"), w.E_TK25}, {w.CE_Laenge, w.CE_Breite}};
          }},
+        // A sheet number pasted: the centre of its quadrant, the sheet's name
+        // and the line that says it is a sheet's centre.
+        {"blattmitte.png",
+         [](TF_Haupt& w, SceneClipboard& clipboard) {
+             clipboard.setText(QStringLiteral("MTB 4868/3"));
+             w.BitBtn_Koordinaten_aus_Zwischenablage->click();
+         },
+         [](TF_Haupt& w) {
+             return Groups{{caption(w, "Messtischblatt (TK25):"), w.E_TK25}, {w.E_ZELV, w.Label_Blattmitte}};
+         }},
         // A map's values converted with the datum box unticked: the position
         // stays on Bessel, and the line above the location text says how far
         // it lies from WGS 84.

@@ -33,6 +33,7 @@ EXPECTED = [
     (0, 'ZELV-Ortsangabe kopieren', 'push button', None, None),
     (0, '', 'label', None, None),
     (0, 'Messtischblatt (TK25)', 'text', '', None),
+    (0, '', 'label', None, None),
     (0, 'TMERC Bezugslänge, Grad', 'text', '0', None),
     (0, 'TMERC Bezugslänge, Minuten', 'text', '0', None),
     (0, 'TMERC Eingabe in km oder m', 'panel', None, None),

@@ -39,13 +39,20 @@ gelesen wie von der Schaltfläche „Koordinaten aus Zwischenablage holen und
 konvertieren“ und umgerechnet; für jede Zeile kommt genau eine Zeile heraus:
 die ZELV-Ortsangabe (liegt bei 52.51667°N 13.40000°O;), mit --csv nach einer
 Kopfzeile die Spalten
-  latitude,longitude,utm_zone,utm_easting,utm_northing,location,tk25
+  latitude,longitude,utm_zone,utm_easting,utm_northing,location,tk25,tk25_name
 (Breite und Länge mit sechs Nachkommastellen und Dezimalpunkt; UTM auf GRS80,
 Zone aus der Länge, ganze Meter, im Süden negative Hochwerte; tk25 ist das
-Messtischblatt mit Quadrant, z.B. 3446/3, leer außerhalb der TK25-Blätter).
+Messtischblatt mit Quadrant, z.B. 3446/3, leer außerhalb der TK25-Blätter,
+östlich von 22°20' fünfstellig, z.B. 13102/1; tk25_name sein Name, z.B.
+Berlin, mehrere Namen eines Blatts mit „ / “, die jüngste Ausgabe zuerst).
 Eine Zeile ohne lesbare Koordinaten gibt eine leere Zeile (mit --csv
-„,,,,,,“) und auf der Standardfehlerausgabe eine Meldung mit Datei und
+„,,,,,,,“) und auf der Standardfehlerausgabe eine Meldung mit Datei und
 Zeilennummer.
+
+Die Blattnamen stammen aus dem Blattverzeichnis der Preußischen
+Landesaufnahme (American Geographical Society Library, Milwaukee). Bayerns
+Blätter (etwa 7835 München) fehlen darin: Dort bleibt tk25_name leer, die
+Nummer stimmt trotzdem.
 
 Gauß-Krüger-Werte alter Karten werden nach ETRS89 umgerechnet (in
 Deutschland mit BeTA2007, von 46° bis 56° N und 5°50' bis 24° O sonst mit
@@ -55,9 +62,9 @@ neben WGS 84.
 
 Mit --csv=de entsteht CSV für deutsche Tabellenprogramme (LibreOffice Calc,
 Excel): Semikolon zwischen den Spalten
-  Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe;TK25
+  Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe;TK25;TK25-Name
 Dezimalkomma in den Zahlen, UTF-8 mit Byte-Order-Mark, die Ortsangabe in
-Anführungszeichen (sie endet mit „;“). Eine Zeile ohne Koordinaten gibt „;;;;;;“.
+Anführungszeichen (sie endet mit „;“). Eine Zeile ohne Koordinaten gibt „;;;;;;;“.
 
 Optionen:
   --convert   Zeilen umrechnen, ohne Fenster
@@ -89,6 +96,10 @@ Schreibweisen (Dezimalpunkt oder Dezimalkomma; die ersten fünf gehen vor):
   Länge östlich von Ferro                52°31'12"N 31°04'18" östl. v. Ferro
   mit Vorsatz wie „Koordinaten:“         Koordinaten: 51° 9′ 10″ N, 14° 59′ 14″ O
   dieselbe Lage mehrfach, mit „/“        51°09′10″N 14°59′14″E / 51.15278°N 14.98722°E
+  Messtischblatt, mit Quadrant           MTB 3446/3   TK 25 Blatt 4868, Quadrant 3   3446-3
+    (Wörter: MTB, TK25, TK 25, Messtischblatt, Meßtischblatt, Blatt, Nr.; eine
+    Nummer allein wie 3446 wird nicht gelesen; Ergebnis ist die Mitte des
+    Quadranten oder Blatts, auf etwa 3 bzw. 6 km genau)
 
 Beispiele, die zweite Spalte einer CSV-Datei:
   cut -d';' -f2 orte.csv | zelv-derarar --convert --csv > orte-utm.csv

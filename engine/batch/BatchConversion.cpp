@@ -5,6 +5,7 @@
 #include "GaussKruegerText.h"
 #include "Messtischblatt.h"
 #include "CompassWords.h"
+#include "MesstischblattIndex.h"
 #include "RoutinenU.h"
 #include "Windows1252.h"
 
@@ -70,8 +71,8 @@ std::string withLineQuoted(std::string_view message, std::string_view line)
 
 constexpr Separators readingSeparators = germanSeparators;
 constexpr unsigned decimalFieldPlaces = 6;
-constexpr std::string_view emptyCsvRow = ",,,,,,";
-constexpr std::string_view emptyGermanCsvRow = ";;;;;;";
+constexpr std::string_view emptyCsvRow = ",,,,,,,";
+constexpr std::string_view emptyGermanCsvRow = ";;;;;;;";
 
 // The cell delimiter, and the decimal mark of the numbers between them.
 char delimiterOf(BatchFormat format)
@@ -155,6 +156,8 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
             point = tmInverse(gaussKrueger_, gaussKruegerGrid(gk->Zone, gaussKruegerDatum_), gk->Easting,
                               gk->Northing);
             onDhdn = gaussKruegerDatum_ == TmDatum::Bessel;
+        } else if (const auto* sheet = std::get_if<Tk25SheetReference>(&read->position)) {
+            point = tk25CentreOnWgs84(dhdn_, *sheet).point;
         } else {
             point = std::get<GeographicPoint>(read->position);
         }
@@ -197,6 +200,9 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
         onDhdn ? tk25SheetAt(at) : tk25SheetOfWgs84(dhdn_, at.Longitude, at.Latitude);
     if (sheet)
         row += tk25Text(*sheet);
+    row += delimiter;
+    if (sheet)
+        row += csvCell(fromWindows1252(tk25SheetNames(sheet->row, sheet->column)), delimiter);
     return {std::move(row), std::move(failure)};
 }
 

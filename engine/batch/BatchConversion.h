@@ -8,20 +8,21 @@
 // Lines are UTF-8 and may end in CR LF; every line gives exactly one output
 // line, so that results stay aligned with their lines:
 // - location text:  "liegt bei 52.51667°N 13.40000°O;"
-// - CSV:            "52.516667,13.400000,33,391432,5819709,liegt bei ...;,3446/1"
+// - CSV:            "52.516667,13.400000,33,391432,5819709,liegt bei ...;,3446/1,Berlin"
 //   (latitude and longitude with six decimals and a decimal point; UTM on
 //   GRS80 with the zone from the longitude, whole metres rounded half to
 //   even, a southern northing negative; the Messtischblatt (TK25) sheet
-//   and quadrant, empty outside the sheets);
+//   and quadrant, empty outside the sheets, and its names in the index of
+//   the series, several joined with " / ", empty where it has none);
 // - CSV for German spreadsheets: the same columns under German names,
 //   separated by ";", the numbers with a decimal comma, and every cell that
 //   holds a ";", a quote or a line break quoted (RFC 4180), so the location
 //   text, which ends in ";", is always quoted:
-//                    "52,516667;13,400000;33;391432;5819709;\"liegt bei ...;\";3446/1"
+//                    "52,516667;13,400000;33;391432;5819709;\"liegt bei ...;\";3446/1;Berlin"
 //   The command line puts a UTF-8 byte-order mark before the header, by
 //   which Excel recognises the encoding;
-// - a line that can't be read: an empty line, in CSV the empty row ",,,,,,"
-//   (";;;;;;"), and a message.
+// - a line that can't be read: an empty line, in CSV the empty row ",,,,,,,"
+//   (";;;;;;;"), and a message.
 // Each position passes through the window's decimal fields on the way: it
 // is rounded to their six decimals before the location text and the UTM
 // values are computed from it, so that both are what the window shows after
@@ -31,7 +32,9 @@
 // goes through its zone's Transverse Mercator grid into ETRS89 (BeTA2007,
 // beyond it EPSG 1777), since batch output goes into gazetteer records and
 // web maps; with the Bessel choice it stays on DHDN, as the window does
-// unticked.
+// unticked.  A Messtischblatt number gives the centre of its sheet or
+// quadrant, taken from DHDN to WGS 84 as the tk25 column is taken the
+// other way.
 //
 // Numbers are read with German separators whatever the locale: the reader
 // takes the decimal point and the decimal comma alike, and a list gives the
@@ -53,9 +56,9 @@ enum class BatchFormat { LocationText, Csv, GermanCsv };
 
 // The CSV's first line, without line end.
 inline constexpr std::string_view csvHeader =
-    "latitude,longitude,utm_zone,utm_easting,utm_northing,location,tk25";
+    "latitude,longitude,utm_zone,utm_easting,utm_northing,location,tk25,tk25_name";
 inline constexpr std::string_view germanCsvHeader =
-    "Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe;TK25";
+    "Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe;TK25;TK25-Name";
 // What opens a German CSV file: Excel reads it as UTF-8 only after this mark.
 inline constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 

@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "FurtherNotations.h"
+#include "MesstischblattText.h"
 #include "UnreadAngles.h"
 #include "PositionInText.h"
 #include "WikiTemplates.h"
@@ -298,6 +299,14 @@ std::optional<ClipboardPosition> gaussKruegerText(std::string_view text)
     return std::nullopt;
 }
 
+// A Messtischblatt number, tried after every other form.
+std::optional<ClipboardPosition> messtischblattText(std::string_view text)
+{
+    if (const std::optional<Tk25SheetReference> sheet = readMesstischblattText(text))
+        return ClipboardPosition{OldMapNotation::Messtischblatt, *sheet};
+    return std::nullopt;
+}
+
 // The notations inside a labelled, repeated or Ferro text: the fixed ones
 // whose numbers do not follow the locale (2, 3 and 5), then those of
 // CoordinateNotations.h, which read the texts of notations 1 and 4 with
@@ -352,6 +361,8 @@ std::optional<ClipboardPosition> readOtherNotations(std::string_view text, Separ
     }
     if (further)
         return further;
+    if (std::optional<ClipboardPosition> sheet = messtischblattText(text))
+        return sheet;
     return readTextAround(text);
 }
 

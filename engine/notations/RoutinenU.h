@@ -20,6 +20,7 @@
 #include "CoordinateNotations.h"
 #include "CoordinateTranslator.h"
 #include "GaussKruegerText.h"
+#include "Messtischblatt.h"
 #include "NumberText.h"
 
 #include <cstdint>
@@ -59,8 +60,9 @@ bool NurZiffern(std::string_view text);
 //   long for any floating-point value.
 std::optional<TZwischenablageKoordinaten> readFixedNotations(std::string_view text, Separators separators);
 
-// The notations of old German maps (GaussKruegerText.h).
-enum class OldMapNotation { GaussKrueger };
+// The notations of old German maps (GaussKruegerText.h), and a
+// Messtischblatt sheet's number (MesstischblattText.h).
+enum class OldMapNotation { GaussKrueger, Messtischblatt };
 
 // The notation a text was read in: the number (1..5) of a fixed notation,
 // a family of CoordinateNotations.h, or an old map's.
@@ -70,8 +72,10 @@ struct ClipboardPosition {
     ReadNotation notation;
     // Decimal degrees, east and north positive; or, for a UTM text, the
     // grid position as the window's UTM fields take it; or Gauß-Krüger
-    // values, on the old datum DHDN, for the Transverse Mercator fields.
-    std::variant<GeographicPoint, UtmPosition, GaussKruegerPosition> position;
+    // values, on the old datum DHDN, for the Transverse Mercator fields; or
+    // a Messtischblatt sheet or quadrant, whose centre (tk25CentreOnWgs84)
+    // stands for the place.
+    std::variant<GeographicPoint, UtmPosition, GaussKruegerPosition, Tk25SheetReference> position;
 };
 
 // The clipboard reader's entry.  The five fixed notations come first and
@@ -81,7 +85,8 @@ struct ClipboardPosition {
 // and "13.405° Ost, 52.52° Nord", which notation 1 refuses, read there.
 // Gauß-Krüger text (GaussKruegerText.h) comes next: "R 4412345 H 5598765".
 // Where those give nothing either, the forms of FurtherNotations.h follow
-// (labels, repeats, share links, MGRS, Plus Codes, Ferro), and last
+// (labels, repeats, share links, MGRS, Plus Codes, Ferro), then a
+// Messtischblatt number (MesstischblattText.h): "MTB 3446/3", and last
 // wikitext templates and one position amid other text (WikiTemplates.h,
 // PositionInText.h), which also read a text that a further form refuses.
 // Returns nullopt for the empty text alone.  Throws

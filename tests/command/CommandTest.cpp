@@ -120,8 +120,8 @@ TEST(Command, MixedNotationsWithOneBadLine)
 
     const Finished good = run({"--convert", "--csv"}, "50.41484, 10.76943");
     EXPECT_EQ(good.status, 0);
-    EXPECT_EQ(good.out, "latitude,longitude,utm_zone,utm_easting,utm_northing,location,tk25\n"
-                        "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;,5530/4\n");
+    EXPECT_EQ(good.out, "latitude,longitude,utm_zone,utm_easting,utm_northing,location,tk25,tk25_name\n"
+                        "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;,5530/4,Hildburghausen\n");
     EXPECT_EQ(good.err, "");
 }
 
@@ -178,7 +178,7 @@ TEST(Command, CsvAgainstProjInEveryZoneAndBothHemispheres)
     std::istringstream rows(f.out);
     std::string row;
     std::getline(rows, row);
-    EXPECT_EQ(row, "latitude,longitude,utm_zone,utm_easting,utm_northing,location,tk25");
+    EXPECT_EQ(row, "latitude,longitude,utm_zone,utm_easting,utm_northing,location,tk25,tk25_name");
     Proj proj;
     for (const auto& [latitude, longitude] : points) {
         ASSERT_TRUE(std::getline(rows, row));
@@ -229,7 +229,7 @@ TEST(Command, RunsWithoutAnyDisplayOrPlatformPlugin)
     const Finished batch = run({"--convert", "--csv"}, "50.41484, 10.76943\n");
     EXPECT_EQ(batch.status, 0);
     EXPECT_EQ(batch.out.substr(batch.out.find('\n') + 1),
-              "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;,5530/4\n");
+              "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;,5530/4,Hildburghausen\n");
     EXPECT_EQ(batch.err, "") << "no plugin looked for, nothing said";
 
     // The same environment does keep the window from starting: the batch

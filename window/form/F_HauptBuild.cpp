@@ -137,6 +137,7 @@ TF_Haupt::TF_Haupt(const MainWindowContext& context, QWidget* parent)
             .datumLine = Label_Lagedatum,
             .approximationNote = Label_TMERC_Umrechnung,
             .tk25 = E_TK25,
+            .sheetCentreNote = Label_Blattmitte,
             .utmValues = {ElSE_Zone, CE_Rechts, CE_Hoch},
             .tmValues = {CE_TMERC_Rechts, CE_TMERC_Hoch},
         },
@@ -221,8 +222,18 @@ void TF_Haupt::createControls()
     BitBtn_kopieren = pictureButton("BitBtn_kopieren", 352, 352, 75, 30, QStringLiteral("&kopieren"),
                                     QStringLiteral("copy-to-clipboard"));
 
-    // Right of the "ZELV" caption, above the location text it speaks of;
-    // fixed in size, as the text comes and goes.
+    // A line about the position, fixed in size, as the text comes and goes.
+    const auto noteLine = [this](const char* name, int left, int top, int width, int height) {
+        auto* line = new QLabel(this);
+        line->setObjectName(QString::fromLatin1(name));
+        line->setGeometry(left, top, width, height);
+        line->setFixedSize(width, height);
+        line->setWordWrap(true);
+        line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        return line;
+    };
+    // Right of the "ZELV" caption, above the location text it speaks of:
+    // a warning line, with its icon.
     Label_Lagedatum = new TWarningLine(this);
     Label_Lagedatum->setObjectName(QStringLiteral("Label_Lagedatum"));
     Label_Lagedatum->setGeometry(64, 314, 281, 36);
@@ -236,6 +247,9 @@ void TF_Haupt::createControls()
     E_TK25->setGeometry(200, 208, 145, 28);
     E_TK25->setFont(large);
     E_TK25->setFocusPolicy(Qt::ClickFocus);
+
+    // In the free space right of the copy button, on the location text's row.
+    Label_Blattmitte = noteLine("Label_Blattmitte", 432, 342, 212, 44);
 
     CE_TMERC_Laenge_Grad = numericField("CE_TMERC_Laenge_Grad", 528, 176, 49, 0, ",0", -180, 180, true);
     CE_TMERC_Laenge_Minuten = numericField("CE_TMERC_Laenge_Minuten", 588, 176, 29, 0, "0", 0, 59, false);

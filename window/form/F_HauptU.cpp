@@ -12,6 +12,7 @@
 #include "GaussKruegerText.h"
 #include "GridWorkflows.h"
 #include "Messtischblatt.h"
+#include "MesstischblattText.h"
 #include "Placemnt.h"
 #include "RadioGroup.h"
 #include "WarningLine.h"
@@ -368,9 +369,36 @@ void TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick()
         BitBtn_UTM_LLClick();
         return;
     }
+    if (const auto* sheet = std::get_if<Tk25SheetReference>(&read->position)) {
+        showSheetCentre(*sheet);
+        return;
+    }
     showLatitudeLongitude(std::get<GeographicPoint>(read->position), std::nullopt);
     CE_LaengeExit();
     CE_BreiteExit();
+}
+
+void TF_Haupt::showSheetCentre(const Tk25SheetReference& sheet)
+{
+    // The centre on DHDN taken to WGS 84 as the Messtischblatt field takes
+    // a position the other way; without the data directory there is none.
+    if (!dhdn_) {
+        exceptionHandler_.presenter().showError(
+            exceptionHandler_.title(),
+            QStringLiteral("Die Mitte von Messtischblatt %1 l\u00E4sst sich ohne den Ordner \u201Enad\u201C "
+                           "neben dem Programm nicht umrechnen.")
+                .arg(fromEngineText(tk25ReferenceText(sheet))));
+        return;
+    }
+    DhdnPosition centre;
+    try {
+        centre = tk25CentreOnWgs84(*dhdn_, sheet);
+    } catch (const GridConversionError& e) {
+        exceptionHandler_.presenter().showError(exceptionHandler_.title(), fromEngineText(e.message()));
+        return;
+    }
+    showLatitudeLongitude(centre.point, std::nullopt);
+    display_->showSheetCentreNote(fromEngineText(tk25CentreNote(sheet)));
 }
 
 } // namespace zelv

@@ -31,6 +31,7 @@ class Clipboard;
 class TCoordinateTranslator;
 class DhdnConverter;
 struct GaussKruegerPosition;
+struct Tk25SheetReference;
 struct GeographicPoint;
 struct TmGrid;
 enum class GridConversion;
@@ -96,9 +97,14 @@ public:
     // (DHDN), as a TMERC conversion without the datum shift gives it, and how
     // far from its WGS 84 place; empty otherwise.
     TWarningLine* Label_Lagedatum;
-    // The Messtischblatt (TK25) sheet and quadrant of the shown position,
-    // "3446/3"; empty outside the sheets.  Read-only.
+    // The Messtischblatt (TK25) sheet and quadrant of the shown position
+    // with the sheet's name, "3446/3 Berlin"; empty outside the sheets.
+    // Read-only.
     QLineEdit* E_TK25;
+    // Beside the copy button, after a sheet number was pasted: says that the
+    // position is the centre of that sheet or quadrant, not a place; empty
+    // once the position changes otherwise.
+    QLabel* Label_Blattmitte;
     // Transverse Mercator input.
     TCurrencyEdit* CE_TMERC_Laenge_Grad;
     TCurrencyEdit* CE_TMERC_Laenge_Minuten;
@@ -231,6 +237,8 @@ private:
     void showInUnit(GridUnit unit);
     // Gauß-Krüger values into the five TMERC fields, in the unit chosen.
     void showGaussKrueger(const GaussKruegerPosition& position);
+    // A pasted sheet number: the centre of the sheet or quadrant, and the note.
+    void showSheetCentre(const Tk25SheetReference& sheet);
     // A position into the decimal fields; the angle fields, the location
     // text and the grids' marks follow.  `producedBy` names the grid whose
     // values gave the position, which then belongs to it; a position from

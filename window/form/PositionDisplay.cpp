@@ -7,6 +7,7 @@
 #include "Angles.h"
 #include "MapLink.h"
 #include "Messtischblatt.h"
+#include "MesstischblattIndex.h"
 #include "StaleMark.h"
 #include "WarningLine.h"
 
@@ -24,10 +25,14 @@ const char* const approximationToolTip =
     "Außerhalb des BeTA2007-Gitters mit der Sieben-Parameter-Transformation EPSG 1777 umgerechnet: "
     "etwa 3 m Genauigkeit in Westdeutschland laut EPSG, außerhalb Deutschlands ohne amtliche Angabe.";
 const char* const tk25ToolTip =
-    "Blatt und Quadrant der Topographischen Karte 1:25 000 (Messtischblatt), z.B. 3446/3; Quadranten: "
-    "1 Nordwest, 2 Nordost, 3 Südwest, 4 Südost";
+    "Blatt und Quadrant der Topographischen Karte 1:25 000 (Messtischblatt) mit dem Namen des Blatts, "
+    "z.B. 3446/3 Berlin; Quadranten: 1 Nordwest, 2 Nordost, 3 Südwest, 4 Südost. Die Namen stammen aus dem "
+    "Blattverzeichnis der Preußischen Landesaufnahme.";
+const char* const tk25WithoutNameToolTip =
+    "Das Blattverzeichnis der Preußischen Landesaufnahme nennt für Blatt %1 keinen Namen (Bayerns Blätter "
+    "fehlen darin ganz); die Nummer gilt trotzdem.";
 const char* const noTk25ToolTip =
-    "Kein Messtischblatt: TK25-Blätter gibt es von 46° bis 55°54' N und von 5°50' bis 24° O "
+    "Kein Messtischblatt: TK25-Blätter gibt es von 46° bis 55°54' N und von 5°40' bis 24° O "
     "(im alten deutschen Netz DHDN).";
 
 // The datum line of a Bessel position: how far it lies from its WGS 84 place
@@ -76,8 +81,14 @@ void PositionDisplay::show(Extended latitude, Extended longitude, std::optional<
     // address, made from the same five decimals, changes only with the text.
     if (!moved)
         return;
+    lines_.sheetCentreNote->clear();
     lines_.locationText->setText(text);
     lines_.mapLink->setURL(QUrl(QString::fromLatin1(mapAddressAt(latitude, longitude))));
+}
+
+void PositionDisplay::showSheetCentreNote(const QString& note)
+{
+    lines_.sheetCentreNote->setText(note);
 }
 
 void PositionDisplay::showApproximationNote(bool approximated)
@@ -114,8 +125,23 @@ void PositionDisplay::showTk25(Extended latitude, Extended longitude)
         sheet = tk25SheetAt(point);
     else if (dhdn_)
         sheet = tk25SheetOfWgs84(*dhdn_, point.Longitude, point.Latitude);
-    lines_.tk25->setText(sheet ? fromEngineText(tk25Text(*sheet)) : QString());
-    lines_.tk25->setToolTip(QString::fromUtf8(sheet ? tk25ToolTip : noTk25ToolTip));
+    if (!sheet) {
+        lines_.tk25->clear();
+        lines_.tk25->setToolTip(QString::fromUtf8(noTk25ToolTip));
+        return;
+    }
+    const QString shown = fromEngineText(tk25TextWithNames(*sheet));
+    lines_.tk25->setText(shown);
+    lines_.tk25->setCursorPosition(0);
+    QString toolTip;
+    if (tk25SheetNames(sheet->row, sheet->column).empty())
+        toolTip = QString::fromUtf8(tk25WithoutNameToolTip).arg(fromEngineText(tk25NumberText(sheet->row, sheet->column)));
+    else if (lines_.tk25->fontMetrics().horizontalAdvance(shown) > lines_.tk25->contentsRect().width() - 8)
+        // Too long for the field: the whole of it, then what the field means.
+        toolTip = shown + QStringLiteral("\n\n") + QString::fromUtf8(tk25ToolTip);
+    else
+        toolTip = QString::fromUtf8(tk25ToolTip);
+    lines_.tk25->setToolTip(toolTip);
 }
 
 } // namespace zelv

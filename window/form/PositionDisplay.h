@@ -42,6 +42,7 @@ public:
         TWarningLine* datumLine;       // Label_Lagedatum
         QLabel* approximationNote;     // Label_TMERC_Umrechnung
         QLineEdit* tk25;               // E_TK25
+        QLabel* sheetCentreNote;       // Label_Blattmitte
         std::vector<QWidget*> utmValues; // marked while they belong to another position
         std::vector<QWidget*> tmValues;
     };
@@ -58,6 +59,11 @@ public:
     // where it was without one keeps its datum.
     void show(Extended latitude, Extended longitude, std::optional<PositionDatum> datum);
     PositionDatum datum() const { return datum_; }
+
+    // The note that the shown position is the centre of a Messtischblatt
+    // sheet or quadrant, read from its number; it goes when the position
+    // moves.
+    void showSheetCentreNote(const QString& note);
 
     // The note under the datum choice after a conversion into the grid:
     // shown when it went through the approximation.

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -33,61 +34,61 @@ TEST(BatchConversion, EachLineAsTheClipboardButtonWouldConvertIt)
 {
     const Row rows[] = {
         {"50.41484, 10.76943", "liegt bei 50.41484°N 10.76943°O;",
-         "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;,5530/4",
-         "50,414840;10,769430;32;625712;5586252;\"liegt bei 50.41484°N 10.76943°O;\";5530/4"},
+         "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;,5530/4,Hildburghausen",
+         "50,414840;10,769430;32;625712;5586252;\"liegt bei 50.41484°N 10.76943°O;\";5530/4;Hildburghausen"},
         {"13.405 Ost, 52.52 Nord\r", "liegt bei 52.52000°N 13.40500°O;",
-         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3",
-         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3"},
+         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3,Berlin",
+         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3;Berlin"},
         {"52.52 Nord, 13.405 Ost", "liegt bei 52.52000°N 13.40500°O;",
-         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3",
-         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3"},
+         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3,Berlin",
+         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3;Berlin"},
         {"−33˚ 55′ 12,5″, 18º 25’ 26”", "liegt bei 33.92014°S 18.42389°O;",
-         "-33.920139,18.423889,34,261849,-3756290,liegt bei 33.92014°S 18.42389°O;,",
-         "-33,920139;18,423889;34;261849;-3756290;\"liegt bei 33.92014°S 18.42389°O;\";"},
+         "-33.920139,18.423889,34,261849,-3756290,liegt bei 33.92014°S 18.42389°O;,,",
+         "-33,920139;18,423889;34;261849;-3756290;\"liegt bei 33.92014°S 18.42389°O;\";;"},
         // The decimal fields' six decimals come first: 10.7694349 is shown
         // as 10.769435 and then as 10.76944, not as 10.76943.
         {"50.4148449, 10.7694349", "liegt bei 50.41484°N 10.76944°O;",
-         "50.414845,10.769435,32,625712,5586253,liegt bei 50.41484°N 10.76944°O;,5530/4",
-         "50,414845;10,769435;32;625712;5586253;\"liegt bei 50.41484°N 10.76944°O;\";5530/4"},
+         "50.414845,10.769435,32,625712,5586253,liegt bei 50.41484°N 10.76944°O;,5530/4,Hildburghausen",
+         "50,414845;10,769435;32;625712;5586253;\"liegt bei 50.41484°N 10.76944°O;\";5530/4;Hildburghausen"},
         // UTM texts through latitude/longitude, as the window's UTM button.
         {"32U 625712 5586252", "liegt bei 50.41484°N 10.76944°O;",
-         "50.414837,10.769435,32,625712,5586252,liegt bei 50.41484°N 10.76944°O;,5530/4",
-         "50,414837;10,769435;32;625712;5586252;\"liegt bei 50.41484°N 10.76944°O;\";5530/4"},
+         "50.414837,10.769435,32,625712,5586252,liegt bei 50.41484°N 10.76944°O;,5530/4,Hildburghausen",
+         "50,414837;10,769435;32;625712;5586252;\"liegt bei 50.41484°N 10.76944°O;\";5530/4;Hildburghausen"},
         {"34H 261878 6243186", "liegt bei 33.92487°S 18.42406°O;",
-         "-33.924866,18.424062,34,261878,-3756814,liegt bei 33.92487°S 18.42406°O;,",
-         "-33,924866;18,424062;34;261878;-3756814;\"liegt bei 33.92487°S 18.42406°O;\";"},
+         "-33.924866,18.424062,34,261878,-3756814,liegt bei 33.92487°S 18.42406°O;,,",
+         "-33,924866;18,424062;34;261878;-3756814;\"liegt bei 33.92487°S 18.42406°O;\";;"},
         // The forms tried last: a Wikipedia copy with its invisible marks,
         // MGRS through UTM, a Plus Code and a longitude east of Ferro.
         {"\uFEFF51°09′10″N 14°59′14″E\uFEFF / \uFEFF51.15278°N 14.98722°E\uFEFF / 51.15278; 14.98722\u200E",
          "liegt bei 51.15278°N 14.98722°O;",
-         "51.152780,14.987220,33,499106,5666815,liegt bei 51.15278°N 14.98722°O;,4855/2",
-         "51,152780;14,987220;33;499106;5666815;\"liegt bei 51.15278°N 14.98722°O;\";4855/2"},
+         "51.152780,14.987220,33,499106,5666815,liegt bei 51.15278°N 14.98722°O;,4855/2,Görlitz",
+         "51,152780;14,987220;33;499106;5666815;\"liegt bei 51.15278°N 14.98722°O;\";4855/2;Görlitz"},
         {"33UUU 91779 20072", "liegt bei 52.52000°N 13.40500°O;",
-         "52.519999,13.404996,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3",
-         "52,519999;13,404996;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3"},
+         "52.519999,13.404996,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3,Berlin",
+         "52,519999;13,404996;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3;Berlin"},
         {"9F4MGCC4+22 Berlin", "liegt bei 52.52006°N 13.40506°O;",
-         "52.520063,13.405062,33,391784,5820079,liegt bei 52.52006°N 13.40506°O;,3446/3",
-         "52,520063;13,405062;33;391784;5820079;\"liegt bei 52.52006°N 13.40506°O;\";3446/3"},
+         "52.520063,13.405062,33,391784,5820079,liegt bei 52.52006°N 13.40506°O;,3446/3,Berlin",
+         "52,520063;13,405062;33;391784;5820079;\"liegt bei 52.52006°N 13.40506°O;\";3446/3;Berlin"},
         {"52°31'12\"N 31°04'18\" östl. v. Ferro", "liegt bei 52.52000°N 13.40500°O;",
-         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3",
-         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3"},
+         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3,Berlin",
+         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3;Berlin"},
         // Nothing to read: an empty line, no message.
-        {"", "", ",,,,,,", ";;;;;;"},
-        {"\r", "", ",,,,,,", ";;;;;;"},
-        {"Hallo", "", ",,,,,,", ";;;;;;", noCoordinates, noCoordinates},
-        {" ", "", ",,,,,,", ";;;;;;", noCoordinates, noCoordinates},
+        {"", "", ",,,,,,,", ";;;;;;;"},
+        {"\r", "", ",,,,,,,", ";;;;;;;"},
+        {"Hallo", "", ",,,,,,,", ";;;;;;;", noCoordinates, noCoordinates},
+        {" ", "", ",,,,,,,", ";;;;;;;", noCoordinates, noCoordinates},
         // Notation 1 stumbles on the degree signs; the position amid the
         // text is read.
         {"13.405° Ost, 52.52° Nord!", "liegt bei 52.52000°N 13.40500°O;",
-         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3",
-         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3"},
-        {"13.405° Ost, 52.52° Nordpol!", "", ",,,,,,", ";;;;;;", "'13,405°' ist kein gültiger Gleitkommawert",
+         "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3,Berlin",
+         "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3;Berlin"},
+        {"13.405° Ost, 52.52° Nordpol!", "", ",,,,,,,", ";;;;;;;", "'13,405°' ist kein gültiger Gleitkommawert",
          "'13,405°' ist kein gültiger Gleitkommawert"},
         // No range on the five notations: a longitude off the globe has a
         // location text but no UTM zone.
         {"200 Ost, 52 Nord", "liegt bei 52.00000°N 200.00000°O;",
-         "52.000000,200.000000,,,,liegt bei 52.00000°N 200.00000°O;,",
-         "52,000000;200,000000;;;;\"liegt bei 52.00000°N 200.00000°O;\";", "", std::string(unprojectableMessage)},
+         "52.000000,200.000000,,,,liegt bei 52.00000°N 200.00000°O;,,",
+         "52,000000;200,000000;;;;\"liegt bei 52.00000°N 200.00000°O;\";;", "", std::string(unprojectableMessage)},
     };
     // As shipped, with the datum grid: the Messtischblatt of a WGS 84
     // position goes through it.
@@ -219,10 +220,10 @@ TEST_F(BatchCommandTest, FilesInTurnStandardInputForDashAndWhenNoneIsNamed)
     std::filesystem::current_path(workingDirectory);
     EXPECT_EQ(status, batchLineFailed);
     EXPECT_EQ(out.str(), std::string(csvHeader) + "\n"
-                             "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;,5530/4\n"
-                             ",,,,,,\n"
-                             "52.500000,13.333333,33,386866,5817958,liegt bei 52.50000°N 13.33333°O;,3446/3\n"
-                             "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3\n");
+                             "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;,5530/4,Hildburghausen\n"
+                             ",,,,,,,\n"
+                             "52.500000,13.333333,33,386866,5817958,liegt bei 52.50000°N 13.33333°O;,3446/3,Berlin\n"
+                             "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3,Berlin\n");
     EXPECT_EQ(err.str(), file("eins.txt") + ":2: " + noCoordinates + "\n");
 
     EXPECT_EQ(run({"--convert"}, "50.41484, 10.76943\n"), batchConverted);
@@ -238,15 +239,15 @@ TEST_F(BatchCommandTest, GermanCsvStartsWithAByteOrderMarkBeforeItsHeaderOnly)
 {
     files.write("eins.txt", "50.41484, 10.76943\n");
     EXPECT_EQ(run({"--convert", "--csv=de", file("eins.txt"), "-"}, "Hallo\n"), batchLineFailed);
-    EXPECT_EQ(out.str(), "\xEF\xBB\xBF" "Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe;TK25\n"
-                         "50,414840;10,769430;32;625712;5586252;\"liegt bei 50.41484°N 10.76943°O;\";5530/4\n"
-                         ";;;;;;\n");
+    EXPECT_EQ(out.str(), "\xEF\xBB\xBF" "Breite;Länge;UTM-Zone;UTM-Rechtswert;UTM-Hochwert;Ortsangabe;TK25;TK25-Name\n"
+                         "50,414840;10,769430;32;625712;5586252;\"liegt bei 50.41484°N 10.76943°O;\";5530/4;Hildburghausen\n"
+                         ";;;;;;;\n");
     EXPECT_EQ(err.str(), "(Standardeingabe):1: " + noCoordinates + "\n");
 
     // Of two formats named, the last counts.
     EXPECT_EQ(run({"--convert", "--csv=de", "--csv"}, "50.41484, 10.76943\n"), batchConverted);
     EXPECT_EQ(out.str(), std::string(csvHeader) + "\n"
-                             "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;,5530/4\n");
+                             "50.414840,10.769430,32,625712,5586252,liegt bei 50.41484°N 10.76943°O;,5530/4,Hildburghausen\n");
 }
 
 TEST_F(BatchCommandTest, ExitStatusOverSeveralFilesAndDashAfterTheOptions)
@@ -324,7 +325,7 @@ TEST_F(BatchCommandTest, HelpListsEveryNotationAndVersionNamesTheProgram)
                              "50°24'53.4\"N 10°46'09.9\"E", "N 50° 24.890 E 010° 46.166",
                              "−33˚ 55′ 12,5″, 18º 25’ 26”", "geo:50.41484,10.76943",
                              "https://www.openstreetmap.org/?mlat=50.41484&mlon=10.76943", "32U 625712 5586252",
-                             "R 4412345 H 5598765", "--bessel", "EPSG 1777", "location,tk25",
+                             "R 4412345 H 5598765", "--bessel", "EPSG 1777", "location,tk25,tk25_name", "MTB 3446/3",
                              "33UUU 91779 20072", "https://www.google.com/maps?q=52.5200,13.4050",
                              "9F4MGCC4+22 Berlin", "52°31'12\"N 31°04'18\" östl. v. Ferro",
                              "Koordinaten: 51° 9′ 10″ N, 14° 59′ 14″ O",
@@ -352,9 +353,9 @@ TEST_F(BatchCommandTest, GaussKruegerIntoEtrs89OrKeptOnBessel)
                               "2500000 5000000\n";
     EXPECT_EQ(run({"--convert", "--csv"}, input), batchLineFailed);
     EXPECT_EQ(out.str(), std::string(csvHeader) + "\n"
-                             "50.518090,10.762560,32,624951,5597720,liegt bei 50.51809°N 10.76256°O;,5430/4\n"
-                             "51.109998,17.032006,33,642241,5664021,liegt bei 51.11000°N 17.03201°O;,4868/3\n"
-                             ",,,,,,\n");
+                             "50.518090,10.762560,32,624951,5597720,liegt bei 50.51809°N 10.76256°O;,5430/4,Schleusingen\n"
+                             "51.109998,17.032006,33,642241,5664021,liegt bei 51.11000°N 17.03201°O;,4868/3,Breslau\n"
+                             ",,,,,,,\n");
     EXPECT_EQ(err.str(), "(Standardeingabe):3: " + std::string(outsideDatumMessage) + "\n");
 
     EXPECT_EQ(run({"--convert", "--bessel"}, input), batchConverted);
@@ -364,7 +365,34 @@ TEST_F(BatchCommandTest, GaussKruegerIntoEtrs89OrKeptOnBessel)
     EXPECT_EQ(err.str(), "");
 
     EXPECT_EQ(run({"--convert", "--bessel", "--csv"}, "6432378 5664319\n"), batchConverted);
-    EXPECT_EQ(out.str().substr(out.str().rfind(',')), ",4868/3\n");
+    const std::string row = out.str();
+    EXPECT_EQ(row.substr(row.size() - 16), ",4868/3,Breslau\n");
+}
+
+// A sheet number gives the centre of its quadrant or sheet on WGS 84, which
+// lies on that quadrant; one that no sheet can have gets its message.
+TEST_F(BatchCommandTest, SheetNumbersGiveTheCentreOfTheirSheet)
+{
+    EXPECT_EQ(run({"--convert", "--csv"}, "MTB 4868/3\nTK 25 Blatt 6417\nMTB 0046\nMe\xC3\x9F" "tischblatt 7835\n"),
+              batchLineFailed);
+    std::vector<std::string> rows;
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);)
+        rows.push_back(line);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[1].substr(rows[1].find(";,") + 2), "4868/3,Breslau");
+    // A whole sheet's centre is the corner of its four quadrants: which one
+    // the rounded position falls in is left open.
+    const auto sheetAndName = [](const std::string& row) {
+        std::string cells = row.substr(row.find(";,") + 2);
+        return cells.erase(cells.find('/') + 1, 1);
+    };
+    EXPECT_EQ(sheetAndName(rows[2]), "6417/,K\xC3\xA4" "fertal / Viernheim");
+    EXPECT_EQ(rows[3], ",,,,,,,");
+    EXPECT_EQ(sheetAndName(rows[4]), "7835/,");
+    EXPECT_NE(err.str().find("(Standardeingabe):3: In \xE2\x80\x9EMTB 0046\xE2\x80\x9C steht die Nummer 0046"),
+              std::string::npos)
+        << err.str();
 }
 
 // Within about 100 m south or west of a sheet line and of a quadrant line,
@@ -400,7 +428,12 @@ TEST_F(BatchCommandTest, MesstischblattNextToSheetAndQuadrantLines)
             EXPECT_EQ(run(arguments, row.line + "\n"), batchConverted);
             const std::string csv = out.str();
             ASSERT_EQ(csv.rfind(std::string(csvHeader) + "\n", 0), 0u) << csv;
-            EXPECT_EQ(csv.substr(csv.rfind(',') + 1), row.tk25 + "\n");
+            // The tk25 column is the seventh; the sheet's name follows it.
+            std::string_view cell = csv;
+            cell.remove_prefix(csv.find('\n') + 1);
+            for (int column = 0; column < 6; ++column)
+                cell.remove_prefix(cell.find(',') + 1);
+            EXPECT_EQ(cell.substr(0, cell.find(',')), row.tk25);
             EXPECT_EQ(err.str(), "");
         }
     }

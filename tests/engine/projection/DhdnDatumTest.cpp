@@ -143,6 +143,28 @@ TEST_F(OldDatum, DhdnPositionOfAWgs84Position)
     EXPECT_EQ(failureOf([&] { converter.fromWgs84(24.2, 50); }), GridFailure::OutsideDatumGrid);
 }
 
+TEST_F(OldDatum, BackFromDhdnTheSameWay)
+{
+    const DhdnConverter converter(data.path());
+    const struct {
+        const char* name;
+        double longitude, latitude;
+        DhdnShift shift;
+    } cases[] = {
+        {"Berlin, BeTA2007", 13.405, 52.52, DhdnShift::Beta2007},
+        {"Breslau, EPSG 1777", 17.032006165552, 51.109998458141, DhdnShift::Epsg1777},
+        {"Harlange, column 00 of the sheets", 5.75, 49.95, DhdnShift::Beta2007},
+    };
+    for (const auto& c : cases) {
+        const DhdnPosition dhdn = converter.fromWgs84(c.longitude, c.latitude);
+        const DhdnPosition back = converter.toWgs84(dhdn.point).value();
+        EXPECT_EQ(back.shift, c.shift) << c.name;
+        EXPECT_NEAR(back.point.Longitude, c.longitude, 1e-8) << c.name;
+        EXPECT_NEAR(back.point.Latitude, c.latitude, 1e-8) << c.name;
+    }
+    EXPECT_FALSE(converter.toWgs84({2.3522, 48.8566}).has_value());
+}
+
 // WGS 84 into DHDN at ellipsoid height 0 on the WGS 84 side, as
 //   cs2cs -f %.12f +proj=longlat +datum=WGS84 +to +proj=longlat +ellps=bessel
 //         +towgs84=598.1,73.7,418.2,0.202,0.045,-2.455,6.7

@@ -1,6 +1,7 @@
 // The Messtischblatt (TK25) sheet and quadrant: the rule on DHDN at its
 // lines and bounds, and from WGS 84 through the datum rule.
 #include "Messtischblatt.h"
+#include "MesstischblattIndex.h"
 #include "ShippedDataDirectory.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +45,8 @@ TEST(Messtischblatt, SheetAndQuadrantOnDhdn)
         {"first three-digit column, at 22°20'", 22 + 20 / 60.0, 54.05, "19100/1"},
         {"a metre west of 22°20'", 22 + 20 / 60.0 - metreEast, 54.04, "1999/4"},
         {"five digits", 22.7, 54.65, "13102/1"},
-        {"western bound 5°50'", 5 + 50 / 60.0, 50.0, "5901/3"},
+        {"5°50'", 5 + 50 / 60.0, 50.0, "5901/3"},
+        {"western bound 5°40', column 00", 5 + 40 / 60.0, 50.0, "5900/3"},
         {"last column", 24 - metreEast, 50.0, "59109/4"},
         {"row 99", 10, 46.0, "9926/3"},
         {"row 1", 10, 55.9 - metreNorth, "0126/1"},
@@ -63,7 +65,7 @@ TEST(Messtischblatt, NoSheetOutsideTheArea)
         {"south of row 99", 10, 46.0 - metreNorth},
         {"north of row 1 (row 0)", 10, 55.9},
         {"far north", 10, 60},
-        {"west of 5°50'", 5 + 50 / 60.0 - metreEast, 50},
+        {"west of 5°40'", 5 + 40 / 60.0 - metreEast, 50},
         {"at 24° E", 24, 50},
         {"southern hemisphere", 10, -49},
         {"west of Greenwich", -10, 49},
@@ -72,6 +74,54 @@ TEST(Messtischblatt, NoSheetOutsideTheArea)
     };
     for (const auto& c : cases)
         EXPECT_EQ(tk25SheetAt({c.longitude, c.latitude}), std::nullopt) << c.name;
+}
+
+// The index of the series: the names, and the sheets that reach beyond
+// their cell.  Names are Windows-1252.
+TEST(Messtischblatt, NamesAndEnlargedSheetsOfTheIndex)
+{
+    const struct {
+        const char* name;
+        double longitude, latitude;
+        const char* shown;
+    } cases[] = {
+        {"column 00", 5.7, 49.92, "6000/3 Harlange"},
+        {"Munich: Bavarian, not in the index, the number all the same", 11.575, 48.137, "7835/3"},
+        {"Norderney's enlarged sheet, in cell 2208 that has none", 7 + 9.5 / 60, 53.75, "2209/2 Norderney"},
+        {"Aachen's enlarged sheet overlaps Orsbach: the regular cell wins", 5.99, 50.75, "5201/2 Orsbach"},
+        {"two names, the most recent edition first", 8.55, 49.55, "6417/1 K\xE4" "fertal / Viernheim"},
+        {"three editions of one name", 13.4, 52.52, "3446/3 Berlin"},
+        {"in the index without a name", 21.2, 55.82, "0193/3"},
+        {"five digits", 22.7, 54.65, "13102/1 Eydtkau"},
+        {"a combined sheet under its first number", 21.4, 55.71, "0294/3 Laugallen"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tk25TextWithNames(*tk25SheetAt({c.longitude, c.latitude})), c.shown) << c.name;
+    EXPECT_EQ(tk25SheetNames(78, 35), "");
+    EXPECT_FALSE(tk25SheetIndexed(78, 35));
+    EXPECT_TRUE(tk25SheetIndexed(1, 93));
+}
+
+TEST(Messtischblatt, CentreOfASheetOrQuadrantOnDhdn)
+{
+    const struct {
+        Tk25SheetReference sheet;
+        double longitude, latitude;
+    } cases[] = {
+        {{34, 46, 0}, 13 + 25 / 60.0, 52.55},
+        {{34, 46, 1}, 13 + 22.5 / 60, 52.575},
+        {{34, 46, 2}, 13 + 27.5 / 60, 52.575},
+        {{34, 46, 3}, 13 + 22.5 / 60, 52.525},
+        {{34, 46, 4}, 13 + 27.5 / 60, 52.525},
+        {{60, 0, 0}, 5.75, 49.95},
+    };
+    for (const auto& c : cases) {
+        const GeographicPoint centre = tk25CentreOnDhdn(c.sheet);
+        EXPECT_NEAR(centre.Longitude, c.longitude, 1e-12) << tk25ReferenceText(c.sheet);
+        EXPECT_NEAR(centre.Latitude, c.latitude, 1e-12) << tk25ReferenceText(c.sheet);
+    }
+    EXPECT_EQ(tk25ReferenceText({34, 46, 0}), "3446");
+    EXPECT_EQ(tk25ReferenceText({13, 102, 1}), "13102/1");
 }
 
 class MesstischblattFromWgs84 : public ::testing::Test {

@@ -218,7 +218,7 @@ TEST_F(MainWindowTest, LabelsWithTheirCaptionsAndFonts)
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << c.name;
     }
     EXPECT_EQ(window().findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(),
-              static_cast<qsizetype>(std::size(labels)) + 5); // and the three links and two datum lines
+              static_cast<qsizetype>(std::size(labels)) + 6); // and the three links, two datum lines and the sheet-centre note
 }
 
 TEST_F(MainWindowTest, LinksOpenAndCopyTheirAddresses)

@@ -72,7 +72,7 @@ TEST_F(OldMaps, PastedGaussKruegerFillsTheFieldsAndConverts)
         EXPECT_EQ(datumLines(), c.datumLines ? c.datumLines : str(besselNote + u'|'));
         EXPECT_EQ(window().RG_Eingabe_km_m->ItemIndex(), c.unit);
         // on DHDN Breslau lies on sheet 4868, whichever way it was shown
-        EXPECT_EQ(str(window().E_TK25->text()), "4868/3");
+        EXPECT_EQ(str(window().E_TK25->text()), "4868/3 Breslau");
     }
 
     // Inside BeTA2007 the grid, and no line at all.
@@ -168,12 +168,14 @@ TEST_F(OldMaps, TheMesstischblattFollowsThePosition)
     // typing
     enter(w.CE_Breite, QStringLiteral("52,52"));
     enter(w.CE_Laenge, QStringLiteral("13,405"));
-    EXPECT_EQ(str(w.E_TK25->text()), "3446/3");
+    EXPECT_EQ(str(w.E_TK25->text()), "3446/3 Berlin");
     EXPECT_TRUE(w.E_TK25->toolTip().contains(QStringLiteral("Quadrant")));
 
     // the clipboard
     paste(QStringLiteral("48.1374, 11.5755"));
     EXPECT_EQ(str(w.E_TK25->text()), "7835/3");
+    // Bavarian: the index has no name, and the tooltip says so
+    EXPECT_TRUE(w.E_TK25->toolTip().contains(QStringLiteral("für Blatt 7835 keinen Namen"))) << str(w.E_TK25->toolTip());
 
     // outside the sheets: empty, and the tooltip says where they are
     enter(w.CE_Breite, QStringLiteral("41,9"));
@@ -183,11 +185,53 @@ TEST_F(OldMaps, TheMesstischblattFollowsThePosition)
     // a TMERC conversion (Königsberg, zone 7, through EPSG 1777)
     setDatum(true);
     paste(QStringLiteral("R 7468677 H 6064646"));
-    EXPECT_EQ(str(w.E_TK25->text()), "1289/3");
+    EXPECT_EQ(str(w.E_TK25->text()), "1289/3 Königsberg");
 
-    // selected and copied like the location text
+    // selected and copied like the location text, name and all
     w.E_TK25->selectAll();
-    EXPECT_EQ(str(w.E_TK25->selectedText()), "1289/3");
+    EXPECT_EQ(str(w.E_TK25->selectedText()), "1289/3 Königsberg");
+
+    // a name too long for the field is whole in the tooltip
+    paste(QStringLiteral("50.82, 14.86"));
+    EXPECT_EQ(str(w.E_TK25->text()), "5155/3 Oberullersdorf und Markersdorf");
+    EXPECT_TRUE(w.E_TK25->toolTip().startsWith(QStringLiteral("5155/3 Oberullersdorf und Markersdorf\n")))
+        << str(w.E_TK25->toolTip());
+}
+
+TEST_F(OldMaps, PastedSheetNumberGivesTheCentreOfItsQuadrantAndSaysSo)
+{
+    TF_Haupt& w = window();
+    const QString note =
+        QStringLiteral("Mitte von Messtischblatt 4868/3 Breslau – die Lage ist auf etwa 3 km genau");
+    paste(QStringLiteral("MTB 4868/3"));
+    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_EQ(str(w.E_TK25->text()), "4868/3 Breslau");
+    EXPECT_EQ(str(w.Label_Blattmitte->text()), str(note));
+    // the quadrant spans 17°00' to 17°05' E and 51°06' to 51°09' N on DHDN;
+    // WGS 84 lies some 100 m beside it
+    EXPECT_NEAR(static_cast<double>(w.CE_Laenge->Value()), 17 + 2.5 / 60, 0.003);
+    EXPECT_NEAR(static_cast<double>(w.CE_Breite->Value()), 51.125, 0.003);
+    EXPECT_TRUE(w.E_ZELV->text().startsWith(QStringLiteral("liegt bei 51.12"))) << str(w.E_ZELV->text());
+
+    // the same again keeps the note; another position takes it away
+    paste(QStringLiteral("MTB 4868/3"));
+    EXPECT_EQ(str(w.Label_Blattmitte->text()), str(note));
+    enter(w.CE_Breite, QStringLiteral("51,2"));
+    EXPECT_EQ(str(w.Label_Blattmitte->text()), "");
+
+    // a whole sheet, and a sheet without a name
+    paste(QStringLiteral("TK 25 Blatt 7835"));
+    EXPECT_EQ(str(w.Label_Blattmitte->text()),
+              "Mitte von Messtischblatt 7835 – die Lage ist auf etwa 6 km genau");
+    EXPECT_TRUE(w.E_TK25->text().startsWith(QStringLiteral("7835/"))) << str(w.E_TK25->text());
+
+    // a number no sheet can have: a message naming it, and nothing changes
+    const QString before = w.E_ZELV->text();
+    paste(QStringLiteral("MTB 0046"));
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_TRUE(presenter.shown[0].second.contains(QStringLiteral("0046"))) << str(presenter.shown[0].second);
+    EXPECT_EQ(w.E_ZELV->text(), before);
+    EXPECT_FALSE(w.Label_Blattmitte->text().isEmpty());
 }
 
 TEST_F(OldMaps, TheMesstischblattNextToSheetAndQuadrantLines)
@@ -229,8 +273,10 @@ TEST_F(OldMaps, NothingOverlaps)
     setDatum(false);
     paste(QStringLiteral("R 6432378 H 5664319"));
     w.Label_TMERC_Umrechnung->setText(QStringLiteral("Näherung EPSG 1777"));
+    w.Label_Blattmitte->setText(
+        QStringLiteral("Mitte von Messtischblatt 5155/3 Oberullersdorf und Markersdorf – die Lage ist auf etwa 3 km genau"));
     const QList<QWidget*> added = {w.E_TK25, w.findChild<QLabel*>(QStringLiteral("Label28")), w.Label_Lagedatum,
-                                   w.Label_TMERC_Umrechnung};
+                                   w.Label_TMERC_Umrechnung, w.Label_Blattmitte};
     const QList<QWidget*> children = w.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* a : added) {
         ASSERT_NE(a, nullptr);
@@ -241,7 +287,7 @@ TEST_F(OldMaps, NothingOverlaps)
                 << str(a->objectName()) << " and " << str(b->objectName());
         }
     }
-    for (QLabel* line : {static_cast<QLabel*>(w.Label_Lagedatum), w.Label_TMERC_Umrechnung}) {
+    for (QLabel* line : {static_cast<QLabel*>(w.Label_Lagedatum), w.Label_TMERC_Umrechnung, w.Label_Blattmitte}) {
         // the text fits its line
         // (right of the warning icon, where there is one)
         const QRect room = line->rect().adjusted(std::max(0, line->indent()), 0, 0, 0);
