@@ -8,7 +8,7 @@ a pixel grid and written as an RGBA PNG.  Run it from the repository's top
 folder after changing a shape; the PNGs it writes are committed, so the build
 does not need Python.
 
-    python3 scripts/draw_pictures.py [output directory, default window/images]
+    python3 scripts/draw_pictures.py [output directory, default window/form/images]
 """
 
 import os
@@ -192,7 +192,7 @@ PICTURES = {
 
 
 def main():
-    out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join("window", "images")
+    out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join("window", "form", "images")
     os.makedirs(out_dir, exist_ok=True)
     for name, draw in PICTURES.items():
         for scale in SCALES:

@@ -13,6 +13,7 @@ packages=(
   cmark-gfm
   clang libclang-rt-14-dev
   fonts-dejavu-core xvfb xauth libx11-dev
+  dbus-x11 at-spi2-core python3-pyatspi
   python3
   dpkg-dev file lintian
   appstream desktop-file-utils

@@ -2,7 +2,8 @@
 # What a screen reader learns of the window, asked through AT-SPI as Orca
 # asks it: the program under Xvfb with its own session bus and the
 # accessibility bus, then atspi_check.py.  Needs xvfb, dbus-x11,
-# at-spi2-core and python3-pyatspi.  Run by hand:
+# at-spi2-core and python3-pyatspi (scripts/install-deps.sh).  CTest runs it
+# as screen_reader_check (ctest -L atspi); by hand:
 #   tools/atspi-check.sh build/test/app/ZELV_Derarar
 set -eu
 program=$(readlink -f "${1:?usage: $0 path/to/ZELV_Derarar}")

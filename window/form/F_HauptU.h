@@ -2,11 +2,15 @@
 // The one window of the program: every control under its own name, the
 // wiring of their events, and the frame around them (creating the projection
 // service at start, freeing it at the end, copying the location text).
+// F_HauptBuild.cpp builds the controls (positions, fonts, captions,
+// accessible names, Tab order); F_HauptU.cpp holds the handlers;
+// PositionDisplay shows what the window says about the shown position.
 
 #include "ElURLLabel.h"
 #include "ErrorPresenter.h"
 #include "GridProvenance.h"
 #include "NumberText.h"
+#include "PositionDisplay.h"
 
 #include <QString>
 #include <QWidget>
@@ -130,6 +134,8 @@ public:
     // Which position each grid's values belong to; the window marks a grid
     // whose values belong to another position than the shown one.
     const GridProvenance& gridProvenance() const { return gridProvenance_; }
+    // Which datum the shown position is on.
+    PositionDatum positionDatum() const { return display_->datum(); }
     // The Transverse Mercator grid as its fields and the datum choice give it.
     TmGrid tmGrid() const;
 
@@ -199,21 +205,14 @@ private:
     // One axis from decimal to degrees/minutes/seconds and back, each
     // followed by the location text; and the location text itself, from the
     // two decimal fields.
-    void showDegreesMinutesSeconds(AngleAxis& axis);
+    // `datum` is given by a conversion that produced the position.
+    void showDegreesMinutesSeconds(AngleAxis& axis, std::optional<PositionDatum> datum = std::nullopt);
     void showDecimalDegrees(AngleAxis& axis);
-    void showLocationText();
+    void showLocationText(std::optional<PositionDatum> datum = std::nullopt);
     // Runs one grid conversion on the projection service.  One that finds no
     // result, or finds no service, writes nothing and shows why under the
     // application title.
     void convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert);
-    // The datum of the shown position, as far as the window knows it.
-    enum class PositionDatum {
-        Wgs84,    // typed, pasted, from UTM or through BeTA2007
-        Bessel,   // from TMERC without the datum shift: DHDN
-        Epsg1777, // from TMERC through the approximation
-    };
-    // The datum lines and the Messtischblatt of the shown position.
-    void showPositionDatum(Extended latitude, Extended longitude);
     // Gauß-Krüger values into the five TMERC fields, in the unit chosen.
     void showGaussKrueger(const GaussKruegerPosition& position);
     // A position into the decimal fields; the angle fields, the location
@@ -248,10 +247,9 @@ private:
     std::unique_ptr<DhdnConverter> dhdn_;
     AngleAxis longitude_;
     AngleAxis latitude_;
-    // Set while a conversion writes a position of this datum; a position
-    // that changes otherwise (typing) is taken as WGS 84.
-    std::optional<PositionDatum> incomingDatum_;
-    PositionDatum positionDatum_ = PositionDatum::Wgs84;
+    // The location text, the datum lines, the Messtischblatt, the stale
+    // marks; made right after the controls.
+    std::unique_ptr<PositionDisplay> display_;
     int labelCount_ = 0;
     GridProvenance gridProvenance_;
 };

@@ -3,13 +3,11 @@
 #include "Angles.h"
 #include "ApplicationTitle.h"
 #include "Clipboard.h"
-#include "ClipboardCoordinates.h"
 #include "CoordinateTranslator.h"
 #include "CurrEdit.h"
 #include "ElSpinEdit.h"
 #include "EngineText.h"
 #include "Exception.h"
-#include "GridFailureText.h"
 #include "GaussKruegerText.h"
 #include "GridWorkflows.h"
 #include "MapLink.h"
@@ -37,7 +35,6 @@
 #include <cmath>
 #include <limits>
 #include <optional>
-#include <variant>
 #include <vector>
 
 // The pictures live in a static library, whose resources are linked in only
@@ -95,20 +92,6 @@ const char* const datumShiftToolTip =
     "Deutschlands gibt es keine amtliche Angabe. Nicht angehakt: Sie bleiben auf dem Bessel-Ellipsoid, "
     "bis zu gut 200 m von WGS 84 entfernt.";
 
-// The datum lines and the Messtischblatt's tooltips.
-const char* const besselPositionNote =
-    "Lage auf Bessel (DHDN), bis gut 200 m neben WGS 84 – für Karten und Ortsangaben „nach ETRS89“ anhaken";
-const char* const approximationNote = "Näherung EPSG 1777";
-const char* const approximationToolTip =
-    "Außerhalb des BeTA2007-Gitters mit der Sieben-Parameter-Transformation EPSG 1777 umgerechnet: "
-    "etwa 3 m Genauigkeit in Westdeutschland laut EPSG, außerhalb Deutschlands ohne amtliche Angabe.";
-const char* const tk25ToolTip =
-    "Blatt und Quadrant der Topographischen Karte 1:25 000 (Messtischblatt), z.B. 3446/3; Quadranten: "
-    "1 Nordwest, 2 Nordost, 3 Südwest, 4 Südost";
-const char* const noTk25ToolTip =
-    "Kein Messtischblatt: TK25-Blätter gibt es von 46° bis 55°54' N und von 5°50' bis 24° O "
-    "(im alten deutschen Netz DHDN).";
-
 } // namespace
 
 QString TF_Haupt::programDirectoryOf(const QString& executablePath)
@@ -145,6 +128,17 @@ TF_Haupt::TF_Haupt(const MainWindowContext& context, QWidget* parent)
     setFont(layoutFont(8, false));
 
     createControls();
+    display_ = std::make_unique<PositionDisplay>(
+        PositionDisplay::Lines{
+            .locationText = E_ZELV,
+            .mapLink = ElURLLabel1,
+            .datumLine = Label_Lagedatum,
+            .approximationNote = Label_TMERC_Umrechnung,
+            .tk25 = E_TK25,
+            .utmValues = {ElSE_Zone, CE_Rechts, CE_Hoch},
+            .tmValues = {CE_TMERC_Rechts, CE_TMERC_Hoch},
+        },
+        separators_);
     fitCaptions();
     wireEvents();
     chainTabOrder();
@@ -239,7 +233,6 @@ void TF_Haupt::createControls()
     E_TK25->setGeometry(200, 208, 145, 28);
     E_TK25->setFont(large);
     E_TK25->setFocusPolicy(Qt::ClickFocus);
-    E_TK25->setToolTip(QString::fromUtf8(noTk25ToolTip));
 
     CE_TMERC_Laenge_Grad = numericField("CE_TMERC_Laenge_Grad", 528, 176, 49, 0, ",0", -180, 180, true);
     CE_TMERC_Laenge_Minuten = numericField("CE_TMERC_Laenge_Minuten", 588, 176, 29, 0, "0", 0, 59, false);
@@ -270,7 +263,6 @@ void TF_Haupt::createControls()
     italic.setItalic(true);
     Label_TMERC_Umrechnung->setFont(italic);
     // No accessible name of their own: a screen reader reads their text.
-    Label_TMERC_Umrechnung->setToolTip(QString::fromUtf8(approximationToolTip));
 
     // In kilometres to begin with; the unit switch changes decimals and format.
     CE_TMERC_BezugsRechts = numericField("CE_TMERC_BezugsRechts", 528, 240, 97, 3, "#0.000", 0, 0, true);
@@ -591,280 +583,6 @@ void TF_Haupt::chainTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void TF_Haupt::FormCreate()
-{
-    // A projection service that cannot start is shown, and the window opens
-    // without it.
-    exceptionHandler_.guard([this] {
-        programDirectory_ = programDirectoryOf(executablePath_);
-        const QString dataDirectory = programDirectory_ + QStringLiteral("nad");
-        offerDatumShift();
-        coordinateTranslator_ =
-            std::make_unique<TCoordinateTranslator>(QFile::encodeName(dataDirectory).toStdString());
-        dhdn_ = std::make_unique<DhdnConverter>(QFile::encodeName(dataDirectory).toStdString());
-    });
-    // The restore and the unit switch run all the same.  Without them the
-    // show-time restore would move the unit from "km" to a stored "m" and the
-    // switch would multiply the just-restored reference easting by 1000,
-    // which the next save would keep.
-    exceptionHandler_.guard([this] {
-        FormStorage1->RestoreSettings();
-        RG_Eingabe_km_mClick();
-    });
-}
-
-void TF_Haupt::closeEvent(QCloseEvent* event)
-{
-    exceptionHandler_.guard([this] { FormClose(); });
-    event->accept();
-}
-
-void TF_Haupt::FormClose()
-{
-    // A failure is shown by the guard around this handler, and the window
-    // closes anyway.
-    FormStorage1->SaveSettings();
-}
-
-void TF_Haupt::FormDestroy()
-{
-    dhdn_.reset();
-    coordinateTranslator_.reset();
-}
-
-void TF_Haupt::BitBtn_kopierenClick()
-{
-    E_ZELV->selectAll();
-    clipboard_.setText(E_ZELV->selectedText());
-}
-
-// The handlers of the angle fields, the grid conversions and the clipboard
-// reader: each reads its fields, calls the engine and writes its fields.
-
-void TF_Haupt::CE_LaengeExit()
-{
-    showDegreesMinutesSeconds(longitude_);
-}
-
-void TF_Haupt::CE_BreiteExit()
-{
-    showDegreesMinutesSeconds(latitude_);
-}
-
-void TF_Haupt::CE_Laenge_GradExit()
-{
-    showDecimalDegrees(longitude_);
-}
-
-void TF_Haupt::CE_Laenge_MinutenExit()
-{
-    showDecimalDegrees(longitude_);
-}
-
-void TF_Haupt::CE_Laenge_SekundenExit()
-{
-    showDecimalDegrees(longitude_);
-}
-
-void TF_Haupt::CE_Breite_GradExit()
-{
-    showDecimalDegrees(latitude_);
-}
-
-void TF_Haupt::CE_Breite_MinutenExit()
-{
-    showDecimalDegrees(latitude_);
-}
-
-void TF_Haupt::CE_Breite_SekundenExit()
-{
-    showDecimalDegrees(latitude_);
-}
-
-std::array<QString, 3> TF_Haupt::AngleAxis::partTexts() const
-{
-    return {degrees->Text(), minutes->Text(), seconds->Text()};
-}
-
-void TF_Haupt::showDegreesMinutesSeconds(AngleAxis& axis)
-{
-    // Each part from a fresh read of the field, as it shows its value; a
-    // part beyond its field's range is held at the bound by the field.
-    axis.degrees->setValue(degreesOf(axis.decimal->Value()));
-    axis.minutes->setValue(minutesOf(axis.decimal->Value()));
-    axis.seconds->setValue(secondsOf(axis.decimal->Value()));
-    axis.agreedTexts = axis.partTexts();
-    showLocationText();
-}
-
-void TF_Haupt::showDecimalDegrees(AngleAxis& axis)
-{
-    // Parts that still read as they did when they last agreed with the
-    // decimal value say nothing new: they hold it only to a tenth of a
-    // second, and reading them back would cut off the rest.  So a field
-    // passed through, or edited and put back as it was, changes nothing.
-    if (axis.partTexts() == axis.agreedTexts)
-        return;
-    // A degree field showing "-0" reads back as -0, which keeps the sign of
-    // an angle between -1 and 0 degrees.
-    const Extended d = axis.degrees->Value();
-    const Extended m = axis.minutes->Value();
-    const Extended s = axis.seconds->Value();
-    axis.decimal->setValue(fromDegreesMinutesSeconds(d, m, s));
-    axis.agreedTexts = axis.partTexts();
-    showLocationText();
-}
-
-void TF_Haupt::showLocationText()
-{
-    const Extended latitude = CE_Breite->Value();
-    const Extended longitude = CE_Laenge->Value();
-    // Every change of the position ends here.
-    gridProvenance_.shown({longitude, latitude});
-    showGridMarks();
-    const QString text = fromEngineText(locationText(latitude, longitude, separators_));
-    // A position that moves without a conversion saying otherwise is WGS 84.
-    const bool moved = E_ZELV->text() != text;
-    if (moved || incomingDatum_) {
-        positionDatum_ = incomingDatum_.value_or(PositionDatum::Wgs84);
-        showPositionDatum(latitude, longitude);
-    }
-    // QLineEdit lays the text out anew even when it is the same, and the map
-    // address, made from the same five decimals, changes only with the text.
-    if (!moved)
-        return;
-    E_ZELV->setText(text);
-    ElURLLabel1->setURL(QUrl(QString::fromLatin1(mapAddressAt(latitude, longitude))));
-}
-
-Position TF_Haupt::shownPosition()
-{
-    return {CE_Laenge->Value(), CE_Breite->Value()};
-}
-
-void TF_Haupt::showGridResult(Grid grid)
-{
-    gridProvenance_.matchesShown(grid, shownPosition());
-    showGridMarks();
-}
-
-void TF_Haupt::showGridMarks()
-{
-    const bool utmStale = gridProvenance_.isStale(Grid::Utm);
-    for (QWidget* field : {static_cast<QWidget*>(ElSE_Zone), static_cast<QWidget*>(CE_Rechts),
-                           static_cast<QWidget*>(CE_Hoch)})
-        setStaleMark(*field, utmStale);
-    const bool tmStale = gridProvenance_.isStale(Grid::TransverseMercator);
-    for (QWidget* field : {CE_TMERC_Rechts, CE_TMERC_Hoch})
-        setStaleMark(*field, tmStale);
-}
-
-void TF_Haupt::convertGrid(GridConversion conversion, const std::function<void(TCoordinateTranslator&)>& convert)
-{
-    // A conversion that finds no result has written nothing (each workflow
-    // returns all of its result or throws) and says why; the fields stay as
-    // they are.  Any other failure goes on to the handler's guard.
-    std::optional<GridFailure> failure;
-    if (!coordinateTranslator_) {
-        failure = GridFailure::ServiceEmpty;
-    } else {
-        try {
-            convert(*coordinateTranslator_);
-        } catch (const GridConversionError& e) {
-            failure = e.kind();
-        }
-    }
-    if (failure)
-        exceptionHandler_.presenter().showError(exceptionHandler_.title(),
-                                                fromEngineText(gridFailureText(conversion, *failure)));
-}
-
-void TF_Haupt::BitBtn_LL_UTMClick()
-{
-    convertGrid(GridConversion::UtmForward, [this](TCoordinateTranslator& service) {
-        const UtmPoint utm = utmForward(service, CE_Laenge->Value(), CE_Breite->Value());
-        ElSE_Zone->setValue(utm.zone);
-        CE_Rechts->setValue(static_cast<Extended>(utm.easting));
-        CE_Hoch->setValue(static_cast<Extended>(utm.northing));
-        showGridResult(Grid::Utm);
-    });
-}
-
-void TF_Haupt::BitBtn_UTM_LLClick()
-{
-    convertGrid(GridConversion::UtmInverse, [this](TCoordinateTranslator& service) {
-        showLatitudeLongitude(utmInverse(service, ElSE_Zone->Value(), CE_Rechts->Value(), CE_Hoch->Value()),
-                              Grid::Utm);
-    });
-}
-
-TmGrid TF_Haupt::tmGrid() const
-{
-    return {
-        .meridianDegreesText = toEngineText(CE_TMERC_Laenge_Grad->Text()),
-        .meridianMinutesText = toEngineText(CE_TMERC_Laenge_Minuten->Text()),
-        .referenceEasting = CE_TMERC_BezugsRechts->Value(),
-        .referenceEastingText = toEngineText(CE_TMERC_BezugsRechts->Text()),
-        .unit = gridUnitOfIndex(RG_Eingabe_km_m->ItemIndex()),
-        // A disabled box has no grid behind it, whatever the stored tick says.
-        .datum = CB_TMERC_ETRS89->isEnabled() && CB_TMERC_ETRS89->isChecked() ? TmDatum::Etrs89Beta2007
-                                                                               : TmDatum::Bessel,
-    };
-}
-
-void TF_Haupt::BitBtn_LL_TMERCClick()
-{
-    convertGrid(GridConversion::TmForward, [this](TCoordinateTranslator& service) {
-        const TmPoint tm = tmForward(service, tmGrid(), CE_Laenge->Value(), CE_Breite->Value());
-        CE_TMERC_Rechts->setValue(tm.easting);
-        CE_TMERC_Hoch->setValue(tm.northing);
-        showGridResult(Grid::TransverseMercator);
-        Label_TMERC_Umrechnung->setText(tm.shift == DhdnShift::Epsg1777 ? QString::fromUtf8(approximationNote)
-                                                                         : QString());
-    });
-}
-
-void TF_Haupt::BitBtn_TMERC_LLClick()
-{
-    convertGrid(GridConversion::TmInverse, [this](TCoordinateTranslator& service) {
-        const TmGeographicResult result =
-            tmInverseShifted(service, tmGrid(), CE_TMERC_Rechts->Value(), CE_TMERC_Hoch->Value());
-        const PositionDatum datum = !result.shift                            ? PositionDatum::Bessel
-                                    : *result.shift == DhdnShift::Epsg1777 ? PositionDatum::Epsg1777
-                                                                           : PositionDatum::Wgs84;
-        showLatitudeLongitude(result.point, Grid::TransverseMercator, datum);
-    });
-}
-
-void TF_Haupt::showGaussKrueger(const GaussKruegerPosition& position)
-{
-    const Extended perUnit = gridUnitOfIndex(RG_Eingabe_km_m->ItemIndex()) == GridUnit::Kilometres ? 1000 : 1;
-    CE_TMERC_Laenge_Grad->setValue(gaussKruegerMeridian(position.Zone));
-    CE_TMERC_Laenge_Minuten->setValue(0);
-    CE_TMERC_BezugsRechts->setValue(static_cast<Extended>(gaussKruegerReferenceEasting(position.Zone)) / perUnit);
-    CE_TMERC_Rechts->setValue(position.Easting / perUnit);
-    CE_TMERC_Hoch->setValue(position.Northing / perUnit);
-}
-
-void TF_Haupt::showPositionDatum(Extended latitude, Extended longitude)
-{
-    Label_Lagedatum->setText(positionDatum_ == PositionDatum::Bessel ? QString::fromUtf8(besselPositionNote)
-                                                                     : QString());
-    Label_TMERC_Umrechnung->setText(positionDatum_ == PositionDatum::Epsg1777 ? QString::fromUtf8(approximationNote)
-                                                                              : QString());
-    // The sheet rule needs DHDN: a Bessel position is on it already, every
-    // other one is taken there.  Without the projection library's data only
-    // the Bessel position has a sheet.
-    const GeographicPoint point{static_cast<double>(longitude), static_cast<double>(latitude)};
-    std::optional<Tk25Sheet> sheet;
-    if (positionDatum_ == PositionDatum::Bessel)
-        sheet = tk25SheetAt(point);
-    else if (dhdn_)
-        sheet = tk25SheetOfWgs84(*dhdn_, point.Longitude, point.Latitude);
-    E_TK25->setText(sheet ? fromEngineText(tk25Text(*sheet)) : QString());
-    E_TK25->setToolTip(QString::fromUtf8(sheet ? tk25ToolTip : noTk25ToolTip));
-}
-
 void TF_Haupt::offerDatumShift()
 {
     const QString directory = programDirectory_ + QStringLiteral("nad");
@@ -873,67 +591,6 @@ void TF_Haupt::offerDatumShift()
     CB_TMERC_ETRS89->setToolTip(available ? QString::fromUtf8(datumShiftToolTip)
                                           : QStringLiteral("Nicht verfügbar: Die Gitterdatei %1 fehlt im Ordner %2.")
                                                 .arg(fromEngineText(beta2007GridFileName), directory));
-}
-
-void TF_Haupt::showLatitudeLongitude(const GeographicPoint& point, std::optional<Grid> producedBy,
-                                     PositionDatum datum)
-{
-    incomingDatum_ = datum;
-    // Reset however the handlers end, so that typing afterwards is WGS 84.
-    const std::unique_ptr<std::optional<PositionDatum>, void (*)(std::optional<PositionDatum>*)> reset(
-        &incomingDatum_, [](std::optional<PositionDatum>* incoming) { incoming->reset(); });
-    CE_Laenge->setValue(point.Longitude);
-    CE_Breite->setValue(point.Latitude);
-    if (producedBy)
-        gridProvenance_.matchesShown(*producedBy, shownPosition());
-    CE_LaengeExit();
-    CE_BreiteExit();
-}
-
-void TF_Haupt::RG_Eingabe_km_mClick()
-{
-    // Values first, so that each is scaled at the decimals it was typed with.
-    TCurrencyEdit* const fields[] = {CE_TMERC_BezugsRechts, CE_TMERC_Rechts, CE_TMERC_Hoch};
-    const GridUnit unit = gridUnitOfIndex(RG_Eingabe_km_m->ItemIndex());
-    const GridUnitFormat format = gridUnitFormat(unit);
-    for (TCurrencyEdit* field : fields)
-        field->setValue(scaledIntoUnit(field->Value(), unit));
-    for (TCurrencyEdit* field : fields)
-        field->setDecimalPlaces(format.decimalPlaces);
-    for (TCurrencyEdit* field : fields)
-        field->setDisplayFormat(fromEngineText(format.displayFormat));
-}
-
-void TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick()
-{
-    // A conversion error of the reader goes on to the window's guard.
-    const std::optional<ClipboardPosition> read =
-        KoordinatenAusZwischenablage(clipboard_, exceptionHandler_.presenter(), separators_);
-    if (!read)
-        return;
-    if (const auto* gaussKrueger = std::get_if<GaussKruegerPosition>(&read->position)) {
-        // Into the TMERC fields, then on as the TMERC-to-latitude/longitude button.
-        showGaussKrueger(*gaussKrueger);
-        // Pasted values, as if typed, until the conversion finds their position.
-        gridProvenance_.edited(Grid::TransverseMercator);
-        showGridMarks();
-        BitBtn_TMERC_LLClick();
-        return;
-    }
-    if (const auto* grid = std::get_if<UtmPosition>(&read->position)) {
-        // Into the UTM fields, then on as the UTM-to-latitude/longitude button.
-        ElSE_Zone->setValue(grid->Zone);
-        CE_Rechts->setValue(grid->Easting);
-        CE_Hoch->setValue(grid->Northing);
-        // Pasted values, as if typed, until the conversion finds their position.
-        gridProvenance_.edited(Grid::Utm);
-        showGridMarks();
-        BitBtn_UTM_LLClick();
-        return;
-    }
-    showLatitudeLongitude(std::get<GeographicPoint>(read->position), std::nullopt);
-    CE_LaengeExit();
-    CE_BreiteExit();
 }
 
 } // namespace zelv
