@@ -57,9 +57,9 @@ struct MainWindowContext {
     UrlOpener openUrl = openWithDesktop;
     // Chooses the list for "Liste umrechnen …" (empty: none); the default
     // is the desktop's open dialog for .csv, .txt and .tsv.
-    std::function<QString(QWidget* parent)> chooseListFile;
+    std::function<QString(QWidget* parent)> chooseListFile = {};
     // Set up before the list dialog is shown, so that a test can answer it.
-    std::function<void(ListConversionDialog& dialog)> showListDialog;
+    std::function<void(ListConversionDialog& dialog)> showListDialog = {};
 };
 
 class TF_Haupt : public QWidget {

@@ -189,7 +189,9 @@ ListConversionDialog::ListConversionDialog(const QString& inputFile, ListDialogC
     openFolder_->setAccessibleName(QStringLiteral("Ordner der Ergebnisdatei öffnen"));
     close_ = new QPushButton(QStringLiteral("&Schließen"), end);
     close_->setObjectName(QStringLiteral("close"));
-    close_->setDefault(true);
+    // The default button of the summary only: a dialog has one, and until
+    // then Enter means "Umrechnen".
+    close_->setAutoDefault(false);
     auto* endButtons = new QHBoxLayout;
     endButtons->addStretch();
     endButtons->addWidget(openFolder_);
@@ -435,6 +437,7 @@ void ListConversionDialog::finishConversion()
     failures_->setPlainText(outcome.failures.join(QLatin1Char('\n')));
     failures_->setVisible(!outcome.failures.isEmpty());
     pages_->setCurrentIndex(1);
+    close_->setDefault(true);
     close_->setFocus();
     emit conversionEnded();
 }

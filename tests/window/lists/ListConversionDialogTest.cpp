@@ -9,7 +9,10 @@
 #include "ProgramDirectory.h"
 #include "WindowTestDoubles.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QTest>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -164,6 +167,36 @@ TEST_F(ListDialog, ACancelledRunLeavesNoFile)
     ASSERT_TRUE(ended.wait(20000));
     EXPECT_FALSE(QFile::exists(directory_.filePath(QStringLiteral("orte-umgerechnet.csv"))));
     EXPECT_EQ(QDir(directory_.path()).entryList(QDir::Files), QStringList{QStringLiteral("orte.csv")});
+}
+
+TEST_F(ListDialog, KeysAloneConvertAndCloseWithNamedControls)
+{
+    ListConversionDialog dialog(input_, context());
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    // Every control that Tab reaches has a German name for a screen reader.
+    QWidget* start = QApplication::focusWidget();
+    ASSERT_NE(start, nullptr);
+    QWidget* control = start;
+    int steps = 0;
+    do {
+        if (!qobject_cast<QLabel*>(control))
+            EXPECT_FALSE(control->accessibleName().isEmpty() && control->property("text").toString().isEmpty())
+                << control->objectName().toStdString();
+        QTest::keyClick(control, Qt::Key_Tab);
+        control = QApplication::focusWidget();
+    } while (control != start && ++steps < 20);
+    EXPECT_EQ(control, start); // round the dialog and back
+    EXPECT_GE(steps, 7);
+
+    // Enter starts the default button "Umrechnen"; at the end Enter closes.
+    QSignalSpy ended(&dialog, &ListConversionDialog::conversionEnded);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(ended.wait(20000));
+    EXPECT_TRUE(QFile::exists(directory_.filePath(QStringLiteral("orte-umgerechnet.csv"))));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(ListDialog, TheWindowsButtonAsksForAListAndOpensTheDialogOnIt)
