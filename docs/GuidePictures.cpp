@@ -18,11 +18,15 @@
 #include "ElSpinEdit.h"
 #include "ErrorPresenter.h"
 #include "F_HauptU.h"
+#include "ListConversionDialog.h"
 #include "RadioGroup.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -241,6 +245,37 @@ const std::vector<Scene>& scenes()
     return all;
 }
 
+// "Liste umrechnen" on a short list of places: the dialog as it opens, with
+// its guesses, and its summary after the run.
+bool drawListDialog(const QString& program, const QDir& folder)
+{
+    const QTemporaryDir directory;
+    const QString input = directory.filePath(QStringLiteral("orte.csv"));
+    QFile file(input);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("Ort;Kreis;Koordinaten\n"
+               "Allenstein;Allenstein;53°46′42″ N, 20°28′45″ O\n"
+               "Insterburg;Insterburg;54° 38′ N, 21° 49′ O\n"
+               "Nirgendwo;;unbekannt\n"
+               "Breslau;Breslau;\"51°06′36″ N, 17°01′57″ E\"\n"
+               "Stargard;Saatzig;53.3364, 15.0500\n");
+    file.close();
+    zelv::ListDialogContext context;
+    context.dataDirectory =
+        QFile::encodeName(QFileInfo(program).absolutePath() + QStringLiteral("/nad")).toStdString();
+    zelv::ListConversionDialog dialog(input, context);
+    dialog.resize(560, 420);
+    dialog.show();
+    if (!dialog.grab().save(folder.filePath(QStringLiteral("liste.png")), "PNG"))
+        return false;
+    QEventLoop loop;
+    QObject::connect(&dialog, &zelv::ListConversionDialog::conversionEnded, &loop, &QEventLoop::quit);
+    dialog.startConversion();
+    loop.exec();
+    return dialog.grab().save(folder.filePath(QStringLiteral("liste-fertig.png")), "PNG");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -294,6 +329,10 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "zelv_guide_pictures: cannot write %s\n", qPrintable(path));
             return 1;
         }
+    }
+    if (!drawListDialog(program, folder)) {
+        std::fprintf(stderr, "zelv_guide_pictures: cannot draw the list dialog\n");
+        return 1;
     }
     return 0;
 }

@@ -9,6 +9,7 @@ packages=(
   libproj-dev proj-data
   libgeographiclib-dev geographiclib-tools
   libgtest-dev libbenchmark-dev
+  libxml2-dev libxml2-utils
   cmark-gfm
   clang libclang-rt-14-dev
   fonts-dejavu-core xvfb xauth libx11-dev

@@ -2,13 +2,21 @@
 
 #include "BatchConversion.h"
 #include "Exception.h"
+#include "MapFileSink.h"
+#include "TableConversion.h"
+#include "TableReader.h"
+#include "TableText.h"
 #include "Windows1252.h"
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <istream>
+#include <iterator>
+#include <memory>
 #include <ostream>
 #include <optional>
+#include <variant>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -26,11 +34,17 @@ constexpr std::string_view standardInputName = "(Standardeingabe)";
 
 // The command line's own texts are UTF-8, as its output, not Windows-1252
 // like the engine's: they never pass through the engine.
-constexpr std::string_view usageLine = "Aufruf: zelv-derarar --convert [--csv | --csv=de] [--bessel] [DATEI...]\n";
+constexpr std::string_view usageLine =
+    "Aufruf: zelv-derarar --convert [--csv | --csv=de] [--bessel] [DATEI...]\n"
+    "        zelv-derarar --convert --column=SPALTE [--name=SPALTE] [--csv | --csv=de | --kml | --gpx]\n"
+    "                     [--bessel] [DATEI...]\n";
 
 constexpr std::string_view helpText = R"(Aufruf: zelv-derarar                              öffnet das Fenster
        zelv-derarar --convert [--csv | --csv=de] [--bessel] [DATEI...]
                                                  rechnet Zeilen um
+       zelv-derarar --convert --column=SPALTE [--name=SPALTE]
+                    [--csv | --csv=de | --kml | --gpx] [--bessel] [DATEI...]
+                                                 rechnet eine Tabelle um
        zelv-derarar --help | --version
 
 Mit --convert liest zelv-derarar die Zeilen der DATEIen nacheinander, die
@@ -66,10 +80,38 @@ Excel): Semikolon zwischen den Spalten
 Dezimalkomma in den Zahlen, UTF-8 mit Byte-Order-Mark, die Ortsangabe in
 Anführungszeichen (sie endet mit „;“). Eine Zeile ohne Koordinaten gibt „;;;;;;;“.
 
+Tabellen (Ortslisten aus Tabellenprogrammen, Ortsfamilienbüchern oder
+Ahnenprogrammen): mit --column=SPALTE (gleich --spalte=SPALTE) liest
+zelv-derarar jede DATEI als Tabelle und rechnet die Koordinaten der
+genannten Spalte um. Die SPALTE ist ein Name aus der Kopfzeile oder eine
+Nummer (1 = erste Spalte); zwei Spalten, durch Komma getrennt
+(--column=Breite,Länge oder --spalte=Rechtswert,Hochwert), werden
+zusammen gelesen, die erste zuerst. Das Trennzeichen („;“, Tabulator oder
+„,“) wird erkannt, Zellen in Anführungszeichen dürfen Trennzeichen und
+Zeilenumbrüche enthalten. Die Datei darf UTF-8 (mit oder ohne
+Byte-Order-Mark) oder Windows-1252 sein, wie Excel „CSV (Trennzeichen-
+getrennt)“ speichert; was erkannt wurde, steht auf der Standardfehlerausgabe.
+Heraus kommt dieselbe Tabelle, Zeile für Zeile, mit den Ergebnisspalten
+angehängt; keine Zeile kommt hinzu oder fällt weg. Eine Zeile ohne lesbare
+Koordinaten behält ihre Zellen, bekommt leere Ergebnisse und eine Meldung
+mit Zeilennummer und Text. Hat die Tabelle „;“ als Trennzeichen oder steht
+--csv=de, wird sie für deutsche Tabellenprogramme geschrieben, sonst mit
+„,“. Mit --kml entsteht eine Datei für Google Earth, mit --gpx eine für
+GPS-Geräte: ein Ort je umgerechneter Zeile, benannt nach der Spalte
+--name=SPALTE (sonst nach der Zeilennummer), beschrieben mit Ortsangabe und
+Messtischblatt.
+
 Optionen:
   --convert   Zeilen umrechnen, ohne Fenster
+  --column=SPALTE, --spalte=SPALTE
+              eine Tabelle lesen, die Koordinaten aus dieser Spalte (oder
+              zwei Spalten, durch Komma getrennt)
+  --name=SPALTE
+              die Spalte mit dem Namen des Ortes (für --kml und --gpx)
   --csv       CSV statt Ortsangaben schreiben
   --csv=de    CSV für deutsche Tabellenprogramme schreiben
+  --kml       KML für Google Earth schreiben (nur mit --column)
+  --gpx       GPX für GPS-Geräte schreiben (nur mit --column)
   --bessel    Gauß-Krüger-Werte auf Bessel (DHDN) lassen, nicht nach ETRS89
   --help      diese Hilfe zeigen
   --version   die Version zeigen
@@ -101,19 +143,26 @@ Schreibweisen (Dezimalpunkt oder Dezimalkomma; die ersten fünf gehen vor):
     Nummer allein wie 3446 wird nicht gelesen; Ergebnis ist die Mitte des
     Quadranten oder Blatts, auf etwa 3 bzw. 6 km genau)
 
-Beispiele, die zweite Spalte einer CSV-Datei:
-  cut -d';' -f2 orte.csv | zelv-derarar --convert --csv > orte-utm.csv
-eine Liste, die sich in LibreOffice Calc oder Excel als Tabelle öffnet:
+Beispiele: eine Liste von Koordinaten, die sich in LibreOffice Calc oder
+Excel als Tabelle öffnet:
   zelv-derarar --convert --csv=de orte.txt > orte-tabelle.csv
+eine Tabelle Ort;Kreis;Koordinaten mit den Ergebnissen in weiteren Spalten:
+  zelv-derarar --convert --spalte=Koordinaten orte.csv > orte-umgerechnet.csv
+dieselben Orte für Google Earth, benannt nach der Spalte „Ort“:
+  zelv-derarar --convert --spalte=Koordinaten --name=Ort --kml orte.csv > orte.kml
 
 Rückgabewert: 0 alle Zeilen umgerechnet, 1 mindestens eine Zeile nicht,
-2 Aufruffehler (unbekannte Option, Datei nicht lesbar, Ordner „nad“ mit
-„proj_def.dat“ neben dem Programm fehlt).
+2 Aufruffehler (unbekannte Option, Datei nicht lesbar, Spalte nicht
+gefunden, Ordner „nad“ mit „proj_def.dat“ neben dem Programm fehlt).
 )";
+
+enum class Output { Default, Csv, GermanCsv, Kml, Gpx };
 
 struct Invocation {
     bool convert = false;
-    BatchFormat format = BatchFormat::LocationText;
+    Output output = Output::Default;
+    std::string columns; // empty: one notation per line
+    std::string name;
     TmDatum gaussKruegerDatum = TmDatum::Etrs89Beta2007;
     std::vector<std::string> files;
 };
@@ -144,6 +193,119 @@ void reportCannotOpen(std::ostream& err, const std::string& file)
 
 bool isStandardInput(const std::string& file) { return file == "-"; }
 
+// The value of an option of the form "--key=value", for any of the keys.
+std::optional<std::string> optionValue(std::string_view argument, std::initializer_list<std::string_view> keys)
+{
+    for (const std::string_view key : keys)
+        if (argument.starts_with(key))
+            return std::string(argument.substr(key.size()));
+    return std::nullopt;
+}
+
+std::string readAll(std::istream& in)
+{
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct Table {
+    std::string source;
+    std::vector<TableRow> rows;
+    TableColumns columns;
+    char delimiter = noDelimiter;
+};
+
+// Reads every file as a table and finds its columns before anything is
+// written, so that a wrong column name costs no half-written output.
+std::optional<std::vector<Table>> readTables(const Invocation& invocation, std::istream& in, std::ostream& err)
+{
+    const std::vector<std::string> coordinates = splitColumnList(invocation.columns);
+    std::vector<Table> tables;
+    for (const std::string& file : invocation.files) {
+        std::string bytes;
+        std::string source = file;
+        if (isStandardInput(file)) {
+            bytes = readAll(in);
+            source = standardInputName;
+        } else {
+            std::ifstream stream(file, std::ios::binary);
+            if (!stream) {
+                reportCannotOpen(err, file);
+                return std::nullopt;
+            }
+            bytes = readAll(stream);
+        }
+        const TableText text = decodeTableText(std::move(bytes));
+        message(err) << source << ": gelesen als " << encodingName(text.encoding) << '\n';
+        Table table{std::move(source), {}, {}, detectDelimiter(text.utf8)};
+        table.rows = readTableRows(text.utf8, table.delimiter);
+        auto columns = chooseColumns(table.rows, coordinates, invocation.name);
+        if (const auto* error = std::get_if<std::string>(&columns)) {
+            usageError(err, table.source + ": " + *error);
+            return std::nullopt;
+        }
+        table.columns = std::get<TableColumns>(columns);
+        tables.push_back(std::move(table));
+    }
+    return tables;
+}
+
+BatchFormat lineFormat(Output output)
+{
+    switch (output) {
+    case Output::Csv:
+        return BatchFormat::Csv;
+    case Output::GermanCsv:
+        return BatchFormat::GermanCsv;
+    default:
+        return BatchFormat::LocationText;
+    }
+}
+
+// The table's format: as asked, else German when the (first) table used ";".
+Output tableOutput(Output output, const std::vector<Table>& tables)
+{
+    if (output != Output::Default)
+        return output;
+    return !tables.empty() && tables.front().delimiter == ';' ? Output::GermanCsv : Output::Csv;
+}
+
+int convertTables(const Invocation& invocation, const std::string& dataDirectory, std::istream& in,
+                  std::ostream& out, std::ostream& err)
+{
+    const std::optional<std::vector<Table>> tables = readTables(invocation, in, err);
+    if (!tables)
+        return batchUsageError;
+    const Output output = tableOutput(invocation.output, *tables);
+    const bool map = output == Output::Kml || output == Output::Gpx;
+    // Map files take the plain CSV row's numbers.
+    const BatchFormat format = output == Output::GermanCsv ? BatchFormat::GermanCsv : BatchFormat::Csv;
+    std::optional<BatchConverter> converter;
+    try {
+        converter.emplace(dataDirectory, format, invocation.gaussKruegerDatum);
+    } catch (const Exception& error) {
+        message(err) << fromWindows1252(error.message()) << '\n';
+        return batchUsageError;
+    }
+
+    std::unique_ptr<TableSink> sink;
+    if (map) {
+        const std::string title = tables->size() == 1 ? tables->front().source : std::string(programName);
+        sink = std::make_unique<MapFileSink>(out, output == Output::Kml ? MapFormat::Kml : MapFormat::Gpx, title);
+    } else {
+        if (format == BatchFormat::GermanCsv)
+            out << utf8ByteOrderMark;
+        sink = std::make_unique<CsvTableSink>(out, format);
+    }
+    int status = batchConverted;
+    for (const Table& table : *tables)
+        if (!convertTable(*converter, table.rows, table.columns, table.source, *sink, err))
+            status = batchLineFailed;
+    if (map)
+        static_cast<MapFileSink&>(*sink).finish();
+    out.flush();
+    return status;
+}
+
 } // namespace
 
 bool isBatchCommand(std::span<const std::string> arguments)
@@ -173,9 +335,17 @@ int runBatchCommand(std::span<const std::string> arguments, const std::string& d
         } else if (argument == "--convert") {
             invocation.convert = true;
         } else if (argument == "--csv") {
-            invocation.format = BatchFormat::Csv;
+            invocation.output = Output::Csv;
         } else if (argument == "--csv=de") {
-            invocation.format = BatchFormat::GermanCsv;
+            invocation.output = Output::GermanCsv;
+        } else if (argument == "--kml") {
+            invocation.output = Output::Kml;
+        } else if (argument == "--gpx") {
+            invocation.output = Output::Gpx;
+        } else if (const auto value = optionValue(argument, {"--column=", "--spalte="})) {
+            invocation.columns = *value;
+        } else if (const auto value = optionValue(argument, {"--name="})) {
+            invocation.name = *value;
         } else if (argument == "--bessel") {
             invocation.gaussKruegerDatum = TmDatum::Bessel;
         } else {
@@ -184,6 +354,10 @@ int runBatchCommand(std::span<const std::string> arguments, const std::string& d
     }
     if (!invocation.convert)
         return usageError(err, "die Option --convert fehlt");
+    if (invocation.columns.empty() && (invocation.output == Output::Kml || invocation.output == Output::Gpx))
+        return usageError(err, "--kml und --gpx brauchen --column");
+    if (invocation.columns.empty() && !invocation.name.empty())
+        return usageError(err, "--name braucht --column");
     if (invocation.files.empty())
         invocation.files.emplace_back("-");
 
@@ -199,17 +373,21 @@ int runBatchCommand(std::span<const std::string> arguments, const std::string& d
     if (!allOpen)
         return batchUsageError;
 
+    if (!invocation.columns.empty())
+        return convertTables(invocation, dataDirectory, in, out, err);
+
     std::optional<BatchConverter> converter;
+    const BatchFormat format = lineFormat(invocation.output);
     try {
-        converter.emplace(dataDirectory, invocation.format, invocation.gaussKruegerDatum);
+        converter.emplace(dataDirectory, format, invocation.gaussKruegerDatum);
     } catch (const Exception& error) {
         message(err) << fromWindows1252(error.message()) << '\n';
         return batchUsageError;
     }
 
-    if (invocation.format == BatchFormat::Csv)
+    if (format == BatchFormat::Csv)
         out << csvHeader << '\n';
-    else if (invocation.format == BatchFormat::GermanCsv)
+    else if (format == BatchFormat::GermanCsv)
         out << utf8ByteOrderMark << germanCsvHeader << '\n';
     int status = batchConverted;
     for (const std::string& file : invocation.files) {

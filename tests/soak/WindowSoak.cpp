@@ -225,6 +225,9 @@ void Soak::open(const QString& programDirectory)
         .executablePath = programDirectory + QStringLiteral("/ZELV_Derarar"),
         .settingsDirectory = settingsDirectory(),
         .openUrl = [this](const QUrl&) { ++urlsOpened_; },
+        // "Liste umrechnen …" as if its file dialog were cancelled: a modal
+        // dialog would stop the soak's steps.
+        .chooseListFile = [](QWidget*) { return QString(); },
     });
     window_->show();
     window_->activateWindow();

@@ -118,7 +118,9 @@ TF_Haupt::TF_Haupt(const MainWindowContext& context, QWidget* parent)
       separators_(context.separators),
       executablePath_(context.executablePath),
       settingsDirectory_(context.settingsDirectory),
-      openUrl_(context.openUrl)
+      openUrl_(context.openUrl),
+      chooseListFile_(context.chooseListFile),
+      showListDialog_(context.showListDialog)
 {
     initPictures();
     setObjectName(QStringLiteral("F_Haupt"));
@@ -328,6 +330,15 @@ void TF_Haupt::createControls()
     ElURLLabel1 = link("ElURLLabel1", 8, 256, QStringLiteral("multimap"), QString::fromLatin1(mapHomeAddress));
     ElURLLabel2 = link("ElURLLabel2", 56, 256, QStringLiteral("https://whgazetteer.org/"),
                        QStringLiteral("https://whgazetteer.org/"));
+    // In the free space right of the links, above the clipboard button; no
+    // control moves for it.  The space beside the copy button belongs to the
+    // sheet-centre note.
+    BitBtn_Liste_umrechnen = new QPushButton(QStringLiteral("Liste umrechnen …"), this);
+    BitBtn_Liste_umrechnen->setObjectName(QStringLiteral("BitBtn_Liste_umrechnen"));
+    BitBtn_Liste_umrechnen->setGeometry(200, 248, 145, 25);
+    BitBtn_Liste_umrechnen->setAccessibleName(QStringLiteral("Liste umrechnen"));
+    BitBtn_Liste_umrechnen->setToolTip(
+        QStringLiteral("Eine Ortsliste (CSV, TXT, TSV) umrechnen: als Tabelle, für Google Earth oder GPS"));
     ElURLLabel3 = link("ElURLLabel3", 648, 368, QStringLiteral("Anleitung"),
                        userGuideAddress(programDirectoryOf(executablePath_)));
 
@@ -539,6 +550,7 @@ void TF_Haupt::wireEvents()
         return [this, handler] { exceptionHandler_.guard([this, handler] { (this->*handler)(); }); };
     };
 
+    connect(BitBtn_Liste_umrechnen, &QPushButton::clicked, this, guarded(&TF_Haupt::BitBtn_Liste_umrechnenClick));
     connect(CE_Laenge, &TCurrencyEdit::OnExit, this, guarded(&TF_Haupt::CE_LaengeExit));
     connect(CE_Breite, &TCurrencyEdit::OnExit, this, guarded(&TF_Haupt::CE_BreiteExit));
     connect(CE_Laenge_Grad, &TCurrencyEdit::OnExit, this, guarded(&TF_Haupt::CE_Laenge_GradExit));
@@ -604,7 +616,7 @@ void TF_Haupt::chainTabOrder()
         CB_TMERC_ETRS89,       CE_TMERC_BezugsRechts,   CE_TMERC_Rechts,
         CE_TMERC_Hoch,         BitBtn_TMERC_LL,         BitBtn_LL_TMERC,
         BitBtn_Koordinaten_aus_Zwischenablage, ElURLLabel1, ElURLLabel2,
-        ElURLLabel3,
+        BitBtn_Liste_umrechnen, ElURLLabel3,
     };
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

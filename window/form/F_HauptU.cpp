@@ -11,6 +11,7 @@
 #include "GridFailureText.h"
 #include "GaussKruegerText.h"
 #include "GridWorkflows.h"
+#include "ListConversionDialog.h"
 #include "Messtischblatt.h"
 #include "MesstischblattText.h"
 #include "Placemnt.h"
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <optional>
@@ -340,6 +342,23 @@ void TF_Haupt::showInUnit(GridUnit unit)
         field->setDecimalPlaces(format.decimalPlaces);
     for (TCurrencyEdit* field : fields)
         field->setDisplayFormat(fromEngineText(format.displayFormat));
+}
+
+void TF_Haupt::BitBtn_Liste_umrechnenClick()
+{
+    const QString file = chooseListFile_ ? chooseListFile_(this)
+                                         : QFileDialog::getOpenFileName(
+                                               this, QStringLiteral("Liste umrechnen"), QString(),
+                                               QStringLiteral("Listen (*.csv *.txt *.tsv);;Alle Dateien (*)"));
+    if (file.isEmpty())
+        return;
+    ListDialogContext context;
+    context.dataDirectory = QFile::encodeName(programDirectoryOf(executablePath_) + QStringLiteral("nad")).toStdString();
+    context.openUrl = openUrl_;
+    ListConversionDialog dialog(file, std::move(context), this);
+    if (showListDialog_)
+        showListDialog_(dialog);
+    dialog.exec();
 }
 
 void TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick()

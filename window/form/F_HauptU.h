@@ -36,6 +36,7 @@ struct GeographicPoint;
 struct TmGrid;
 enum class GridConversion;
 class TCurrencyEdit;
+class ListConversionDialog;
 class TElSpinEdit;
 class TFormStorage;
 class TRadioGroup;
@@ -57,6 +58,11 @@ struct MainWindowContext {
     QString settingsDirectory;
     // Opens the links' addresses; the default is the desktop's browser.
     UrlOpener openUrl = openWithDesktop;
+    // Chooses the list for "Liste umrechnen …" (empty: none); the default
+    // is the desktop's open dialog for .csv, .txt and .tsv.
+    std::function<QString(QWidget* parent)> chooseListFile = {};
+    // Set up before the list dialog is shown, so that a test can answer it.
+    std::function<void(ListConversionDialog& dialog)> showListDialog = {};
 };
 
 class TF_Haupt : public QWidget {
@@ -121,6 +127,8 @@ public:
     QPushButton* BitBtn_LL_TMERC;
     QPushButton* BitBtn_TMERC_LL;
     QPushButton* BitBtn_Koordinaten_aus_Zwischenablage;
+    // "Liste umrechnen …": a table file converted in a dialog of its own.
+    QPushButton* BitBtn_Liste_umrechnen;
     // Links: the web map, the gazetteer, the project's page.
     TElURLLabel* ElURLLabel1;
     TElURLLabel* ElURLLabel2;
@@ -180,6 +188,8 @@ public:
 
     // The clipboard: coordinates in, location text out.
     void BitBtn_Koordinaten_aus_ZwischenablageClick();
+    // Asks for a list and opens the list dialog on it.
+    void BitBtn_Liste_umrechnenClick();
     void BitBtn_kopierenClick();
 
 protected:
@@ -263,6 +273,8 @@ private:
     QString executablePath_;
     QString settingsDirectory_;
     UrlOpener openUrl_;
+    std::function<QString(QWidget*)> chooseListFile_;
+    std::function<void(ListConversionDialog&)> showListDialog_;
 
     QString programDirectory_;
     std::unique_ptr<TCoordinateTranslator> coordinateTranslator_;

@@ -60,6 +60,7 @@ TEST_F(DesktopUse, ScreenReadersFindEveryControlByItsOwnName)
         {w.CE_Hoch, "UTM Hochwert", QAccessible::EditableText},
         {w.E_ZELV, "ZELV-Ortsangabe", QAccessible::EditableText},
         {w.BitBtn_kopieren, "ZELV-Ortsangabe kopieren", QAccessible::Button},
+        {w.BitBtn_Liste_umrechnen, "Liste umrechnen", QAccessible::Button},
         {w.E_TK25, "Messtischblatt (TK25)", QAccessible::EditableText},
         {w.CE_TMERC_Laenge_Grad, "TMERC Bezugslänge, Grad", QAccessible::EditableText},
         {w.CE_TMERC_Laenge_Minuten, "TMERC Bezugslänge, Minuten", QAccessible::EditableText},

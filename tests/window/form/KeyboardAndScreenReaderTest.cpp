@@ -146,6 +146,8 @@ TEST_F(ScreenReaderWindow, LinksOpenByEnterOrSpaceAndOfferTheirMenuByKey)
     ASSERT_EQ(QApplication::focusWidget(), w.ElURLLabel2);
     QTest::keyClick(w.ElURLLabel2, Qt::Key_Space);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), w.BitBtn_Liste_umrechnen);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), w.ElURLLabel3);
     QTest::keyClick(w.ElURLLabel3, Qt::Key_Enter);
     ASSERT_EQ(opened.size(), 3u);

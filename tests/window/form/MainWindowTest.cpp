@@ -150,6 +150,7 @@ TEST_F(MainWindowTest, EveryControlInItsPlace)
         {"BitBtn_LL_TMERC", {360, 152, 75, 25}},
         {"BitBtn_TMERC_LL", {360, 184, 75, 25}},
         {"BitBtn_Koordinaten_aus_Zwischenablage", {8, 276, 337, 30}},
+        {"BitBtn_Liste_umrechnen", {200, 248, 145, 25}},
         {"E_TK25", {200, 208, 145, 28}},
         {"Label_Lagedatum", {64, 314, 281, 36}},
         {"Label_TMERC_Umrechnung", {632, 233, 126, 14}},
@@ -422,7 +423,7 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInOrderAndSkipsTheLocationText)
         "RG_Eingabe_km_m", "CB_TMERC_ETRS89", "CE_TMERC_BezugsRechts", "CE_TMERC_Rechts",
         // values typed from a map, then Tab and Space, convert those values
         "CE_TMERC_Hoch", "BitBtn_TMERC_LL", "BitBtn_LL_TMERC", "BitBtn_Koordinaten_aus_Zwischenablage",
-        "ElURLLabel1", "ElURLLabel2", "ElURLLabel3",
+        "ElURLLabel1", "ElURLLabel2", "BitBtn_Liste_umrechnen", "ElURLLabel3",
     };
     TF_Haupt& w = shownWindow();
     EXPECT_EQ(focusedControl(), order.front()); // the window opens in the first field
