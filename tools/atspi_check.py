@@ -77,6 +77,7 @@ EXPECTED = [
     (0, 'Messtischblatt (TK25):', 'label', None, None),
     (0, 'multimap', 'link', None, None),
     (0, 'https://whgazetteer.org/', 'link', None, None),
+    (0, 'Liste umrechnen', 'push button', None, None),
     (0, 'Anleitung', 'link', None, None),
 ]
 

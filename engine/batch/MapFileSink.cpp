@@ -134,6 +134,7 @@ void MapFileSink::row(const TableRowResult& row, std::size_t)
     static const std::size_t longitudeColumn = resultColumn("longitude");
     static const std::size_t locationColumn = resultColumn("location");
     static const std::size_t sheetColumn = resultColumn("tk25");
+    static const std::size_t sheetNameColumn = resultColumn("tk25_name");
     const std::vector<TableRow> results = readTableRows(row.result.text, ',');
     if (results.empty() || results.front().size() <= std::max({latitudeColumn, longitudeColumn, locationColumn}))
         return;
@@ -149,8 +150,11 @@ void MapFileSink::row(const TableRowResult& row, std::size_t)
 
     const std::string name = row.name.empty() ? std::to_string(row.number) : std::string(row.name);
     std::string description = result[locationColumn];
-    if (sheetColumn < result.size() && !result[sheetColumn].empty())
+    if (sheetColumn < result.size() && !result[sheetColumn].empty()) {
         description += " Messtischblatt (TK25) " + result[sheetColumn];
+        if (sheetNameColumn < result.size() && !result[sheetNameColumn].empty())
+            description += ' ' + result[sheetNameColumn];
+    }
 
     if (format_ == MapFormat::Kml) {
         writer_->start("Placemark");

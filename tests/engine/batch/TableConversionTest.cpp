@@ -38,9 +38,9 @@ private:
     test_support::ShippedDataDirectory data_;
 };
 
-const std::string berlin = "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3";
+const std::string berlin = "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3,Berlin";
 const std::string berlinGerman =
-    "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3";
+    "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3;Berlin";
 
 TEST_F(TableConversion, AFailingRowInTheMiddleKeepsEveryRowInPlace)
 {
@@ -106,7 +106,7 @@ TEST_F(TableConversion, MapFilesHoldOnePlaceForEachConvertedRow)
     EXPECT_NE(kml.out.find("<kml xmlns=\"http://www.opengis.net/kml/2.2\">"), std::string::npos) << kml.out;
     EXPECT_NE(kml.out.find("<name>Berlin &amp; Cölln &lt;Mitte&gt;</name>"), std::string::npos) << kml.out;
     EXPECT_NE(kml.out.find("<coordinates>13.405000,52.520000</coordinates>"), std::string::npos);
-    EXPECT_NE(kml.out.find("<description>liegt bei 52.52000°N 13.40500°O; Messtischblatt (TK25) 3446/3</description>"),
+    EXPECT_NE(kml.out.find("<description>liegt bei 52.52000°N 13.40500°O; Messtischblatt (TK25) 3446/3 Berlin</description>"),
               std::string::npos);
     // No name in its cell: the row number; a longitude beyond 180° comes back into range.
     EXPECT_NE(kml.out.find("<name>4</name>"), std::string::npos);
@@ -115,7 +115,7 @@ TEST_F(TableConversion, MapFilesHoldOnePlaceForEachConvertedRow)
 
     const Finished gpx = run({"--column=Koordinaten", "--name=Ort", "--gpx"}, input);
     EXPECT_NE(gpx.out.find("<wpt lat=\"52.520000\" lon=\"13.405000\">"), std::string::npos) << gpx.out;
-    EXPECT_NE(gpx.out.find("<desc>liegt bei 52.52000°N 13.40500°O; Messtischblatt (TK25) 3446/3</desc>"),
+    EXPECT_NE(gpx.out.find("<desc>liegt bei 52.52000°N 13.40500°O; Messtischblatt (TK25) 3446/3 Berlin</desc>"),
               std::string::npos);
 }
 
