@@ -83,7 +83,8 @@ TEST_P(CompassWords, PolishAndGermanLabelsAndWords)
         {"23.90448 nördliche Breite und 54.89821 östliche Länge", point(N::HemisphereDecimal, 23.90448, 54.89821),
          "read as written, even where the page swapped the words"},
         {"54° 42′ n. Br., 20° 31′ ö. L.", point(N::DegreesDecimalMinutes, dm(54, 42), dm(20, 31))},
-        {"Koordinaten (54.7): 54.7, 20.5", noCoordinates, "a number in the brackets is no place"},
+        {"Koordinaten (54.7): 54.7, 20.5", unusable({"nur Zahlen", "mehr als zwei"}),
+         "a number in the brackets is no place, so which two are meant stays open"},
         {"Koordinatensystem: 54.7, 20.5", noCoordinates, "a longer word is no label"},
     });
 }
