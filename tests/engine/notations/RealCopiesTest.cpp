@@ -30,8 +30,6 @@ struct Pending {
 };
 
 const Pending pending[] = {
-    {"Sou\xC5\x99" "adnice (Wizna)",
-     "needs Czech compass words in full; beside them the decimal part's S is north, alone it stays refused"},
     // Left unread: the text does not say the position in a way that leaves no doubt.
     {"Messtischblatt 3759", "a sheet number, not a position; the window's Messtischblatt field takes it"},
     {"54N00\xE2\x80\x99", "garbled GPS read-out: letters as degree signs, minutes 00'035'' could be read three ways"},
