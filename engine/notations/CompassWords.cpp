@@ -165,6 +165,20 @@ std::size_t afterConjunction(std::string_view s, std::size_t i)
     return i;
 }
 
+// Past the character at i that is no compass word: blanks keep
+// `afterAngle`, a mark or a digit sets it, anything else clears it.
+std::size_t stepOver(std::string_view s, std::size_t i, bool& afterAngle)
+{
+    if (const std::size_t n = blankAt(s, i))
+        return i + n;
+    if (const std::size_t n = markAt(s, i)) {
+        afterAngle = true;
+        return i + n;
+    }
+    afterAngle = s[i] >= '0' && s[i] <= '9';
+    return i + utf8Length(s[i]);
+}
+
 bool isCzechOrSlovakWord(const CompassWord& w)
 {
     return &w >= &compassWords[12] && &w <= &compassWords[23];
@@ -183,17 +197,7 @@ std::string withCzechSAsNorth(std::string s)
             ++i;
             continue;
         }
-        if (const std::size_t n = blankAt(s, i)) {
-            i += n;
-            continue;
-        }
-        if (const std::size_t n = markAt(s, i)) {
-            i += n;
-            afterAngle = true;
-            continue;
-        }
-        afterAngle = s[i] >= '0' && s[i] <= '9';
-        i += utf8Length(s[i]);
+        i = stepOver(s, i, afterAngle);
     }
     return s;
 }
@@ -239,17 +243,7 @@ std::string withWordsAsLetters(std::string_view s, bool& czechOrSlovak)
                 continue;
             }
         }
-        if (const std::size_t n = blankAt(s, i)) {
-            i += n;
-            continue;
-        }
-        if (const std::size_t n = markAt(s, i)) {
-            i += n;
-            afterAngle = true;
-            continue;
-        }
-        afterAngle = s[i] >= '0' && s[i] <= '9';
-        i += utf8Length(s[i]);
+        i = stepOver(s, i, afterAngle);
     }
     out.append(s.substr(run < s.size() ? run : s.size()));
     return out;

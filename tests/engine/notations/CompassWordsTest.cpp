@@ -61,7 +61,7 @@ TEST_P(CompassWords, LithuanianCzechAndSlovakWords)
         {"Súradnice: 48°9′ severnej šírky 17°7′ východnej dĺžky", point(N::DegreesDecimalMinutes, dm(48, 9), dm(17, 7))},
         {"Souřadnice (Wizna): 53 ° 12 'severní šířky 22 ° 23 'východní délky / 53,200 ° S 22,383 ° E / 53.200; 22.383",
          point(N::PositionInText, 53.2, 22.383), "beside Czech words a lone S is sever, north"},
-        {"53°12′ jižní šířky 22°23′ východní délky / 53,200° S 22,383° E", unusable({"53,200° N", "1. und die 2."}),
+        {"53°12′ jižní šířky 22°23′ východní délky / 53,200° S 22,383° E", unusable({"53,200\xB0 N", "1. und die 2."}),
          "beside Czech words S is north, so the two halves of the text disagree"},
         {"50°5′16″ s. š., 14°25′13″ x. y.", unusable({"\x84x. y.\x93 ist keine bekannte Himmelsrichtung"}),
          "an unknown word is named"},
