@@ -165,9 +165,44 @@ std::size_t afterConjunction(std::string_view s, std::size_t i)
     return i;
 }
 
-} // namespace
+// Past the character at i that is no compass word: blanks keep
+// `afterAngle`, a mark or a digit sets it, anything else clears it.
+std::size_t stepOver(std::string_view s, std::size_t i, bool& afterAngle)
+{
+    if (const std::size_t n = blankAt(s, i))
+        return i + n;
+    if (const std::size_t n = markAt(s, i)) {
+        afterAngle = true;
+        return i + n;
+    }
+    afterAngle = s[i] >= '0' && s[i] <= '9';
+    return i + utf8Length(s[i]);
+}
 
-std::string withCompassWordsAsLetters(std::string_view s)
+bool isCzechOrSlovakWord(const CompassWord& w)
+{
+    return &w >= &compassWords[12] && &w <= &compassWords[23];
+}
+
+// In a text that writes Czech or Slovak compass words, a lone "S" after an
+// angle is "sever", north, as those languages write it; the words leave no
+// doubt which language the letters are.
+std::string withCzechSAsNorth(std::string s)
+{
+    bool afterAngle = false;
+    for (std::size_t i = 0; i < s.size();) {
+        if (afterAngle && s[i] == 'S' && (i + 1 == s.size() || !isLetterStart(s[i + 1]))) {
+            s[i] = 'N';
+            afterAngle = false;
+            ++i;
+            continue;
+        }
+        i = stepOver(s, i, afterAngle);
+    }
+    return s;
+}
+
+std::string withWordsAsLetters(std::string_view s, bool& czechOrSlovak)
 {
     std::string out;
     out.reserve(s.size());
@@ -196,6 +231,7 @@ std::string withCompassWordsAsLetters(std::string_view s)
             if (match) {
                 out.append(s.substr(run, i - run));
                 out += word->letter;
+                czechOrSlovak = czechOrSlovak || isCzechOrSlovakWord(*word);
                 i = match->end;
                 afterAngle = false;
                 // The map links' letters glued to the last word.
@@ -207,19 +243,21 @@ std::string withCompassWordsAsLetters(std::string_view s)
                 continue;
             }
         }
-        if (const std::size_t n = blankAt(s, i)) {
-            i += n;
-            continue;
-        }
-        if (const std::size_t n = markAt(s, i)) {
-            i += n;
-            afterAngle = true;
-            continue;
-        }
-        afterAngle = s[i] >= '0' && s[i] <= '9';
-        i += utf8Length(s[i]);
+        i = stepOver(s, i, afterAngle);
     }
     out.append(s.substr(run < s.size() ? run : s.size()));
+    return out;
+}
+
+} // namespace
+
+std::string withCompassWordsAsLetters(std::string_view s)
+{
+    bool czechOrSlovak = false;
+    std::string out = withWordsAsLetters(s, czechOrSlovak);
+    // The letters in the text as copied, not those the words became.
+    if (czechOrSlovak)
+        out = withWordsAsLetters(withCzechSAsNorth(std::string(s)), czechOrSlovak);
     return out;
 }
 

@@ -137,11 +137,10 @@ std::optional<ClipboardPosition> readRepeats(std::string_view text, const std::v
     const auto& first = std::get<GeographicPoint>(read.front()->position);
     for (std::size_t i = 1; i < parts.size(); ++i)
         if (!agreeWithin(first, halfUnits.front(), std::get<GeographicPoint>(read[i]->position), halfUnits[i]))
-            throwUnusable("In " + quoted(text)
-                          + " stehen, durch \x84/\x93 getrennt, mehrere Schreibweisen eines Ortes, aber die 1. "
-                            "und die " + ordinal(i)
-                          + " Angabe weichen um mehr als eine halbe Bogensekunde voneinander ab. Welche gilt, "
-                            "bleibt offen.");
+            throw DisagreeingRepeatsError(
+                "In " + quoted(text) + " stehen, durch \x84/\x93 getrennt, mehrere Schreibweisen eines Ortes, aber die 1. "
+                "und die " + ordinal(i)
+                + " Angabe weichen um mehr als eine halbe Bogensekunde voneinander ab. Welche gilt, bleibt offen.");
     return read[finest];
 }
 

@@ -12,6 +12,7 @@
 // (UnusableCoordinatesError); a text that none of them recognises is left
 // to the reader's own message.
 
+#include "Exception.h"
 #include "RoutinenU.h"
 
 #include <functional>
@@ -19,6 +20,13 @@
 #include <string_view>
 
 namespace zelv {
+
+// Repeated forms that were each read but disagree: a refusal that no
+// reading of the text around a position overrides.
+class DisagreeingRepeatsError : public UnusableCoordinatesError {
+public:
+    using UnusableCoordinatesError::UnusableCoordinatesError;
+};
 
 // The reader of the notations inside these forms: the position, or nothing
 // where none fits; may throw EConvertError.

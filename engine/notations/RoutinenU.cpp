@@ -338,7 +338,8 @@ std::optional<ClipboardPosition> readTextAround(std::string_view text)
 
 // Where the five end: the notations of CoordinateNotations.h, Gauß-Krüger
 // values, the further forms, then the text around a position.  A further
-// form's own refusal stands where the text around gives no position.
+// form's own refusal stands where the text around gives no position, and
+// always where its repeated forms were read and disagree.
 std::optional<ClipboardPosition> readOtherNotations(std::string_view text, Separators separators)
 {
     if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
@@ -349,6 +350,8 @@ std::optional<ClipboardPosition> readOtherNotations(std::string_view text, Separ
     try {
         further = readFurtherNotations(text,
                                        [separators](std::string_view t) { return readLocaleFreeNotations(t, separators); });
+    } catch (const DisagreeingRepeatsError&) {
+        throw;
     } catch (const UnusableCoordinatesError&) {
         std::optional<ClipboardPosition> around;
         try {

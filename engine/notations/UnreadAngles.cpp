@@ -38,6 +38,14 @@ bool isKnownDirection(std::string_view word)
     return false;
 }
 
+// The compass letters of other languages that PositionInText reads only
+// beside their partners: Czech and Slovak V/Z (east, west) with S/J, Turkish
+// K/G (north, south) with D/B.
+bool isLetterOfAnotherLanguage(std::string_view word)
+{
+    return word.size() == 1 && std::string_view("VZJKGDB").find(word.front()) != std::string_view::npos;
+}
+
 std::vector<Angle> anglesOf(std::string_view s)
 {
     constexpr std::size_t mostAngles = 8;
@@ -104,6 +112,13 @@ void explainUnreadAngles(std::string_view text)
 {
     const std::vector<Angle> angles = anglesOf(text);
     if (angles.size() == 2) {
+        const std::string_view first = angles[0].word;
+        const std::string_view second = angles[1].word;
+        if ((isLetterOfAnotherLanguage(first) && (isKnownDirection(second) || isLetterOfAnotherLanguage(second)))
+            || (isLetterOfAnotherLanguage(second) && isKnownDirection(first)))
+            throwUnusable("Die Angabe enth\xE4lt zwei Winkel, aber " + quoted(first) + " und " + quoted(second)
+                          + " geh\xF6ren nicht zusammen: V und Z (Osten, Westen im Tschechischen und Slowakischen) "
+                            "stehen neben S und J, K und G (Norden, S\xFC" "den im T\xFCrkischen) neben D und B.");
         for (const Angle& a : angles)
             if (!a.word.empty() && !isKnownDirection(a.word))
                 throwUnusable("Die Angabe enth\xE4lt zwei Winkel, aber " + quoted(a.word)

@@ -355,8 +355,9 @@ void checkMessages(const std::vector<SoakPresenter::Shown>& shown, const QString
         // quotes the text and names the form.
         {QRegularExpression(QStringLiteral("^(?=.*(MGRS|Plus Code|Kartenlink|Kurzlink|Ferro|„/“ getrennt|"
                                            "zwei Positionen|nur Zahlen ohne Himmelsrichtung|Norden \\(sever\\)|"
-                                           "Vorlage für Koordinaten))"
-                                           "(Der|Die|In|Im) .*„.*“.*\\.$"),
+                                           "Vorlage für Koordinaten|keine bekannte Himmelsrichtung|"
+                                           "gehören nicht zusammen|Bezugssystem|fehlt die (Länge|Breite)))"
+                                           "(Der|Die|In|Im|Nach) .*„.*“.*\\.$"),
                             QRegularExpression::DotMatchesEverythingOption),
          false},
     };

@@ -59,6 +59,10 @@ TEST_P(CompassWords, LithuanianCzechAndSlovakWords)
         {"Souřadnice (Wizna): 53°12′ severní šířky 22°23′ východní délky",
          point(N::DegreesDecimalMinutes, dm(53, 12), dm(22, 23)), "full Czech words, a place in brackets"},
         {"Súradnice: 48°9′ severnej šírky 17°7′ východnej dĺžky", point(N::DegreesDecimalMinutes, dm(48, 9), dm(17, 7))},
+        {"Souřadnice (Wizna): 53 ° 12 'severní šířky 22 ° 23 'východní délky / 53,200 ° S 22,383 ° E / 53.200; 22.383",
+         point(N::PositionInText, 53.2, 22.383), "beside Czech words a lone S is sever, north"},
+        {"53°12′ jižní šířky 22°23′ východní délky / 53,200° S 22,383° E", unusable({"53,200\xB0 N", "1. und die 2."}),
+         "beside Czech words S is north, so the two halves of the text disagree"},
         {"50°5′16″ s. š., 14°25′13″ x. y.", unusable({"\x84x. y.\x93 ist keine bekannte Himmelsrichtung"}),
          "an unknown word is named"},
         {"55°42′15″ š. pl.", unusable({"fehlt die L\xE4nge"})},
@@ -83,7 +87,8 @@ TEST_P(CompassWords, PolishAndGermanLabelsAndWords)
         {"23.90448 nördliche Breite und 54.89821 östliche Länge", point(N::HemisphereDecimal, 23.90448, 54.89821),
          "read as written, even where the page swapped the words"},
         {"54° 42′ n. Br., 20° 31′ ö. L.", point(N::DegreesDecimalMinutes, dm(54, 42), dm(20, 31))},
-        {"Koordinaten (54.7): 54.7, 20.5", noCoordinates, "a number in the brackets is no place"},
+        {"Koordinaten (54.7): 54.7, 20.5", unusable({"nur Zahlen", "mehr als zwei"}),
+         "a number in the brackets is no place, so which two are meant stays open"},
         {"Koordinatensystem: 54.7, 20.5", noCoordinates, "a longer word is no label"},
     });
 }
