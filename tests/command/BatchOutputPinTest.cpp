@@ -290,7 +290,7 @@ TEST_P(BatchOutputPin, TenThousandMixedLinesFromPipeAndFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, BatchOutputPin,
-                         testing::Values(Pinned{{"--convert"}, 0x7efc90f3def3af32}, Pinned{{"--convert", "--csv"}, 0xa76c2ed77ebc9c6e}),
+                         testing::Values(Pinned{{"--convert"}, 0x64cc19cfff91d962}, Pinned{{"--convert", "--csv"}, 0x39a45ea32cf6b3e6}),
                          [](const testing::TestParamInfo<Pinned>& info) {
                              return info.param.options.size() > 1 ? std::string("Csv") : std::string("LocationText");
                          });

@@ -106,7 +106,9 @@ void PopupAnswerer::answer(QWidget* popup)
     }
     auto* box = qobject_cast<QMessageBox*>(popup);
     if (box && presenter_.boxOpen) {
-        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        // A message has its OK, a question its Ja and Nein: any of them.
+        const QList<QAbstractButton*> buttons = box->buttons();
+        QAbstractButton* ok = buttons.at(static_cast<qsizetype>(random_.below(buttons.size())));
         switch (random_.below(4)) {
         case 0: QTest::keyClick(box, Qt::Key_Return); break;
         case 1: QTest::keyClick(box, Qt::Key_Escape); break;

@@ -356,10 +356,15 @@ void checkMessages(const std::vector<SoakPresenter::Shown>& shown, const QString
         {QRegularExpression(QStringLiteral("^(?=.*(MGRS|Plus Code|Kartenlink|Kurzlink|Ferro|„/“ getrennt|"
                                            "zwei Positionen|nur Zahlen ohne Himmelsrichtung|Norden \\(sever\\)|"
                                            "Vorlage für Koordinaten|keine bekannte Himmelsrichtung|"
-                                           "gehören nicht zusammen|Bezugssystem|fehlt die (Länge|Breite)))"
+                                           "gehören nicht zusammen|Bezugssystem|fehlt die (Länge|Breite)|"
+                                           "Messtischblatt))"
                                            "(Der|Die|In|Im|Nach) .*„.*“.*\\.$"),
                             QRegularExpression::DotMatchesEverythingOption),
          false},
+        // The centre of a sheet number where no datum shift reaches it.
+        {QRegularExpression(QStringLiteral("^Außerhalb von .* gibt es keine Umrechnung aus dem DHDN\\.$")), true},
+        {QRegularExpression(QStringLiteral("^Die Mitte von Messtischblatt .* lässt sich ohne den Ordner „nad“ .*$")),
+         true},
     };
     // And every text of a grid conversion that finds no result, under the title.
     static const std::vector<QString> gridFailures = [] {
@@ -370,6 +375,9 @@ void checkMessages(const std::vector<SoakPresenter::Shown>& shown, const QString
                                            GridFailure::ValueNotRoundable, GridFailure::ServiceEmpty,
                                            GridFailure::OutsideDatumGrid})
                 texts.push_back(fromEngineText(gridFailureText(conversion, kind)));
+        // The offer to take typed values in the other unit.
+        for (const GridUnit unit : {GridUnit::Kilometres, GridUnit::Metres})
+            texts.push_back(fromEngineText(unitFixQuestion(unit)));
         return texts;
     }();
     for (const SoakPresenter::Shown& message : shown) {
