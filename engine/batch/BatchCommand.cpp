@@ -71,7 +71,7 @@ Nummer stimmt trotzdem.
 Gauß-Krüger-Werte alter Karten werden nach ETRS89 umgerechnet (in
 Deutschland mit BeTA2007, von 46° bis 56° N und 5°50' bis 24° O sonst mit
 der Näherung EPSG 1777), denn die Ausgabe geht in Ortsangaben und
-Webkarten; mit --bessel bleibt die Lage auf Bessel (DHDN), bis gut 200 m
+Webkarten; mit --bessel bleibt die Lage auf Bessel (DHDN), bis gut 260 m
 neben WGS 84.
 
 Mit --csv=de entsteht CSV für deutsche Tabellenprogramme (LibreOffice Calc,
