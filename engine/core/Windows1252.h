@@ -1,8 +1,8 @@
 #pragma once
 // Conversion between UTF-8 (what the window and the clipboard deliver) and the
-// Windows-1252 texts of the engine, through glibc's iconv.  Both directions
-// throw zelv::Exception "iconv cannot convert from <from> to <to>" when the
-// system's iconv lacks the conversion; texts of ASCII alone never need it.
+// Windows-1252 texts of the engine, by the code page's table.  The clipboard
+// reader converts every text it is given, up to megabytes, so this takes no
+// detour through a general converter.
 
 #include <string>
 #include <string_view>

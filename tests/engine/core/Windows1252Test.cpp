@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+
+#include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace zelv {
 namespace {
@@ -77,6 +82,84 @@ TEST(Windows1252, EveryByteComesBack)
     const std::string utf8 = fromWindows1252(text);
     EXPECT_GT(utf8.size(), text.size());
     EXPECT_EQ(toWindows1252(utf8), text);
+}
+
+std::string utf8Of(char32_t code)
+{
+    std::string out;
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+// glibc's converter as the oracle for the code page's table: one text at a
+// time, nothing where it cannot convert.
+class Iconv {
+public:
+    Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Iconv() { iconv_close(cd_); }
+    Iconv(const Iconv&) = delete;
+    Iconv& operator=(const Iconv&) = delete;
+    bool usable() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    std::optional<std::string> operator()(std::string in)
+    {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        char buffer[16];
+        char* i = in.data();
+        std::size_t inLeft = in.size();
+        char* o = buffer;
+        std::size_t outLeft = sizeof buffer;
+        if (iconv(cd_, &i, &inLeft, &o, &outLeft) == static_cast<std::size_t>(-1))
+            return std::nullopt;
+        return std::string(buffer, static_cast<std::size_t>(o - buffer));
+    }
+
+private:
+    iconv_t cd_;
+};
+
+TEST(Windows1252, AgreesWithTheSystemConverterOnEveryCharacter)
+{
+    Iconv toCodePage("WINDOWS-1252", "UTF-8");
+    Iconv fromCodePage("UTF-8", "WINDOWS-1252");
+    if (!toCodePage.usable() || !fromCodePage.usable())
+        GTEST_SKIP() << "the system's iconv lacks Windows-1252";
+    // The characters mapped on purpose where the code page lacks them.
+    const std::set<char32_t> ownMappings{0x2032, 0x02BC, 0x2033, 0x02DA, 0x2212, 0x2007, 0x2009, 0x202F,
+                                         0xFEFF, 0x200B, 0x200E, 0x200F, 0x2060, 0x81,   0x8D,   0x8F,
+                                         0x90,   0x9D};
+    // Every character of the code page lies in the first plane; two beyond.
+    std::vector<char32_t> codes;
+    for (char32_t code = 0; code < 0x10000; ++code)
+        if (code < 0xD800 || code > 0xDFFF)
+            codes.push_back(code);
+    codes.insert(codes.end(), {0x10000, 0x1F600, 0x10FFFF});
+    for (const char32_t code : codes) {
+        if (ownMappings.count(code))
+            continue;
+        const std::optional<std::string> expected = toCodePage(utf8Of(code));
+        ASSERT_EQ(toWindows1252(utf8Of(code)), expected.value_or("?")) << "U+" << std::hex << static_cast<unsigned>(code);
+    }
+    for (int byte = 0; byte < 256; ++byte) {
+        const std::string text(1, static_cast<char>(byte));
+        if (const std::optional<std::string> expected = fromCodePage(text)) {
+            ASSERT_EQ(fromWindows1252(text), *expected) << "byte " << byte;
+        }
+    }
 }
 
 } // namespace
