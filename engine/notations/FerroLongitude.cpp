@@ -34,6 +34,9 @@ Mark findMark(std::string_view text, std::size_t from)
 
 std::optional<std::string> withFerroMarkAsEast(std::string_view text)
 {
+    // Every mark names Ferro or its "F."; most texts hold neither.
+    if (text.find("Ferro") == std::string_view::npos && text.find("F.") == std::string_view::npos)
+        return std::nullopt;
     const Mark mark = findMark(text, 0);
     if (mark.at == std::string_view::npos)
         return std::nullopt;

@@ -5,6 +5,8 @@
 #include "NotationMessages.h"
 #include "NotationText.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <iterator>
@@ -34,6 +36,25 @@ constexpr bool isUpper(char c)
     return (c >= 'A' && c <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7);
 }
 
+// What a character can start: the items below, told by one look in a table
+// since the reader walks texts of megabytes.
+enum class CharClass : unsigned char { Other, Blank, Digit, Letter, Separator };
+
+constexpr std::array<CharClass, 256> charClasses = [] {
+    std::array<CharClass, 256> classes{};
+    for (int b = 0; b < 256; ++b) {
+        const char c = static_cast<char>(b);
+        classes[static_cast<std::size_t>(b)] = isBlankOrNoBreakSpace(c) ? CharClass::Blank
+                                               : isDigit(c)             ? CharClass::Digit
+                                               : isLetter(c)            ? CharClass::Letter
+                                               : c == ',' || c == ';'   ? CharClass::Separator
+                                                                        : CharClass::Other;
+    }
+    return classes;
+}();
+
+constexpr CharClass classOf(char c) { return charClasses[static_cast<unsigned char>(c)]; }
+
 // The meaning of a compass letter or word: its axis, its sign and the
 // language family whose partners it takes.
 enum class Family { Common, CzechSlovak, Turkish };
@@ -48,30 +69,45 @@ struct Compass {
 
 std::optional<Compass> compassOf(std::string_view word)
 {
+    // Nearly every word of a long text is none: its length and first letter
+    // tell them apart at once, before any word is compared.
+    if (word.size() == 1) {
+        switch (word.front()) {
+        case 'N': return Compass{true, false};
+        case 'S': return Compass{true, true, Family::Common, true};
+        case 'E':
+        case 'O': return Compass{false, false};
+        case 'W': return Compass{false, true};
+        case 'J': return Compass{true, true, Family::CzechSlovak};
+        case 'V': return Compass{false, false, Family::CzechSlovak};
+        case 'Z': return Compass{false, true, Family::CzechSlovak};
+        case 'K': return Compass{true, false, Family::Turkish};
+        case 'G': return Compass{true, true, Family::Turkish};
+        case 'D': return Compass{false, false, Family::Turkish};
+        case 'B': return Compass{false, true, Family::Turkish};
+        default: return std::nullopt;
+        }
+    }
+    if (word.size() < 3 || word.size() > 6)
+        return std::nullopt;
+    switch (word.front()) {
+    case 'N': case 'S': case 'E': case 'O': case 'W': case 'n': case 's': case 'e': case 'o':
+        break;
+    default:
+        return std::nullopt;
+    }
     struct Entry {
         std::string_view word;
         Compass compass;
     };
-    static const Entry entries[] = {
-        {"N", {true, false}},
-        {"S", {true, true, Family::Common, true}},
-        {"E", {false, false}},
-        {"O", {false, false}},
-        {"W", {false, true}},
+    static constexpr Entry words[] = {
         {"Nord", {true, false}},     {"Norden", {true, false}},  {"North", {true, false}},
         {"nord", {true, false}},     {"S\xFC" "d", {true, true}}, {"S\xFC" "den", {true, true}},
         {"South", {true, true}},     {"sud", {true, true}},      {"Ost", {false, false}},
         {"Osten", {false, false}},   {"East", {false, false}},   {"est", {false, false}},
         {"West", {false, true}},     {"Westen", {false, true}},  {"ouest", {false, true}},
-        {"J", {true, true, Family::CzechSlovak}},
-        {"V", {false, false, Family::CzechSlovak}},
-        {"Z", {false, true, Family::CzechSlovak}},
-        {"K", {true, false, Family::Turkish}},
-        {"G", {true, true, Family::Turkish}},
-        {"D", {false, false, Family::Turkish}},
-        {"B", {false, true, Family::Turkish}},
     };
-    for (const Entry& e : entries)
+    for (const Entry& e : words)
         if (e.word == word)
             return e.compass;
     return std::nullopt;
@@ -175,7 +211,7 @@ bool compassFollows(std::string_view t, std::size_t i)
 {
     i = skipBlanks(t, i);
     std::size_t end = i;
-    while (end < t.size() && isLetter(t[end]))
+    while (end < t.size() && classOf(t[end]) == CharClass::Letter)
         ++end;
     if (end == i)
         return false;
@@ -275,17 +311,79 @@ public:
 private:
     std::optional<Item> single()
     {
+        std::optional<Item> item = read();
+        afterNumber_ = item && item->kind == Kind::Number;
+        return item;
+    }
+
+    // Between two numbers only the first item after the one and the last
+    // before the other can be part of a position, and no position spans a
+    // break.  So where a break stands between those two, all up to the last
+    // break is one, and the items after it are read one by one.  Nothing
+    // where the gap holds no break.
+    std::optional<Item> skipToLastBreak()
+    {
+        std::size_t digit = i_;
+        while (digit < t_.size() && classOf(t_[digit]) != CharClass::Digit)
+            ++digit;
+        readUntil_ = digit;
+        const std::size_t begin = i_;
+        if (digit == t_.size()) {
+            // After the last number's first item nothing counts.
+            i_ = t_.size();
+            return Item{Kind::Break, begin, i_, {}, {}};
+        }
+        for (std::size_t end = digit; end > i_;) {
+            const char c = t_[end - 1];
+            const CharClass cc = classOf(c);
+            if (cc == CharClass::Other && c != '.') {
+                i_ = end;
+                return Item{Kind::Break, begin, end, {}, {}};
+            }
+            if (cc != CharClass::Letter) {
+                --end;
+                continue;
+            }
+            std::size_t start = end;
+            while (start > i_ && classOf(t_[start - 1]) == CharClass::Letter)
+                --start;
+            if (start > i_ && isBreakWord(t_.substr(start, end - start), end)) {
+                i_ = end;
+                return Item{Kind::Break, begin, end, {}, {}};
+            }
+            end = start;
+        }
+        return std::nullopt;
+    }
+
+    // Whether the word ending at `end` is read as a break and nothing else.
+    bool isBreakWord(std::string_view w, std::size_t end) const
+    {
+        return !compassOf(w) && !isAxisWord(w) && !gluedToLabel(w, end);
+    }
+
+    // A compass letter glued to the label of a second copy.
+    bool gluedToLabel(std::string_view w, std::size_t end) const
+    {
+        return w.size() > 1 && isUpper(w[1]) && compassOf(w.substr(0, 1)) && end < t_.size() && t_[end] == ':';
+    }
+
+    std::optional<Item> read()
+    {
         if (queued_) {
             const Item item = *queued_;
             queued_.reset();
             return item;
         }
+        if (!afterNumber_ && i_ >= readUntil_ && i_ < t_.size())
+            if (std::optional<Item> gap = skipToLastBreak())
+                return gap;
         while (i_ < t_.size()) {
-            const char c = t_[i_];
             const std::size_t begin = i_;
-            if (isBlankOrNoBreakSpace(c)) {
+            const CharClass c = classOf(t_[i_]);
+            if (c == CharClass::Blank) {
                 ++i_;
-            } else if (isDigit(c)) {
+            } else if (c == CharClass::Digit) {
                 std::size_t end = i_;
                 std::optional<Number> glued;
                 const Angle angle = angleAt(t_, i_, end, glued);
@@ -296,12 +394,24 @@ private:
                     i_ = glued->end;
                 }
                 return Item{Kind::Number, begin, end, angle, {}};
-            } else if (isLetter(c)) {
+            } else if (c == CharClass::Letter) {
                 if (std::optional<Item> item = word())
                     return item;
-            } else {
+            } else if (c == CharClass::Separator) {
                 ++i_;
-                return Item{c == ',' || c == ';' ? Kind::Separator : Kind::Break, begin, i_, {}, {}};
+                return Item{Kind::Separator, begin, i_, {}, {}};
+            } else {
+                // Marks, brackets and the like, with the blanks among them,
+                // make one break.
+                std::size_t end = ++i_;
+                for (; i_ < t_.size(); ++i_) {
+                    const CharClass next = classOf(t_[i_]);
+                    if (next == CharClass::Other)
+                        end = i_ + 1;
+                    else if (next != CharClass::Blank)
+                        break;
+                }
+                return Item{Kind::Break, begin, end, {}, {}};
             }
         }
         return std::nullopt;
@@ -313,7 +423,7 @@ private:
     {
         const std::size_t begin = i_;
         std::size_t end = i_;
-        while (end < t_.size() && isLetter(t_[end]))
+        while (end < t_.size() && classOf(t_[end]) == CharClass::Letter)
             ++end;
         const std::string_view w = t_.substr(begin, end - begin);
         i_ = end;
@@ -324,8 +434,7 @@ private:
                 ++i_;
             return Item{Kind::Letter, begin, end, {}, *compass};
         }
-        if (w.size() > 1 && isUpper(w[1]) && compassOf(w.substr(0, 1)) && end < t_.size() && t_[end] == ':') {
-            // A compass letter glued to the label of a second copy.
+        if (gluedToLabel(w, end)) {
             queued_ = Item{Kind::Break, begin + 1, end, {}, {}};
             return Item{Kind::Letter, begin, begin + 1, {}, *compassOf(w.substr(0, 1))};
         }
@@ -338,6 +447,9 @@ private:
     std::size_t i_ = 0;
     std::optional<Item> queued_;
     std::optional<Item> pending_;
+    bool afterNumber_ = false;
+    // Up to here the items are read one by one, the gap's last words.
+    std::size_t readUntil_ = 0;
 };
 
 struct Candidate {
@@ -380,8 +492,8 @@ bool isCzechOrSlovak(std::string_view t)
 
 // A complete position at the front of the window: both halves with their
 // letters, after or before the numbers; `used` is the number of its items.
-std::optional<Candidate> pairAt(std::string_view t, bool czechOrSlovak, const Item* items, std::size_t size,
-                                std::size_t& used)
+std::optional<Candidate> pairAt(std::string_view t, std::optional<bool>& czechOrSlovak, const Item* items,
+                                std::size_t size, std::size_t& used)
 {
     constexpr std::size_t k = 0;
     const auto at = [&](std::size_t n, Kind kind) { return k + n < size && items[k + n].kind == kind; };
@@ -413,7 +525,10 @@ std::optional<Candidate> pairAt(std::string_view t, bool czechOrSlovak, const It
     const Item& lon = latitudeFirst ? items[a2] : items[a1];
     const Compass& latCompass = latitudeFirst ? c1 : c2;
     const Compass& lonCompass = latitudeFirst ? c2 : c1;
-    if (latCompass.plainS && lonCompass.family == Family::Common && czechOrSlovak)
+    // Asked only of a plain S, the whole text is searched at most once.
+    if (latCompass.plainS && lonCompass.family == Family::Common && !czechOrSlovak)
+        czechOrSlovak = isCzechOrSlovak(t);
+    if (latCompass.plainS && lonCompass.family == Family::Common && *czechOrSlovak)
         throwUnusable("In " + quoted(t) + " kann \x84S\x93 S\xFC" "den meinen oder, wie im Tschechischen und "
                       "Slowakischen, Norden (sever). Welche Breite gemeint ist, bleibt offen.");
     Candidate c{{signedValue(lon.angle, lonCompass, latCompass), signedValue(lat.angle, latCompass, lonCompass)},
@@ -426,14 +541,12 @@ std::optional<Candidate> pairAt(std::string_view t, bool czechOrSlovak, const It
 // The longest run of items a complete position takes.
 constexpr std::size_t window = 5;
 
-struct Scan {
-    std::vector<Candidate> found;
-};
-
-Scan scan(std::string_view t)
+// Hands each candidate position of the text to `found`, one after the
+// other, so that a long text never stands as a list of them in memory.
+template <class Found>
+void scan(std::string_view t, Found found)
 {
-    Scan result;
-    const bool czechOrSlovak = isCzechOrSlovak(t);
+    std::optional<bool> czechOrSlovak;
     Items source(t);
     // The items ahead from `head` on, at most a window of them; the ones
     // behind are dropped now and then, not one by one.
@@ -456,20 +569,18 @@ Scan scan(std::string_view t)
         const std::size_t size = items.size() - head;
         std::size_t used = 1;
         if (const auto c = pairAt(t, czechOrSlovak, ahead, size, used)) {
-            result.found.push_back(*c);
+            found(*c);
         } else if (ahead[0].kind == Kind::Number && ahead[0].angle.hidden && size > 1
                    && ahead[1].kind == Kind::Number && ahead[1].angle.hidden) {
             // Hidden decimals: two glued numbers of twelve places, latitude first.
             const Angle& lat = ahead[0].angle;
             const Angle& lon = ahead[1].angle;
             if (lat.value <= 90 && lon.value <= 180)
-                result.found.push_back({{lon.value, lat.value}, lat.place, lon.place, true, ahead[0].begin,
-                                        ahead[1].end});
+                found(Candidate{{lon.value, lat.value}, lat.place, lon.place, true, ahead[0].begin, ahead[1].end});
             used = 2;
         }
         head += used;
     }
-    return result;
 }
 
 // Longitudes counted from Ferro or Paris are not Greenwich's; their own
@@ -490,12 +601,12 @@ bool namesAnotherMeridian(std::string_view t)
 bool hasCompassWord(std::string_view t)
 {
     for (std::size_t i = 0; i < t.size();) {
-        if (!isLetter(t[i])) {
+        if (classOf(t[i]) != CharClass::Letter) {
             ++i;
             continue;
         }
         std::size_t end = i;
-        while (end < t.size() && isLetter(t[end]))
+        while (end < t.size() && classOf(t[end]) == CharClass::Letter)
             ++end;
         if (compassOf(t.substr(i, end - i)) || compassOf(t.substr(i, 1)))
             return true;
@@ -511,9 +622,8 @@ void refuseBareNumbers(std::string_view text)
     // Only where nothing read the text, so no complete position stands in
     // it.  A pair alone is the plain notations' to judge; a third number
     // among words leaves open which two would be the position.
-    bool words = false;
-    for (const char c : text)
-        words = words || (isLetter(c) && c != '?');
+    const bool words = std::any_of(text.begin(), text.end(),
+                                   [](char c) { return classOf(c) == CharClass::Letter && c != '?'; });
     if (!words)
         return;
     int numbers = 0;
@@ -537,7 +647,7 @@ void refuseBareNumbers(std::string_view text)
             decimals += decimal ? 1 : 0;
         }
     }
-    if (words && numbers >= 3 && decimals >= 2)
+    if (numbers >= 3 && decimals >= 2)
         throwUnusable("In " + quoted(text) + " stehen nur Zahlen ohne Himmelsrichtung und Gradzeichen, mehr als "
                       "zwei; welche davon Breite und L\xE4nge sein sollen, bleibt offen.");
 }
@@ -546,40 +656,44 @@ std::optional<GeographicPoint> readPositionInText(std::string_view text)
 {
     if (!hasCompassWord(text) || namesAnotherMeridian(text))
         return std::nullopt;
-    const std::vector<Candidate> found = scan(text).found;
-    const auto width = [](const Candidate& c) { return c.latitudePlace + c.longitudePlace; };
-    const Candidate* finest = nullptr;
-    for (const Candidate& c : found)
-        if (!c.hidden && (!finest || width(c) < width(*finest)))
-            finest = &c;
-    if (!finest)
-        return std::nullopt;
     // Positions agree in pairs within their half places, added, exactly
     // when the intervals they stand for share a point: the largest lower end
-    // lies below the smallest upper end, on each axis.
-    const auto span = [&](const Candidate& c) { return quoted(text.substr(c.begin, c.end - c.begin)); };
-    for (const bool latitude : {true, false}) {
-        const auto value = [&](const Candidate& c) { return latitude ? c.point.Latitude : c.point.Longitude; };
-        const auto half = [&](const Candidate& c) {
-            // A hair above the half, for values written exactly on it.
-            return (latitude ? c.latitudePlace : c.longitudePlace) / 2 * (1 + 1e-9);
-        };
-        const Candidate* highestLow = &found.front();
-        const Candidate* lowestHigh = &found.front();
-        for (const Candidate& c : found) {
-            if (value(c) - half(c) > value(*highestLow) - half(*highestLow))
-                highestLow = &c;
-            if (value(c) + half(c) < value(*lowestHigh) + half(*lowestHigh))
-                lowestHigh = &c;
+    // lies below the smallest upper end, on each axis.  So the candidates
+    // pass one by one, and only the extremes and the finest are kept.
+    const auto width = [](const Candidate& c) { return c.latitudePlace + c.longitudePlace; };
+    const auto value = [](const Candidate& c, bool latitude) { return latitude ? c.point.Latitude : c.point.Longitude; };
+    const auto half = [](const Candidate& c, bool latitude) {
+        // A hair above the half, for values written exactly on it.
+        return (latitude ? c.latitudePlace : c.longitudePlace) / 2 * (1 + 1e-9);
+    };
+    const auto low = [&](const Candidate& c, bool latitude) { return value(c, latitude) - half(c, latitude); };
+    const auto high = [&](const Candidate& c, bool latitude) { return value(c, latitude) + half(c, latitude); };
+    std::optional<Candidate> finest;       // the finest of all, hidden decimals too
+    std::optional<Candidate> finestShown;  // the finest written for the reader
+    std::optional<Candidate> highestLow[2]; // by axis: longitude, latitude
+    std::optional<Candidate> lowestHigh[2];
+    scan(text, [&](const Candidate& c) {
+        if (!finest || width(c) < width(*finest))
+            finest = c;
+        if (!c.hidden && (!finestShown || width(c) < width(*finestShown)))
+            finestShown = c;
+        for (const bool latitude : {false, true}) {
+            if (!highestLow[latitude] || low(c, latitude) > low(*highestLow[latitude], latitude))
+                highestLow[latitude] = c;
+            if (!lowestHigh[latitude] || high(c, latitude) < high(*lowestHigh[latitude], latitude))
+                lowestHigh[latitude] = c;
         }
-        if (value(*highestLow) - half(*highestLow) > value(*lowestHigh) + half(*lowestHigh))
+    });
+    if (!finestShown)
+        return std::nullopt;
+    const auto span = [&](const Candidate& c) { return quoted(text.substr(c.begin, c.end - c.begin)); };
+    for (const bool latitude : {true, false})
+        if (low(*highestLow[latitude], latitude) > high(*lowestHigh[latitude], latitude))
             throwUnusable("In " + quoted(text) + " stehen zwei Positionen, die voneinander abweichen: "
-                          + span(*lowestHigh) + " und " + span(*highestLow) + ". Welche gilt, bleibt offen.");
-    }
-    for (const Candidate& c : found)
-        if (width(c) < width(*finest))
-            finest = &c;
-    return finest->point;
+                          + span(*lowestHigh[latitude]) + " und " + span(*highestLow[latitude])
+                          + ". Welche gilt, bleibt offen.");
+    // Hidden decimals that agree give their finer figures.
+    return width(*finest) < width(*finestShown) ? finest->point : finestShown->point;
 }
 
 } // namespace zelv

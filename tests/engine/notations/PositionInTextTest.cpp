@@ -108,6 +108,27 @@ TEST_P(PositionInText, LettersOfOtherLanguagesOnlyWithTheirPartners)
         check(row, GetParam());
 }
 
+// The reader passes over the prose between numbers; the letters right
+// after a position and right before one must still be read.
+TEST_P(PositionInText, PositionsAmidLongProse)
+{
+    std::string prose;
+    for (int i = 0; i < 20; ++i)
+        prose += " Das Dorf (Kreis Gumbinnen) hat eine Kirche; sie steht am Markt. ";
+    const auto amid = [&](const std::string& position) { return prose + position + prose; };
+    const Row rows[] = {
+        {amid("54\xB0 12' N 21\xB0 6' O"), point(N::PositionInText, 54.2, 21.1), "letters after the numbers"},
+        {amid("N 54\xB0 12', O 21\xB0 6'"), point(N::PositionInText, 54.2, 21.1), "letters before the numbers"},
+        {amid("(N. 54.2, O. 21.1)"), point(N::PositionInText, 54.2, 21.1), "abbreviated, in brackets"},
+        {amid("bei latitude 54\xB0N, longitude 021\xB0" "E"), point(N::PositionInText, 54, 21), "words of the axes"},
+        {amid("54\xB0 12' N") + amid("21\xB0 6' O"), noCoordinates, "halves far apart are no position"},
+        {amid("54\xB0 12' N 21\xB0 6' O") + amid("54\xB0 52' N 21\xB0 6' O"), unusable({"zwei Positionen"}),
+         "two positions far apart that disagree"},
+    };
+    for (const Row& row : rows)
+        check(row, GetParam());
+}
+
 TEST_P(PositionInText, NearMissesStayRefused)
 {
     const Row rows[] = {
