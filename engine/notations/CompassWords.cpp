@@ -114,7 +114,7 @@ struct Match {
 // A compass word at i: its end, or nothing.
 std::optional<Match> matchWord(std::string_view s, std::size_t i, const CompassWord& w)
 {
-    if (s.substr(i, w.first.size()) != w.first)
+    if (s[i] != w.first.front() || s.substr(i, w.first.size()) != w.first)
         return std::nullopt;
     std::size_t j = i + w.first.size();
     const bool firstDotted = j < s.size() && s[j] == '.';
@@ -138,10 +138,42 @@ std::optional<Match> matchWord(std::string_view s, std::size_t i, const CompassW
     return m;
 }
 
-std::size_t utf8Length(char c)
+constexpr std::size_t utf8Length(char c)
 {
     const auto u = static_cast<unsigned char>(c);
     return u < 0xC0 ? 1 : u < 0xE0 ? 2 : u < 0xF0 ? 3 : 4;
+}
+
+// By byte: the length of the character it starts, and 0 where it may start
+// a digit or a mark (the marks and blanks of more than one byte start with
+// 0xC2 or 0xE2).
+constexpr std::array<unsigned char, 256> plainLengths = [] {
+    std::array<unsigned char, 256> lengths{};
+    for (int b = 0; b < 256; ++b) {
+        const char c = static_cast<char>(b);
+        const bool start = (c >= '0' && c <= '9') || c == '\'' || c == '"' || b == 0xC2 || b == 0xE2;
+        lengths[static_cast<std::size_t>(b)] = start ? 0 : static_cast<unsigned char>(utf8Length(c));
+    }
+    return lengths;
+}();
+
+// From i, a character on which no angle ends, to the next character that may
+// be a digit or a mark: only after one can a compass word stand.  Texts of
+// megabytes hold few of them.
+std::size_t nextDigitOrMark(std::string_view s, std::size_t i)
+{
+    while (i < s.size()) {
+        const unsigned char length = plainLengths[static_cast<unsigned char>(s[i])];
+        // Single bytes, the most, step on without waiting for the table.
+        if (length == 1) {
+            ++i;
+            continue;
+        }
+        if (length == 0)
+            return i;
+        i += length;
+    }
+    return s.size();
 }
 
 bool onlyLetters(std::string_view s)
@@ -197,6 +229,8 @@ std::string withCzechSAsNorth(std::string s)
             ++i;
             continue;
         }
+        if (!afterAngle && (i = nextDigitOrMark(s, i)) == s.size())
+            break;
         i = stepOver(s, i, afterAngle);
     }
     return s;
@@ -243,6 +277,8 @@ std::string withWordsAsLetters(std::string_view s, bool& czechOrSlovak)
                 continue;
             }
         }
+        if (!afterAngle && (i = nextDigitOrMark(s, i)) == s.size())
+            break;
         i = stepOver(s, i, afterAngle);
     }
     out.append(s.substr(run < s.size() ? run : s.size()));
