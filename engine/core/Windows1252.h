@@ -29,6 +29,9 @@ inline constexpr char unrepresentableChar = '?';
 // byte of the same number, so that fromWindows1252 is undone exactly.
 std::string toWindows1252(std::string_view utf8);
 
+// The same, appended to `out`: a text converted piece by piece.
+void appendWindows1252(std::string_view utf8, std::string& out);
+
 // Windows-1252 to UTF-8.  The five codes that Windows-1252 leaves undefined
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters of the same number.
 std::string fromWindows1252(std::string_view windows1252);

@@ -3,6 +3,7 @@
 #include "Windows1252.h"
 
 #include <array>
+#include <vector>
 
 namespace zelv {
 
@@ -216,32 +217,18 @@ bool isCzechOrSlovakWord(const CompassWord& w)
     return &w >= &compassWords[12] && &w <= &compassWords[23];
 }
 
-// In a text that writes Czech or Slovak compass words, a lone "S" after an
-// angle is "sever", north, as those languages write it; the words leave no
-// doubt which language the letters are.
-std::string withCzechSAsNorth(std::string s)
-{
-    bool afterAngle = false;
-    for (std::size_t i = 0; i < s.size();) {
-        if (afterAngle && s[i] == 'S' && (i + 1 == s.size() || !isLetterStart(s[i + 1]))) {
-            s[i] = 'N';
-            afterAngle = false;
-            ++i;
-            continue;
-        }
-        if (!afterAngle && (i = nextDigitOrMark(s, i)) == s.size())
-            break;
-        i = stepOver(s, i, afterAngle);
-    }
-    return s;
-}
-
-std::string withWordsAsLetters(std::string_view s, bool& czechOrSlovak)
+// The text with its compass words as letters, each unchanged run converted
+// by `append` (UTF-8 as it is, or to Windows-1252).  In a text that writes
+// Czech or Slovak compass words, a lone "S" after an angle becomes "N", as
+// those languages write sever, north: the words leave no doubt which
+// language the letters are, wherever in the text they stand.
+template <class Append>
+std::string withWordsAsLetters(std::string_view s, Append append)
 {
     std::string out;
     out.reserve(s.size());
     std::size_t i = skipBlanks(s, 0);
-    out.append(s.substr(0, i));
+    append(s.substr(0, i), out);
     for (const std::string_view label : labels)
         if (s.substr(i, label.size()) == label
             && (i + label.size() == s.size() || !isLetterStart(s[i + label.size()]))) {
@@ -250,10 +237,19 @@ std::string withWordsAsLetters(std::string_view s, bool& czechOrSlovak)
             break;
         }
     bool afterAngle = false; // the last character but blanks was a digit or a mark
+    bool czechOrSlovak = false;
+    // Where a lone S after an angle stands in `out`, to be north if the
+    // text is Czech or Slovak.
+    std::vector<std::size_t> loneS;
     int words = 0;
     // The text is copied in runs between the words replaced.
     std::size_t run = i;
     while (i < s.size()) {
+        if (afterAngle && s[i] == 'S' && (i + 1 == s.size() || !isLetterStart(s[i + 1]))) {
+            append(s.substr(run, i - run), out);
+            loneS.push_back(out.size());
+            run = i;
+        }
         if (afterAngle && isLetterStart(s[i])) {
             std::optional<Match> match;
             const CompassWord* word = nullptr;
@@ -263,17 +259,19 @@ std::string withWordsAsLetters(std::string_view s, bool& czechOrSlovak)
                     break;
                 }
             if (match) {
-                out.append(s.substr(run, i - run));
+                append(s.substr(run, i - run), out);
                 out += word->letter;
                 czechOrSlovak = czechOrSlovak || isCzechOrSlovakWord(*word);
                 i = match->end;
                 afterAngle = false;
-                // The map links' letters glued to the last word.
-                if (++words == 2 && match->dotted && onlyLetters(s.substr(i)))
-                    return out;
-                if (words == 1)
-                    i = afterConjunction(s, i);
                 run = i;
+                // The map links' letters glued to the last word are dropped.
+                if (++words == 2 && match->dotted && onlyLetters(s.substr(i))) {
+                    run = s.size();
+                    break;
+                }
+                if (words == 1)
+                    run = i = afterConjunction(s, i);
                 continue;
             }
         }
@@ -281,7 +279,10 @@ std::string withWordsAsLetters(std::string_view s, bool& czechOrSlovak)
             break;
         i = stepOver(s, i, afterAngle);
     }
-    out.append(s.substr(run < s.size() ? run : s.size()));
+    append(s.substr(run < s.size() ? run : s.size()), out);
+    if (czechOrSlovak)
+        for (const std::size_t at : loneS)
+            out[at] = 'N';
     return out;
 }
 
@@ -289,17 +290,12 @@ std::string withWordsAsLetters(std::string_view s, bool& czechOrSlovak)
 
 std::string withCompassWordsAsLetters(std::string_view s)
 {
-    bool czechOrSlovak = false;
-    std::string out = withWordsAsLetters(s, czechOrSlovak);
-    // The letters in the text as copied, not those the words became.
-    if (czechOrSlovak)
-        out = withWordsAsLetters(withCzechSAsNorth(std::string(s)), czechOrSlovak);
-    return out;
+    return withWordsAsLetters(s, [](std::string_view piece, std::string& out) { out.append(piece); });
 }
 
 std::optional<ClipboardPosition> readCoordinatesOfUtf8(std::string_view utf8, Separators separators)
 {
-    return readCoordinates(toWindows1252(withCompassWordsAsLetters(utf8)), separators);
+    return readCoordinates(withWordsAsLetters(utf8, appendWindows1252), separators);
 }
 
 } // namespace zelv
