@@ -1,5 +1,6 @@
 #include "Windows1252.h"
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -23,11 +24,19 @@ constexpr char32_t highControls[32] = {
 // overlong prime must not turn into a minute sign.
 std::size_t decodeUtf8(std::string_view s, std::size_t p, char32_t& code)
 {
+    // By first byte: the sequence's length, 0 where no sequence starts.
+    static constexpr std::array<unsigned char, 256> lengths = [] {
+        std::array<unsigned char, 256> l{};
+        for (int b = 0; b < 256; ++b)
+            l[static_cast<std::size_t>(b)] = b < 0x80 ? 1 : b < 0xC0 ? 0 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : b < 0xF8 ? 4 : 0;
+        return l;
+    }();
     const auto b0 = static_cast<unsigned char>(s[p]);
-    std::size_t len = b0 < 0x80 ? 1 : (b0 & 0xE0) == 0xC0 ? 2 : (b0 & 0xF0) == 0xE0 ? 3 : (b0 & 0xF8) == 0xF0 ? 4 : 0;
+    const std::size_t len = lengths[b0];
     if (len == 0 || p + len > s.size())
         return 0;
-    code = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
+    static constexpr unsigned char payload[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    code = b0 & payload[len];
     for (std::size_t i = 1; i < len; ++i) {
         const auto b = static_cast<unsigned char>(s[p + i]);
         if ((b & 0xC0) != 0x80)
