@@ -61,7 +61,7 @@ Messtischblatt mit Quadrant, z.B. 3446/3, leer außerhalb der TK25-Blätter,
 Berlin, mehrere Namen eines Blatts mit „ / “, die jüngste Ausgabe zuerst).
 Eine Zeile ohne lesbare Koordinaten gibt eine leere Zeile (mit --csv
 „,,,,,,,“) und auf der Standardfehlerausgabe eine Meldung mit Datei und
-Zeilennummer.
+Zeilennummer. Die Zeilen dürfen UTF-8 oder Windows-1252 sein.
 
 Die Blattnamen stammen aus dem Blattverzeichnis der Preußischen
 Landesaufnahme (American Geographical Society Library, Milwaukee). Bayerns

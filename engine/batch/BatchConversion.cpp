@@ -7,6 +7,7 @@
 #include "CompassWords.h"
 #include "MesstischblattIndex.h"
 #include "RoutinenU.h"
+#include "TableText.h"
 #include "Windows1252.h"
 
 #include <istream>
@@ -212,7 +213,9 @@ bool BatchConverter::convertLines(std::istream& in, std::string_view source, std
     bool allConverted = true;
     std::string line;
     for (long long number = 1; std::getline(in, line); ++number) {
-        const ConvertedLine converted = convertLine(line);
+        // Lists saved on Windows are often Windows-1252, where a degree sign
+        // or an umlaut is no UTF-8; such a line is read in its own code page.
+        const ConvertedLine converted = convertLine(isValidUtf8(line) ? line : fromWindows1252(line));
         out << converted.text << '\n';
         if (!converted.failure.empty()) {
             messages << source << ':' << number << ": " << converted.failure << '\n';

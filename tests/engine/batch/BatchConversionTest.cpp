@@ -182,6 +182,16 @@ TEST(BatchConversion, OneOutputLineForEveryLineAndAMessageForEachFailure)
     EXPECT_EQ(out.str(), "\nliegt bei 50.41484°N 10.76943°O;\n\nliegt bei 52.51667°N 13.40000°O;\n\n");
     EXPECT_EQ(messages.str(), "orte.txt:1: " + noCoordinates + "\norte.txt:5: " + noCoordinates + "\n");
 
+    // A list saved in Windows-1252: its degree signs and umlauts are read,
+    // and quoted in UTF-8; a UTF-8 line beside it stays UTF-8.
+    std::istringstream windows("52\xB0" "31'N 13\xB0" "24'O\r\nGr\xFCnberg 240 49.8743 10.9206\r\n52\xC2\xB0" "31'N 13\xC2\xB0" "24'O\n");
+    std::ostringstream windowsOut;
+    std::ostringstream windowsMessages;
+    EXPECT_FALSE(converter.convertLines(windows, "orte.txt", windowsOut, windowsMessages));
+    EXPECT_EQ(windowsOut.str(), "liegt bei 52.51667°N 13.40000°O;\n\nliegt bei 52.51667°N 13.40000°O;\n");
+    EXPECT_NE(windowsMessages.str().find("orte.txt:2: "), std::string::npos) << windowsMessages.str();
+    EXPECT_NE(windowsMessages.str().find("„Grünberg 240 49.8743 10.9206“"), std::string::npos) << windowsMessages.str();
+
     std::istringstream good("50.41484, 10.76943\n\n");
     std::ostringstream goodOut;
     std::ostringstream goodMessages;
