@@ -59,6 +59,18 @@ constexpr std::array<CompassWord, 36> compassWords{{
     {"w", "L", "W"},
 }};
 
+// Whether a compass word may start with the byte c.
+bool startsCompassWord(char c)
+{
+    static constexpr std::array<bool, 256> starts = [] {
+        std::array<bool, 256> s{};
+        for (const CompassWord& w : compassWords)
+            s[static_cast<unsigned char>(w.first.front())] = true;
+        return s;
+    }();
+    return starts[static_cast<unsigned char>(c)];
+}
+
 // Russian, Ukrainian and Bulgarian, Polish, Lithuanian, Czech, Slovak.
 constexpr std::array<std::string_view, 7> labels{
     "Координаты", "Координати", "Współrzędne", "Koordinatės", "Geografické souřadnice", "Souřadnice", "Súradnice",
@@ -250,7 +262,7 @@ std::string withWordsAsLetters(std::string_view s, Append append)
             loneS.push_back(out.size());
             run = i;
         }
-        if (afterAngle && isLetterStart(s[i])) {
+        if (afterAngle && startsCompassWord(s[i])) {
             std::optional<Match> match;
             const CompassWord* word = nullptr;
             for (const CompassWord& w : compassWords)

@@ -30,12 +30,23 @@ Mark findMark(std::string_view text, std::size_t from)
     return first;
 }
 
+// Every mark names Ferro or ends in " F."; most texts hold neither, and
+// are searched for the rarer letters first.
+bool mentionsFerro(std::string_view text)
+{
+    if (text.find("Ferro") != std::string_view::npos)
+        return true;
+    for (std::size_t at = text.find("F."); at != std::string_view::npos; at = text.find("F.", at + 1))
+        if (at > 0 && text[at - 1] == ' ')
+            return true;
+    return false;
+}
+
 } // namespace
 
 std::optional<std::string> withFerroMarkAsEast(std::string_view text)
 {
-    // Every mark names Ferro or its "F."; most texts hold neither.
-    if (text.find("Ferro") == std::string_view::npos && text.find("F.") == std::string_view::npos)
+    if (!mentionsFerro(text))
         return std::nullopt;
     const Mark mark = findMark(text, 0);
     if (mark.at == std::string_view::npos)
