@@ -5,15 +5,26 @@
 // one kind catches that kind by type and lets the rest go on to the
 // window's guard, which shows the message.
 
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace zelv {
 
 class Exception : public std::runtime_error {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
-    std::string message() const { return what(); }
+    // The message is taken over, not copied: it may quote a megabyte of
+    // clipboard text.
+    explicit Exception(std::string message)
+        : std::runtime_error(std::string()), message_(std::make_shared<const std::string>(std::move(message)))
+    {
+    }
+    const char* what() const noexcept override { return message_->c_str(); }
+    std::string message() const { return *message_; }
+
+private:
+    std::shared_ptr<const std::string> message_;
 };
 
 // A text that is no number ("'%s' ist kein gültiger Gleitkommawert").

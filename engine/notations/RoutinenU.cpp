@@ -55,6 +55,9 @@ constexpr std::string_view sued = "S\xFC" "d";
 // always a comma, so that the same clipboard text reads under every locale.
 double decimalNumber(std::string_view text, Separators separators)
 {
+    // A copy only where a point must become the separator.
+    if (separators.decimal == '.' || text.find('.') == std::string_view::npos)
+        return static_cast<double>(textToFloat(text, separators));
     std::string number(text);
     for (char& c : number)
         if (c == '.')

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <limits>
 #include <algorithm>
+#include <utility>
 #include <vector>
 #include <locale.h>
 
@@ -89,6 +90,10 @@ std::optional<SignificantDigits> eighteenDigits(Extended magnitude)
 }
 
 // 10^0..10^27 as extended values, all exact (5^27 still fits 64 bits).
+// The most digits before the separator that a finite extended value has:
+// 10^4932 is finite, 10^4933 is not.
+constexpr std::size_t maxExtendedIntegerDigits = std::numeric_limits<Extended>::max_exponent10 + 1;
+
 constexpr std::array<Extended, 28> extendedPowersOfTen = [] {
     std::array<Extended, 28> powers{};
     Extended power = 1;
@@ -179,10 +184,21 @@ std::optional<Extended> tryTextToFloat(std::string_view whole, Separators separa
             return negative ? -*value : *value;
     }
 
+    // Without an exponent, more significant digits before the separator
+    // than the largest extended value has are infinite: no need to hand a
+    // megabyte of digits to strtold_l.
+    if (!anyExponent) {
+        const std::size_t leadingZeros = std::min(integer.find_first_not_of('0'), integer.size());
+        if (integer.size() - leadingZeros > maxExtendedIntegerDigits)
+            return std::nullopt;
+    }
+
     // The number in the C form, so no locale and no detour through double
     // is involved; the leading zero makes ".5" and a lone separator numbers,
     // and an exponent without digits is left out ("1e" is 1).
-    std::string plain = "0";
+    std::string plain;
+    plain.reserve(integer.size() + fraction.size() + exponent.size() + 4);
+    plain += '0';
     plain += integer;
     if (!fraction.empty()) {
         plain += '.';
@@ -205,7 +221,14 @@ std::optional<Extended> tryTextToFloat(std::string_view whole, Separators separa
 
 void throwConvertError(std::string_view text)
 {
-    throw EConvertError("'" + std::string(text) + "' ist kein g\xFCltiger Gleitkommawert");
+    // In one piece: the text may be a megabyte long.
+    constexpr std::string_view tail = "' ist kein g\xFCltiger Gleitkommawert";
+    std::string message;
+    message.reserve(text.size() + tail.size() + 1);
+    message += '\'';
+    message += text;
+    message += tail;
+    throw EConvertError(std::move(message));
 }
 
 std::string formatFixed(Extended value, int decimals, Separators separators)

@@ -136,6 +136,33 @@ TEST(NumberTextAgainstLibc, ReadValueIsStrtolds)
     }
 }
 
+// Past the largest value's digits a text is no number, as strtold's
+// infinity is none; with an exponent it may still be one.
+TEST(NumberTextAgainstLibc, DigitsBeyondTheLargestValue)
+{
+    const std::string one4932 = "1" + std::string(4932, '0');
+    const std::string one4933 = "1" + std::string(4933, '0');
+    const std::pair<std::string, bool> cases[] = {
+        {one4932, true},
+        {"000" + one4932, true},
+        {"-" + one4932, true},
+        {one4933, false},
+        {one4933 + ".5", false},
+        {one4933 + "e-10", true},
+        {std::string(1 << 20, '1'), false},
+    };
+    for (const auto& [text, finite] : cases) {
+        SCOPED_TRACE(text.substr(0, 12) + "... of " + std::to_string(text.size()));
+        const std::optional<Extended> read = tryTextToFloat(text, pointSeparators);
+        ASSERT_EQ(read.has_value(), finite);
+        if (finite) {
+            const std::string c = "0" + (text[0] == '-' ? text.substr(1) : text);
+            const Extended expected = std::strtold(c.c_str(), nullptr);
+            EXPECT_TRUE(sameBits(*read, text[0] == '-' ? -expected : expected));
+        }
+    }
+}
+
 TEST(NumberTextAgainstLibc, FieldValueIsTheTextRoundTrip)
 {
     std::vector<Extended> values = sampleValues();
