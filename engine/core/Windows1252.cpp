@@ -114,35 +114,38 @@ void appendWindows1252(std::string_view utf8, std::string& out)
     const std::size_t start = out.size();
     out.resize(start + utf8.size());
     char* o = out.data() + start;
-    for (std::size_t p = 0; p < utf8.size();) {
+    std::size_t p = 0;
+    while (p < utf8.size()) {
+        // Runs of ASCII, most of every text, eight bytes at a time.
+        for (std::uint64_t eight = 0; p + 8 <= utf8.size(); p += 8, o += 8) {
+            std::memcpy(&eight, utf8.data() + p, 8);
+            if ((eight & asciiMask) != 0)
+                break;
+            std::memcpy(o, &eight, 8);
+        }
+        if (p == utf8.size())
+            break;
         const auto b = static_cast<unsigned char>(utf8[p]);
-        if (b < 0x80) {
-            // Runs of ASCII, most of every text, eight bytes at a time.
-            for (std::uint64_t eight = 0; p + 8 <= utf8.size(); p += 8, o += 8) {
-                std::memcpy(&eight, utf8.data() + p, 8);
-                if ((eight & asciiMask) != 0)
-                    break;
-                std::memcpy(o, &eight, 8);
+        // Only a first byte followed by a continuation byte may start a
+        // character of more than one byte; asked so, broken input takes
+        // the short way below.
+        if (b >= 0xC0 && p + 1 < utf8.size() && (static_cast<unsigned char>(utf8[p + 1]) & 0xC0) == 0x80) {
+            char32_t code = 0;
+            if (const std::size_t len = decodeUtf8(utf8, p, code)) {
+                if (code == U'\u2033') { // double prime: seconds
+                    *o++ = '\'';
+                    *o++ = '\'';
+                } else if (const int byte = byteOf(code); byte >= 0) {
+                    *o++ = static_cast<char>(byte);
+                }
+                p += len;
+                continue;
             }
-            if (p < utf8.size() && static_cast<unsigned char>(utf8[p]) < 0x80)
-                *o++ = utf8[p++];
-            continue;
         }
-        char32_t code = 0;
-        const std::size_t len = decodeUtf8(utf8, p, code);
-        if (len == 0) {
-            // Each byte of broken input stands alone; the rest is read on.
-            *o++ = unrepresentableChar;
-            ++p;
-            continue;
-        }
-        if (code == U'\u2033') { // double prime: seconds
-            *o++ = '\'';
-            *o++ = '\'';
-        } else if (const int byte = byteOf(code); byte >= 0) {
-            *o++ = static_cast<char>(byte);
-        }
-        p += len;
+        // An ASCII byte; or one of broken input, which stands alone, and
+        // the rest is read on.
+        *o++ = b < 0x80 ? static_cast<char>(b) : unrepresentableChar;
+        ++p;
     }
     out.resize(static_cast<std::size_t>(o - out.data()));
 }
