@@ -646,6 +646,8 @@ void refuseBareNumbers(std::string_view text)
             ++numbers;
             decimals += decimal ? 1 : 0;
         }
+        if (numbers >= 3 && decimals >= 2)
+            break;
     }
     if (numbers >= 3 && decimals >= 2)
         throwUnusable("In " + quoted(text) + " stehen nur Zahlen ohne Himmelsrichtung und Gradzeichen, mehr als "

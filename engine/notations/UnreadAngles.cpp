@@ -3,6 +3,7 @@
 #include "NotationMessages.h"
 #include "NotationText.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -46,12 +47,56 @@ bool isLetterOfAnotherLanguage(std::string_view word)
     return word.size() == 1 && std::string_view("VZJKGDB").find(word.front()) != std::string_view::npos;
 }
 
+// What an angle is made of: digits, decimal marks, blanks and marks.
+bool isAnglePart(char c)
+{
+    return isDigit(c) || c == '.' || c == ',' || isBlankOrNoBreakSpace(c) || isMark(c);
+}
+
+// The degree marks of a text one after the other, each kind searched anew
+// only once passed.
+class DegreeMarks {
+public:
+    explicit DegreeMarks(std::string_view s) : s_(s), ring_(s.find('\xB0')), ordinal_(s.find('\xBA')) {}
+
+    // The first at or after i, or npos.
+    std::size_t from(std::size_t i)
+    {
+        if (ring_ < i)
+            ring_ = s_.find('\xB0', i);
+        if (ordinal_ < i)
+            ordinal_ = s_.find('\xBA', i);
+        return std::min(ring_, ordinal_);
+    }
+
+private:
+    std::string_view s_;
+    std::size_t ring_;
+    std::size_t ordinal_;
+};
+
 std::vector<Angle> anglesOf(std::string_view s)
 {
     constexpr std::size_t mostAngles = 8;
     std::vector<Angle> angles;
+    DegreeMarks degreeMarks(s);
+    // Only an angle with a degree mark counts, and an angle is one run of
+    // its parts: so the reader goes from degree mark to degree mark,
+    // starting at the run that holds each.
+    std::size_t degree = 0;
+    bool aimed = false;
     std::size_t i = 0;
     while (i < s.size() && angles.size() <= mostAngles) {
+        if (!aimed || i > degree) {
+            degree = degreeMarks.from(i);
+            if (degree == std::string_view::npos)
+                break;
+            aimed = true;
+            std::size_t start = degree;
+            while (start > i && isAnglePart(s[start - 1]))
+                --start;
+            i = start;
+        }
         if (!isDigit(s[i])) {
             ++i;
             continue;
