@@ -1,8 +1,10 @@
 #include "Windows1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace zelv {
 
@@ -63,9 +65,19 @@ int byteOf(char32_t code)
 {
     if (code < 0x80 || (code >= 0xA0 && code <= 0xFF) || isUndefinedInWindows1252(code))
         return static_cast<int>(code);
-    for (int i = 0; i < 32; ++i)
-        if (highControls[i] == code)
-            return 0x80 + i;
+    // The characters of 0x80..0x9F by code point, looked up by halving.
+    static constexpr std::array<std::pair<char32_t, unsigned char>, 27> byCode = [] {
+        std::array<std::pair<char32_t, unsigned char>, 27> pairs{};
+        std::size_t n = 0;
+        for (int i = 0; i < 32; ++i)
+            if (highControls[i] != 0)
+                pairs[n++] = {highControls[i], static_cast<unsigned char>(0x80 + i)};
+        std::sort(pairs.begin(), pairs.end());
+        return pairs;
+    }();
+    const auto found = std::lower_bound(byCode.begin(), byCode.end(), std::pair<char32_t, unsigned char>{code, 0});
+    if (found != byCode.end() && found->first == code)
+        return found->second;
     switch (code) {
     case U'\u2032': // prime: minutes
     case U'\u02BC': // modifier letter apostrophe
@@ -126,10 +138,12 @@ void appendWindows1252(std::string_view utf8, std::string& out)
         if (p == utf8.size())
             break;
         const auto b = static_cast<unsigned char>(utf8[p]);
-        // Only a first byte followed by a continuation byte may start a
-        // character of more than one byte; asked so, broken input takes
-        // the short way below.
-        if (b >= 0xC0 && p + 1 < utf8.size() && (static_cast<unsigned char>(utf8[p + 1]) & 0xC0) == 0x80) {
+        // Only a first byte (11xxxxxx) followed by a continuation byte
+        // (10xxxxxx) may start a character of more than one byte; asked so,
+        // broken input takes the short way below.  One comparison of both
+        // top bit pairs, for in broken input each alone is a toss-up.
+        const unsigned next = p + 1 < utf8.size() ? static_cast<unsigned char>(utf8[p + 1]) : 0u;
+        if ((((b & 0xC0u) << 8) | (next & 0xC0u)) == 0xC080u) {
             char32_t code = 0;
             if (const std::size_t len = decodeUtf8(utf8, p, code)) {
                 if (code == U'\u2033') { // double prime: seconds

@@ -157,36 +157,26 @@ constexpr std::size_t utf8Length(char c)
     return u < 0xC0 ? 1 : u < 0xE0 ? 2 : u < 0xF0 ? 3 : 4;
 }
 
-// By byte: the length of the character it starts, and 0 where it may start
-// a digit or a mark (the marks and blanks of more than one byte start with
-// 0xC2 or 0xE2).
-constexpr std::array<unsigned char, 256> plainLengths = [] {
-    std::array<unsigned char, 256> lengths{};
+// The bytes that may start a digit or a mark (the marks and blanks of more
+// than one byte start with 0xC2 or 0xE2).  No byte inside a character of
+// more than one byte is among them, so the text may be walked byte by byte.
+constexpr std::array<bool, 256> digitOrMarkStarts = [] {
+    std::array<bool, 256> starts{};
     for (int b = 0; b < 256; ++b) {
         const char c = static_cast<char>(b);
-        const bool start = (c >= '0' && c <= '9') || c == '\'' || c == '"' || b == 0xC2 || b == 0xE2;
-        lengths[static_cast<std::size_t>(b)] = start ? 0 : static_cast<unsigned char>(utf8Length(c));
+        starts[static_cast<std::size_t>(b)] = (c >= '0' && c <= '9') || c == '\'' || c == '"' || b == 0xC2 || b == 0xE2;
     }
-    return lengths;
+    return starts;
 }();
 
-// From i, a character on which no angle ends, to the next character that may
-// be a digit or a mark: only after one can a compass word stand.  Texts of
-// megabytes hold few of them.
+// From i, a character on which no angle ends, to the next byte that may
+// start a digit or a mark: only after one can a compass word stand.  Texts
+// of megabytes hold few of them.
 std::size_t nextDigitOrMark(std::string_view s, std::size_t i)
 {
-    while (i < s.size()) {
-        const unsigned char length = plainLengths[static_cast<unsigned char>(s[i])];
-        // Single bytes, the most, step on without waiting for the table.
-        if (length == 1) {
-            ++i;
-            continue;
-        }
-        if (length == 0)
-            return i;
-        i += length;
-    }
-    return s.size();
+    while (i < s.size() && !digitOrMarkStarts[static_cast<unsigned char>(s[i])])
+        ++i;
+    return i;
 }
 
 bool onlyLetters(std::string_view s)
@@ -210,8 +200,9 @@ std::size_t afterConjunction(std::string_view s, std::size_t i)
     return i;
 }
 
-// Past the character at i that is no compass word: blanks keep
-// `afterAngle`, a mark or a digit sets it, anything else clears it.
+// Past the blank or mark at i, or else past its byte, which is no compass
+// word: blanks keep `afterAngle`, a mark or a digit sets it, anything else
+// clears it.  The bytes that follow inside a character change nothing.
 std::size_t stepOver(std::string_view s, std::size_t i, bool& afterAngle)
 {
     if (const std::size_t n = blankAt(s, i))
@@ -221,7 +212,7 @@ std::size_t stepOver(std::string_view s, std::size_t i, bool& afterAngle)
         return i + n;
     }
     afterAngle = s[i] >= '0' && s[i] <= '9';
-    return i + utf8Length(s[i]);
+    return i + 1;
 }
 
 bool isCzechOrSlovakWord(const CompassWord& w)
