@@ -9,6 +9,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -169,17 +170,34 @@ double unitOfPlaces(int places)
     return places < static_cast<int>(std::size(units)) ? units[places] : std::pow(10.0, -places);
 }
 
+constexpr std::array<double, 23> exactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 std::optional<Number> numberAt(std::string_view t, std::size_t i)
 {
     if (i >= t.size() || !isDigit(t[i]))
         return std::nullopt;
     const std::size_t start = i;
-    while (i < t.size() && isDigit(t[i]))
+    // The digits as a whole number, while it is exact.
+    std::uint64_t digits = 0;
+    int count = 0;
+    const auto take = [&] {
+        digits = digits * 10 + static_cast<std::uint64_t>(t[i] - '0');
+        ++count;
         ++i;
+    };
+    while (i < t.size() && isDigit(t[i]))
+        take();
     int places = 0;
     if (i + 1 < t.size() && (t[i] == '.' || t[i] == ',') && isDigit(t[i + 1]))
-        for (++i; i < t.size() && isDigit(t[i]); ++i)
-            ++places;
+        for (++i; i < t.size() && isDigit(t[i]); ++places)
+            take();
+    // Up to 15 digits and 22 places, both the digits and the power of ten
+    // are exact doubles, and their one division is the correctly rounded
+    // value, as from_chars gives it.
+    if (count <= 15 && places <= 22)
+        return Number{static_cast<double>(digits) / exactPowersOfTen[static_cast<std::size_t>(places)], places, i};
     return Number{valueOf(t.substr(start, i - start)), places, i};
 }
 
