@@ -4,6 +4,7 @@
 // place, a row without one must be refused.
 #include "CompassWords.h"
 #include "Exception.h"
+#include "Messtischblatt.h"
 #include "RoutinenU.h"
 #include "Windows1252.h"
 
@@ -31,7 +32,6 @@ struct Pending {
 
 const Pending pending[] = {
     // Left unread: the text does not say the position in a way that leaves no doubt.
-    {"Messtischblatt 3759", "a sheet number, not a position; the window's Messtischblatt field takes it"},
     {"54N00\xE2\x80\x99", "garbled GPS read-out: letters as degree signs, minutes 00'035'' could be read three ways"},
     {"\xD0\x9A\xD0\xBE\xD0\xBE\xD1\x80\xD0\xB4\xD0\xB8\xD0\xBD\xD0\xB0\xD1\x82\xD0\xB5: 55",
      "Serbian Cyrillic compass abbreviations \xD0\xA1\xD0\x93 \xD0\xA8 / \xD0\x98\xD0\x93\xD0\x94"},
@@ -201,7 +201,12 @@ std::string failureOf(const CopyRow& row)
         return "refused: " + refusal;
     if (!read)
         return "read nothing";
-    const auto* point = std::get_if<GeographicPoint>(&read->position);
+    // A Messtischblatt number stands for its sheet, whose centre the row
+    // gives on the sheets' own graticule.
+    const auto* sheet = std::get_if<Tk25SheetReference>(&read->position);
+    const std::optional<GeographicPoint> sheetCentre =
+        sheet ? std::optional<GeographicPoint>(tk25CentreOnDhdn(*sheet)) : std::nullopt;
+    const auto* point = sheetCentre ? &*sheetCentre : std::get_if<GeographicPoint>(&read->position);
     if (!point)
         return "read as a grid position";
     const double tolerance = finestWrittenPlace(toWindows1252(row.text)) / 2 + row.expectedRounding;
