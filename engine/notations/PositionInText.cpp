@@ -556,8 +556,25 @@ std::optional<Candidate> pairAt(std::string_view t, std::optional<bool>& czechOr
     return c;
 }
 
-// The longest run of items a complete position takes.
-constexpr std::size_t window = 5;
+// The longest run of items a complete position takes, and one more: a
+// position with its letters before the numbers may be read with them after
+// the numbers too, one item on.
+constexpr std::size_t window = 6;
+
+[[noreturn]] void throwDisagreeing(std::string_view t, const Candidate& a, const Candidate& b)
+{
+    const auto span = [&](const Candidate& c) { return quoted(t.substr(c.begin, c.end - c.begin)); };
+    throwUnusable("In " + quoted(t) + " stehen zwei Positionen, die voneinander abweichen: " + span(a) + " und "
+                  + span(b) + ". Welche gilt, bleibt offen.");
+}
+
+// Whether two readings of a position agree within half their last places.
+bool agree(const Candidate& a, const Candidate& b)
+{
+    return std::fabs(a.point.Latitude - b.point.Latitude) <= (a.latitudePlace + b.latitudePlace) / 2 * (1 + 1e-9)
+           && std::fabs(a.point.Longitude - b.point.Longitude)
+                  <= (a.longitudePlace + b.longitudePlace) / 2 * (1 + 1e-9);
+}
 
 // Hands each candidate position of the text to `found`, one after the
 // other, so that a long text never stands as a list of them in memory.
@@ -587,6 +604,16 @@ void scan(std::string_view t, Found found)
         const std::size_t size = items.size() - head;
         std::size_t used = 1;
         if (const auto c = pairAt(t, czechOrSlovak, ahead, size, used)) {
+            // "Westen. 54° 12' N 21° 6' O": the word before the numbers
+            // takes the first as a longitude, the letters after them make
+            // another position.  Where the two differ, neither is certain;
+            // unless a number follows the last letter, which then begins
+            // the next position written with its letters first.
+            std::size_t usedAfter = 0;
+            if (ahead[0].kind == Kind::Letter && !(size > 5 && ahead[5].kind == Kind::Number))
+                if (const auto after = pairAt(t, czechOrSlovak, ahead + 1, size - 1, usedAfter);
+                    after && !agree(*c, *after))
+                    throwDisagreeing(t, *c, *after);
             found(*c);
         } else if (ahead[0].kind == Kind::Number && ahead[0].angle.hidden && size > 1
                    && ahead[1].kind == Kind::Number && ahead[1].angle.hidden) {
@@ -706,12 +733,9 @@ std::optional<GeographicPoint> readPositionInText(std::string_view text)
     });
     if (!finestShown)
         return std::nullopt;
-    const auto span = [&](const Candidate& c) { return quoted(text.substr(c.begin, c.end - c.begin)); };
     for (const bool latitude : {true, false})
         if (low(*highestLow[latitude], latitude) > high(*lowestHigh[latitude], latitude))
-            throwUnusable("In " + quoted(text) + " stehen zwei Positionen, die voneinander abweichen: "
-                          + span(*lowestHigh[latitude]) + " und " + span(*highestLow[latitude])
-                          + ". Welche gilt, bleibt offen.");
+            throwDisagreeing(text, *lowestHigh[latitude], *highestLow[latitude]);
     // Hidden decimals that agree give their finer figures.
     return width(*finest) < width(*finestShown) ? finest->point : finestShown->point;
 }

@@ -42,6 +42,10 @@ TEST_P(PositionInText, OnePositionWhateverStandsAround)
         {"55\xB0" "8'10''N, 21\xB0" "54'20''E (G)",
          point(N::PositionInText, 55 + 8 * minute + 10 * second, 21 + 54 * minute + 20 * second),
          "a lone letter after the position is no half of another"},
+        {"Ort: N 54\xB0 12' O 21\xB0 6' (Kirche)", point(N::PositionInText, 54.2, 21.1),
+         "letters before the numbers, nothing after them"},
+        {"Nord 54\xB0 12' Ost 21\xB0 6' N 54\xB0 12' O 21\xB0 6'", point(N::PositionInText, 54.2, 21.1),
+         "the same position twice, letters before"},
     };
     for (const Row& row : rows)
         check(row, GetParam());
@@ -143,6 +147,9 @@ TEST_P(PositionInText, NearMissesStayRefused)
          "template debris with one number"},
         {"liegt bei 54.5812\xB0N", unusable({"54.5812\xB0N", "fehlt die L\xE4nge"}), "half a position"},
         {"54.86666666666721.1", noCoordinates, "hidden decimals alone"},
+        {"Die Grenze verl\xE4uft nach Westen. 54\xB0 12' N 21\xB0 6' O",
+         unusable({"zwei Positionen", "Westen. 54\xB0 12' N 21\xB0 6'", "54\xB0 12' N 21\xB0 6' O"}),
+         "a compass word before the numbers and letters after them read two ways"},
         {"liegt bei 95.5\xB0N 12.7\xB0O;", noCoordinates, "a latitude beyond 90 degrees"},
         {"52\xB0" "31'12\"N 31\xB0" "04'18\" W of Ferro", noCoordinates, "not Greenwich's meridian"},
     };
