@@ -7,7 +7,6 @@
 #include "CompassWords.h"
 #include "MesstischblattIndex.h"
 #include "RoutinenU.h"
-#include "TableText.h"
 #include "Windows1252.h"
 
 #include <istream>

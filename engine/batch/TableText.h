@@ -16,8 +16,6 @@ struct TableText {
     TableEncoding encoding;
 };
 
-bool isValidUtf8(std::string_view bytes);
-
 TableText decodeTableText(std::string bytes);
 
 // The encoding in the words of a message: "UTF-8", "UTF-8 mit Byte-Order-Mark", "Windows-1252".

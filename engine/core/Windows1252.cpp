@@ -55,7 +55,7 @@ std::size_t decodeUtf8(std::string_view s, std::size_t p, char32_t& code)
 // them out as the C1 controls of the same number, so they come back.
 bool isUndefinedInWindows1252(char32_t code)
 {
-    return code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 || code == 0x9D;
+    return code >= 0x80 && code <= 0x9F && highControls[code - 0x80] == 0;
 }
 
 // The byte of a code point in Windows-1252, with the typographic marks of
@@ -171,6 +171,18 @@ std::string toWindows1252(std::string_view utf8)
     return out;
 }
 
+bool isValidUtf8(std::string_view bytes)
+{
+    char32_t code = 0;
+    for (std::size_t p = 0; p < bytes.size();) {
+        const std::size_t len = decodeUtf8(bytes, p, code);
+        if (len == 0)
+            return false;
+        p += len;
+    }
+    return true;
+}
+
 std::string fromWindows1252(std::string_view windows1252)
 {
     std::string out;
@@ -178,7 +190,7 @@ std::string fromWindows1252(std::string_view windows1252)
     for (const char c : windows1252) {
         const auto b = static_cast<unsigned char>(c);
         // The undefined codes 0x81..0x9D become the C1 control of that number.
-        const char32_t code = b >= 0x80 && b <= 0x9F && highControls[b - 0x80] != 0 ? highControls[b - 0x80] : b;
+        const char32_t code = b >= 0x80 && b <= 0x9F && !isUndefinedInWindows1252(b) ? highControls[b - 0x80] : b;
         appendCodePointOf(code, out);
     }
     return out;

@@ -32,6 +32,10 @@ std::string toWindows1252(std::string_view utf8);
 // The same, appended to `out`: a text converted piece by piece.
 void appendWindows1252(std::string_view utf8, std::string& out);
 
+// Whether the bytes are UTF-8: no overlong form, surrogate or code beyond
+// U+10FFFF, and no sequence cut short.
+bool isValidUtf8(std::string_view bytes);
+
 // Windows-1252 to UTF-8.  The five codes that Windows-1252 leaves undefined
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters of the same number.
 std::string fromWindows1252(std::string_view windows1252);
