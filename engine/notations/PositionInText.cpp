@@ -568,12 +568,27 @@ constexpr std::size_t window = 6;
                   + span(b) + ". Welche gilt, bleibt offen.");
 }
 
-// Whether two readings of a position agree within half their last places.
+// A candidate stands for the interval of half its last written place
+// around its value, on each axis.
+double valueOn(const Candidate& c, bool latitude) { return latitude ? c.point.Latitude : c.point.Longitude; }
+
+double halfPlace(const Candidate& c, bool latitude)
+{
+    // A hair above the half, for values written exactly on it.
+    return (latitude ? c.latitudePlace : c.longitudePlace) / 2 * (1 + 1e-9);
+}
+
+double lowEnd(const Candidate& c, bool latitude) { return valueOn(c, latitude) - halfPlace(c, latitude); }
+double highEnd(const Candidate& c, bool latitude) { return valueOn(c, latitude) + halfPlace(c, latitude); }
+
+// Whether two readings of a position agree: their intervals share a point
+// on each axis.
 bool agree(const Candidate& a, const Candidate& b)
 {
-    return std::fabs(a.point.Latitude - b.point.Latitude) <= (a.latitudePlace + b.latitudePlace) / 2 * (1 + 1e-9)
-           && std::fabs(a.point.Longitude - b.point.Longitude)
-                  <= (a.longitudePlace + b.longitudePlace) / 2 * (1 + 1e-9);
+    for (const bool latitude : {true, false})
+        if (lowEnd(a, latitude) > highEnd(b, latitude) || lowEnd(b, latitude) > highEnd(a, latitude))
+            return false;
+    return true;
 }
 
 // Hands each candidate position of the text to `found`, one after the
@@ -708,13 +723,6 @@ std::optional<GeographicPoint> readPositionInText(std::string_view text)
     // lies below the smallest upper end, on each axis.  So the candidates
     // pass one by one, and only the extremes and the finest are kept.
     const auto width = [](const Candidate& c) { return c.latitudePlace + c.longitudePlace; };
-    const auto value = [](const Candidate& c, bool latitude) { return latitude ? c.point.Latitude : c.point.Longitude; };
-    const auto half = [](const Candidate& c, bool latitude) {
-        // A hair above the half, for values written exactly on it.
-        return (latitude ? c.latitudePlace : c.longitudePlace) / 2 * (1 + 1e-9);
-    };
-    const auto low = [&](const Candidate& c, bool latitude) { return value(c, latitude) - half(c, latitude); };
-    const auto high = [&](const Candidate& c, bool latitude) { return value(c, latitude) + half(c, latitude); };
     std::optional<Candidate> finest;       // the finest of all, hidden decimals too
     std::optional<Candidate> finestShown;  // the finest written for the reader
     std::optional<Candidate> highestLow[2]; // by axis: longitude, latitude
@@ -725,16 +733,16 @@ std::optional<GeographicPoint> readPositionInText(std::string_view text)
         if (!c.hidden && (!finestShown || width(c) < width(*finestShown)))
             finestShown = c;
         for (const bool latitude : {false, true}) {
-            if (!highestLow[latitude] || low(c, latitude) > low(*highestLow[latitude], latitude))
+            if (!highestLow[latitude] || lowEnd(c, latitude) > lowEnd(*highestLow[latitude], latitude))
                 highestLow[latitude] = c;
-            if (!lowestHigh[latitude] || high(c, latitude) < high(*lowestHigh[latitude], latitude))
+            if (!lowestHigh[latitude] || highEnd(c, latitude) < highEnd(*lowestHigh[latitude], latitude))
                 lowestHigh[latitude] = c;
         }
     });
     if (!finestShown)
         return std::nullopt;
     for (const bool latitude : {true, false})
-        if (low(*highestLow[latitude], latitude) > high(*lowestHigh[latitude], latitude))
+        if (lowEnd(*highestLow[latitude], latitude) > highEnd(*lowestHigh[latitude], latitude))
             throwDisagreeing(text, *lowestHigh[latitude], *highestLow[latitude]);
     // Hidden decimals that agree give their finer figures.
     return width(*finest) < width(*finestShown) ? finest->point : finestShown->point;
