@@ -30,6 +30,17 @@ protected:
     {
         return str(window().CE_Laenge->ShownText() + u' ' + window().CE_Breite->ShownText());
     }
+
+    // Breslau typed on zone 6's grid, then converted into its TMERC values.
+    void typedIntoTmerc()
+    {
+        TF_Haupt& w = window();
+        enter(w.CE_TMERC_Laenge_Grad, QStringLiteral("18"));
+        enter(w.CE_TMERC_BezugsRechts, QStringLiteral("6500"));
+        enter(w.CE_Laenge, QStringLiteral("17,034254"));
+        enter(w.CE_Breite, QStringLiteral("51,111203"));
+        click(w.BitBtn_LL_TMERC);
+    }
 };
 
 TEST_F(DatumChoice, ThePositionFromPastedGaussKruegerFollowsTheBox)
@@ -94,12 +105,14 @@ TEST_F(DatumChoice, APositionFromElsewhereStaysWhereItIs)
          }},
         {"from the clipboard as degrees", [&] { paste(QStringLiteral("51.111203, 17.034254")); }},
         // TMERC values that were computed from a typed position
-        {"typed, then into TMERC", [&] {
-             enter(w.CE_TMERC_Laenge_Grad, QStringLiteral("18"));
-             enter(w.CE_TMERC_BezugsRechts, QStringLiteral("6500"));
-             enter(w.CE_Laenge, QStringLiteral("17,034254"));
-             enter(w.CE_Breite, QStringLiteral("51,111203"));
+        {"typed, then into TMERC", [&] { typedIntoTmerc(); }},
+        // The map's position, left, converted elsewhere and typed back: the
+        // TMERC values now belong to the other place.
+        {"from Gauss-Krueger, then typed away and back", [&] {
+             paste(QStringLiteral("R 6432378 H 5664319"));
+             enter(w.CE_Laenge, QStringLiteral("17,5"));
              click(w.BitBtn_LL_TMERC);
+             enter(w.CE_Laenge, QStringLiteral("17,034254"));
          }},
     };
     for (const auto& way : ways) {
@@ -114,6 +127,22 @@ TEST_F(DatumChoice, APositionFromElsewhereStaysWhereItIs)
         setDatum(false);
         EXPECT_EQ(snapshot(), before);
     }
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(DatumChoice, AConversionBackToTheSamePlaceNamesItsDatum)
+{
+    // Typed on WGS 84, into TMERC and back unticked: the same numbers, now
+    // read on Bessel, 207 m from the place typed.
+    TF_Haupt& w = window();
+    setDatum(false);
+    typedIntoTmerc();
+    ASSERT_EQ(w.Label_Lagedatum->text(), noLine);
+    const QString typed = w.E_ZELV->text();
+    click(w.BitBtn_TMERC_LL);
+    ASSERT_EQ(position(), "17,034254 51,111203");
+    ASSERT_EQ(w.E_ZELV->text(), typed);
+    EXPECT_EQ(w.Label_Lagedatum->text(), offsetLine(207));
     EXPECT_TRUE(presenter.shown.empty());
 }
 
