@@ -33,6 +33,10 @@ TEST(TableReader, FindsTheDelimiterAndSplitsTheRows)
          {{"Ort", "Koordinaten"}, {"Breslau", "51°06′36″ N, 17°01′57″ E"}}},
         {"CR LF, no line end at the close", "Ort;Lage\r\nStolp;54.46 N 17.03 E\r\nKolberg;54.18 N 15.57 E", ';',
          {{"Ort", "Lage"}, {"Stolp", "54.46 N 17.03 E"}, {"Kolberg", "54.18 N 15.57 E"}}},
+        // "," splits these rows into as many cells as ";" does; the decimal
+        // commas belong to the cells.
+        {"semicolon, decimal commas, no header", "Breslau;51,11;17,032\nOppeln;50,67;17,93\n", ';',
+         {{"Breslau", "51,11", "17,032"}, {"Oppeln", "50,67", "17,93"}}},
         {"one column", "52.52 13.405\nJO62QM\n", noDelimiter, {{"52.52 13.405"}, {"JO62QM"}}},
         {"quoted semicolon and line breaks, doubled quotes",
          "Ort;Bemerkung;Lage\r\nKönigsberg;\"Dom; \"\"Pregel\"\"\r\nzweite Zeile\";54.7 N 20.5 E\r\n"
@@ -71,6 +75,9 @@ TEST(TableReader, ChoosesColumnsByHeaderNameOrNumber)
          "52.52 13.405"},
         {"by name, other case and blanks", {{"Ort", " Koordinaten "}, {"Berlin", "52.52 13.405"}}, "koordinaten",
          "ort", {1}, 0, true, "52.52 13.405"},
+        // Named by the user, the first row is the header, digits and all.
+        {"by name, a header with digits", {{"Ort", "Lage (WGS84)"}, {"Berlin", "52.52 13.405"}}, "Lage (WGS84)", "",
+         {1}, {}, true, "52.52 13.405"},
         {"by number, a header without digits", {{"Ort", "Koordinaten"}, {"Berlin", "52.52 13.405"}}, "2", "1",
          {1}, 0, true, "52.52 13.405"},
         {"by number, no header", {{"Berlin", "52.52 13.405"}, {"Stettin", "53.43 14.55"}}, "2", "", {1}, {}, false,
