@@ -146,6 +146,21 @@ class MapFiles(unittest.TestCase):
         for point in points:
             self.assertIn("liegt bei", point.find("g:desc", ns).text)
 
+    def test_control_characters_and_the_date_line(self):
+        # A vertical tab pasted into a name, which XML 1.0 has no place for,
+        # and a place on the 180th meridian, which GPX takes as -180 only.
+        rows = [["Ort", "Koordinaten"], ["Memel\vSüd", "55.7 N 21.1 E"], ["Taveuni", "16.85 S 180 E"]]
+        out = io.StringIO(newline="")
+        csv.writer(out, delimiter=";", lineterminator="\r\n").writerows(rows)
+        for option, schema, ns, place in (
+                ("--kml", "ogckml22.xsd", {"x": "http://www.opengis.net/kml/2.2"}, ".//x:Placemark"),
+                ("--gpx", "Topografix_gpx11.xsd", {"x": "http://www.topografix.com/GPX/1/1"}, "x:wpt")):
+            with self.subTest(option):
+                _, text, _ = run("--column=Koordinaten", "--name=Ort", option, data=out.getvalue().encode("utf-8"))
+                self.validate(text, schema)
+                places = ElementTree.fromstring(text).findall(place, ns)
+                self.assertEqual([p.find("x:name", ns).text for p in places], ["Memel Süd", "Taveuni"])
+
 
 if __name__ == "__main__":
     PROGRAM, SCHEMAS = sys.argv[1], sys.argv[2]
