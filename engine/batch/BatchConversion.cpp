@@ -1,12 +1,11 @@
 #include "BatchConversion.h"
 
 #include "Angles.h"
+#include "ClipboardReader.h"
 #include "Exception.h"
 #include "GaussKruegerText.h"
 #include "Messtischblatt.h"
-#include "CompassWords.h"
 #include "MesstischblattIndex.h"
-#include "RoutinenU.h"
 #include "Windows1252.h"
 
 #include <istream>
@@ -19,55 +18,6 @@
 namespace zelv {
 
 namespace {
-
-// A message quotes parts of the text as the reader saw it, in Windows-1252,
-// where letters of other scripts are "?" and a double prime is "''".  Each
-// quote is put back as the line stood, in UTF-8; the rest of the message
-// is converted as it is.
-std::string withLineQuoted(std::string_view message, std::string_view line)
-{
-    // The reader's text, character by character, with the line's UTF-8
-    // character that each piece came from.
-    const std::string letters = withCompassWordsAsLetters(line);
-    std::string seen;
-    std::vector<std::size_t> sourceAt; // for each byte of `seen`, its character's start in `letters`
-    for (std::size_t i = 0; i < letters.size();) {
-        std::size_t n = 1;
-        while (i + n < letters.size() && (static_cast<unsigned char>(letters[i + n]) & 0xC0) == 0x80)
-            ++n;
-        const std::string piece = toWindows1252(std::string_view(letters).substr(i, n));
-        seen += piece;
-        sourceAt.insert(sourceAt.end(), piece.size(), i);
-        i += n;
-    }
-    constexpr char open = '\x84';
-    constexpr char close = '\x93';
-    constexpr char ellipsis = '\x85';
-    std::string result;
-    std::size_t done = 0;
-    for (std::size_t q = message.find(open); q != std::string_view::npos; q = message.find(open, done)) {
-        const std::size_t end = message.find(close, q + 1);
-        if (end == std::string_view::npos)
-            break;
-        std::string_view quote = message.substr(q + 1, end - q - 1);
-        const bool cut = !quote.empty() && quote.back() == ellipsis;
-        if (cut)
-            quote.remove_suffix(1);
-        const std::size_t at = quote.empty() ? std::string::npos : seen.find(quote);
-        result += fromWindows1252(message.substr(done, q - done));
-        if (at == std::string::npos) {
-            result += fromWindows1252(message.substr(q, end + 1 - q));
-        } else {
-            const std::size_t last = at + quote.size() - 1;
-            std::size_t to = sourceAt[last] + 1;
-            while (to < letters.size() && (static_cast<unsigned char>(letters[to]) & 0xC0) == 0x80)
-                ++to;
-            result += "\u201E" + letters.substr(sourceAt[at], to - sourceAt[at]) + (cut ? "\u2026" : "") + "\u201C";
-        }
-        done = end + 1;
-    }
-    return result + fromWindows1252(message.substr(done));
-}
 
 constexpr Separators readingSeparators = germanSeparators;
 constexpr unsigned decimalFieldPlaces = 6;
@@ -145,11 +95,16 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
     if (line.empty())
         return {std::string(nothing), {}};
 
+    const ReaderResult result = readCoordinatesOfUtf8(line, readingSeparators);
+    if (const Refusal* refusal = std::get_if<Refusal>(&result))
+        return {std::string(nothing), refusal->kind == RefusalKind::NoCoordinates ? std::string(noCoordinatesInLine)
+                                                                                   : refusalMessage(*refusal)};
+    const Reading* read = std::get_if<Reading>(&result);
+    if (!read) // a line of invisible characters only
+        return {std::string(nothing), {}};
     GeographicPoint point;
     bool onDhdn = false;
     try {
-        // Never nullopt: only the empty text reads as nothing.
-        const std::optional<ClipboardPosition> read = readCoordinatesOfUtf8(line, readingSeparators);
         if (const auto* grid = std::get_if<UtmPosition>(&read->position)) {
             point = projections_.inverse(grid->Zone, grid->Easting, grid->Northing);
         } else if (const auto* gk = std::get_if<GaussKruegerPosition>(&read->position)) {
@@ -164,11 +119,6 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
     } catch (const GridConversionError& error) {
         const bool outside = error.kind() == GridFailure::OutsideDatumGrid;
         return {std::string(nothing), std::string(outside ? outsideDatumMessage : unprojectableMessage)};
-    } catch (const UnusableCoordinatesError& error) {
-        // A form recognised but unusable says why in its own words.
-        return {std::string(nothing), withLineQuoted(error.message(), line)};
-    } catch (const NoCoordinatesError&) {
-        return {std::string(nothing), std::string(noCoordinatesInLine)};
     } catch (const Exception& error) {
         return {std::string(nothing), fromWindows1252(error.message())};
     }

@@ -83,8 +83,8 @@ public:
                    TmDatum gaussKruegerDatum = TmDatum::Etrs89Beta2007);
 
     // One line, UTF-8, without its line end (a trailing CR is dropped here).
-    // Messages: noCoordinatesInLine, the reader's conversion error "'%s'
-    // ist kein gültiger Gleitkommawert" (the number with the decimal comma),
+    // Messages: noCoordinatesInLine where nothing reads the line, the
+    // reader's refusal (Refusals.h) where it names a cause,
     // unprojectableMessage for a point the projection can't take, and
     // outsideDatumMessage for a Gauß-Krüger line that no datum shift covers.
     ConvertedLine convertLine(std::string_view line);

@@ -1,8 +1,8 @@
 #include "MapServiceLinks.h"
 
-#include "NotationMessages.h"
+#include "Lexer.h"
 #include "NotationText.h"
-#include "NumberText.h"
+#include "Windows1252.h"
 
 #include <cmath>
 #include <optional>
@@ -186,7 +186,21 @@ bool isShortLink(const Link& link)
             || (equalsIgnoringCase(link.host, "goo.gl") && startsWithIgnoringCase(link.path, "/maps/")));
 }
 
-Extended valueOf(std::string_view number) { return tryTextToFloat(number, pointSeparators).value_or(0); }
+Extended valueOf(std::string_view number)
+{
+    const bool minus = !number.empty() && number.front() == '-';
+    const Extended value = numberTextValue(number.substr(minus ? 1 : 0)).value_or(0);
+    return minus ? -value : value;
+}
+
+Refusal linkRefusal(RefusalKind kind, std::string_view link, std::string_view value = {})
+{
+    Refusal r;
+    r.kind = kind;
+    r.first = fromWindows1252(link);
+    r.second = fromWindows1252(value);
+    return r;
+}
 
 } // namespace
 
@@ -196,37 +210,29 @@ MapServicePairs mapServicePairs(std::string_view link)
     return find(parts, serviceOf(parts)).pairs;
 }
 
-void explainUnreadableMapLink(std::string_view text)
+std::optional<Refusal> refusalOfMapLink(std::string_view text)
 {
     const Link link = split(text);
-    const std::string name = quoted(text);
     if (isShortLink(link))
-        throwUnusable("Die Angabe enth\xE4lt einen Kurzlink " + name
-                      + ". Ein Kurzlink enth\xE4lt keine Koordinaten, er f\xFChrt nur \xFC" "ber das Internet zur "
-                        "vollst\xE4ndigen Adresse, und das Programm geht nicht ins Internet. Bitte \xF6" "ffnen Sie den "
-                        "Link im Browser und kopieren Sie dann die vollst\xE4ndige Adresse aus der Adresszeile.");
+        return linkRefusal(RefusalKind::ShortLink, text);
     const Service service = serviceOf(link);
     if (service == Service::None)
-        return;
+        return std::nullopt;
     const Found found = find(link, service);
     const std::vector<LinkPair>& chosen = found.pairs.markers.empty() ? found.pairs.views : found.pairs.markers;
     for (const LinkPair& pair : chosen) {
         if (std::fabs(valueOf(pair.latitude)) > 90)
-            throwUnusable("Im Kartenlink " + name + " liegt die Breite " + std::string(pair.latitude)
-                          + " jenseits von 90\xB0.");
+            return linkRefusal(RefusalKind::MapLinkLatitudeBeyond, text, pair.latitude);
         if (std::fabs(valueOf(pair.longitude)) > 180)
-            throwUnusable("Im Kartenlink " + name + " liegt die L\xE4nge " + std::string(pair.longitude)
-                          + " jenseits von 180\xB0.");
+            return linkRefusal(RefusalKind::MapLinkLongitudeBeyond, text, pair.longitude);
     }
     for (const LinkPair& pair : chosen)
         if (pair.latitude != chosen.front().latitude || pair.longitude != chosen.front().longitude)
-            throwUnusable("Der Kartenlink " + name
-                      + " nennt mehrere verschiedene Positionen; welche gemeint ist, bleibt offen.");
+            return linkRefusal(RefusalKind::MapLinkSeveral, text);
     if (chosen.empty() && found.placeName && text.find("/@") == std::string_view::npos
         && text.find("!3d") == std::string_view::npos)
-        throwUnusable("Der Kartenlink " + name
-                      + " nennt nur einen Ortsnamen oder eine Suche, keine Koordinaten. Bitte kopieren Sie einen "
-                        "Link, der die Koordinaten enth\xE4lt, oder die Koordinaten selbst.");
+        return linkRefusal(RefusalKind::MapLinkPlaceOnly, text);
+    return std::nullopt;
 }
 
 } // namespace zelv

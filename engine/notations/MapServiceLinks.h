@@ -20,6 +20,9 @@
 // redirect to the full address and hold no coordinates; the program has no
 // network, so it says how to get the full address instead.
 
+#include "Refusals.h"
+
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -41,12 +44,11 @@ struct MapServicePairs {
 // above; none for any other text.
 MapServicePairs mapServicePairs(std::string_view link);
 
-// Explains why a link of a map service gives no position, where the
-// reasons can be told: throws UnusableCoordinatesError for a short link
-// (the message contains "Kurzlink" and says to open it in the browser and
-// copy the address bar), a marker or view beyond +-90 or +-180 degrees, two
+// Why a link of a map service gives no position, where the reason can be
+// told: a short link (which only redirects, through the internet the
+// program does not use), a marker or view beyond +-90 or +-180 degrees, two
 // markers that disagree, and a link that names a place without any
-// coordinates.  Returns for every other text.
-void explainUnreadableMapLink(std::string_view link);
+// coordinates.  Nothing for every other text.
+std::optional<Refusal> refusalOfMapLink(std::string_view link);
 
 } // namespace zelv

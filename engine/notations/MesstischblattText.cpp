@@ -1,7 +1,7 @@
 #include "MesstischblattText.h"
 
 #include "MesstischblattIndex.h"
-#include "NotationMessages.h"
+#include "Windows1252.h"
 #include "NotationText.h"
 
 #include <array>
@@ -166,44 +166,45 @@ std::optional<Tk25SheetReference> sheetNumber(std::string_view digits)
 
 } // namespace
 
-std::optional<Tk25SheetReference> readMesstischblattText(std::string_view text)
+FormResult<Tk25SheetReference> readMesstischblattText(std::string_view text)
 {
     Scanner s(text);
     const bool withWord = wordsBeforeNumber(s);
     const std::string_view number = s.digits();
     if (number.empty())
-        return std::nullopt;
+        return {};
     bool quadrantGiven = false;
     const std::optional<std::string_view> quadrantText = quadrant(s, quadrantGiven);
     if (!quadrantText || !onlyANameFollows(s))
-        return std::nullopt;
+        return {};
     // Without a word only "3446-3": the hyphen and the quadrant make it a sheet.
     if (!withWord) {
         const std::string_view afterNumber = trimBlanksAndNoBreakSpaces(text).substr(number.size());
         if (!quadrantGiven || afterNumber.empty() || afterNumber.front() != '-')
-            return std::nullopt;
+            return {};
     }
 
     std::optional<Tk25SheetReference> sheet = sheetNumber(number);
     if (!sheet) {
         if (!withWord)
-            return std::nullopt;
-        throwUnusable("In " + quoted(text) + " steht die Nummer " + std::string(number)
-                      + ", aber kein Messtischblatt kann sie tragen: Die Nummer ist die Reihe (01 bis 99) mit "
-                        "der Spalte (00 bis 109), vierstellig wie 3446, ab Spalte 100 f\xFCnfstellig wie 13102.");
+            return {};
+        Refusal r = refusalOf(RefusalKind::SheetNumberImpossible, text);
+        r.second = std::string(number);
+        return r;
     }
     if (quadrantGiven) {
         const int q = quadrantText->size() == 1 ? digitValue(*quadrantText) : 0;
         if (q < 1 || q > 4) {
             if (!withWord)
-                return std::nullopt;
-            throwUnusable("In " + quoted(text) + " steht zum Messtischblatt " + std::string(number)
-                          + " der Quadrant " + std::string(*quadrantText)
-                          + ", aber ein Blatt hat nur die Quadranten 1 bis 4.");
+                return {};
+            Refusal r = refusalOf(RefusalKind::SheetQuadrantImpossible, text);
+            r.second = std::string(number);
+            r.third = std::string(*quadrantText);
+            return r;
         }
         sheet->quadrant = q;
     }
-    return sheet;
+    return *sheet;
 }
 
 std::string tk25CentreNote(const Tk25SheetReference& reference)

@@ -18,6 +18,7 @@
 // or three from 100 on (five digits in all: "13102").
 
 #include "Messtischblatt.h"
+#include "Refusals.h"
 
 #include <optional>
 #include <string>
@@ -26,11 +27,11 @@
 namespace zelv {
 
 // The sheet or quadrant that the text names; nothing where the text is not
-// in one of the forms above.  Throws UnusableCoordinatesError, naming the
-// number, where a sheet word stands before a number that no sheet can have
-// (row 00 or beyond 99, a column beyond 109, three or six digits) or before
-// a quadrant outside 1 to 4.
-std::optional<Tk25SheetReference> readMesstischblattText(std::string_view text);
+// in one of the forms above.  Refused, naming the number, where a sheet word
+// stands before a number that no sheet can have (row 00 or beyond 99, a
+// column beyond 109, three or six digits) or before a quadrant outside 1
+// to 4.
+FormResult<Tk25SheetReference> readMesstischblattText(std::string_view text);
 
 // The line that tells the user that a position read from a sheet number is
 // the centre of the sheet or quadrant, not a place (Windows-1252):

@@ -1,6 +1,5 @@
 #include "MgrsText.h"
 
-#include "NotationMessages.h"
 #include "NotationText.h"
 
 #include <GeographicLib/MGRS.hpp>
@@ -63,9 +62,9 @@ struct Digits {
 };
 
 // The digits after the square up to the end of the text: one run, or two
-// runs with blanks between them; nothing when anything else follows.
-// Throws where the runs are there but do not pair up.
-std::optional<Digits> gridDigits(Cursor& c, const std::string& name)
+// runs with blanks between them; nothing when anything else follows, and
+// the refusal where the runs are there but do not pair up.
+FormResult<Digits> gridDigits(Cursor& c, std::string_view name)
 {
     c.skipBlanks();
     const std::string_view first = c.digits();
@@ -73,37 +72,39 @@ std::optional<Digits> gridDigits(Cursor& c, const std::string& name)
     const std::string_view second = blank ? c.digits() : std::string_view{};
     c.skipBlanks();
     if (!c.atEnd())
-        return std::nullopt;
+        return {};
     Digits d;
     if (second.empty()) {
-        if (first.size() % 2 != 0)
-            throwUnusable("In der MGRS-Angabe " + name
-                          + " lassen sich die Ziffern nicht halb und halb auf Rechts- und Hochwert verteilen: "
-                            "es sind " + std::to_string(first.size()) + ".");
+        if (first.size() % 2 != 0) {
+            Refusal r = refusalOf(RefusalKind::MgrsDigitsOdd, name);
+            r.count = static_cast<int>(first.size());
+            return r;
+        }
         d = {first.substr(0, first.size() / 2), first.substr(first.size() / 2)};
     } else {
-        if (first.size() != second.size())
-            throwUnusable("In der MGRS-Angabe " + name + " haben Rechts- und Hochwert verschieden viele Ziffern ("
-                          + std::to_string(first.size()) + " und " + std::to_string(second.size()) + ").");
+        if (first.size() != second.size()) {
+            Refusal r = refusalOf(RefusalKind::MgrsDigitsUneven, name);
+            r.count = static_cast<int>(first.size());
+            r.count2 = static_cast<int>(second.size());
+            return r;
+        }
         d = {first, second};
     }
     if (d.easting.size() > mostDigits)
-        throwUnusable("Die MGRS-Angabe " + name
-                      + " hat mehr als f\xFCnf Ziffern f\xFCr Rechts- und Hochwert; genauer als auf 1 m liest das "
-                        "Programm sie nicht.");
+        return refusalOf(RefusalKind::MgrsTooManyDigits, name);
     return d;
 }
 
 } // namespace
 
-std::optional<UtmPosition> readMgrs(std::string_view text)
+FormResult<UtmPosition> readMgrs(std::string_view text)
 {
     Cursor c{text};
     c.skipBlanks();
-    const std::string name = quoted(text);
+    const std::string_view name = text;
     // A zone has two digits at the most; a longer number is no reference.
     if (c.i + 2 < text.size() && isDigit(text[c.i]) && isDigit(text[c.i + 1]) && isDigit(text[c.i + 2]))
-        return std::nullopt;
+        return {};
     const std::string_view zoneDigits = c.digits();
     char band = 0;
     std::string square;
@@ -112,34 +113,40 @@ std::optional<UtmPosition> readMgrs(std::string_view text)
         // Polar: band, square, and digits enough that a word is never taken.
         Cursor polar = c;
         if (!polar.letterFrom(polarBands, band))
-            return std::nullopt;
+            return {};
         polar.skipBlanks();
         if (!polar.square(square))
-            return std::nullopt;
+            return {};
         Cursor probe = polar;
         probe.skipBlanks();
         if (probe.digits().size() < 2)
-            return std::nullopt;
-        if (!gridDigits(polar, name))
-            return std::nullopt;
-        throwUnusable("Die MGRS-Angabe " + name
-                      + " liegt im Polargebiet (UPS, n\xF6rdlich von 84\xB0 Nord oder s\xFC" "dlich von 80\xB0 S\xFC" "d). "
-                        "Die UTM-Felder des Fensters k\xF6nnen sie nicht aufnehmen.");
+            return {};
+        const FormResult<Digits> digits = gridDigits(polar, name);
+        if (std::holds_alternative<std::monostate>(digits))
+            return {};
+        if (const Refusal* r = std::get_if<Refusal>(&digits))
+            return *r;
+        return refusalOf(RefusalKind::MgrsPolar, name);
     }
 
     if (zoneDigits.size() > 2 || !c.letterFrom(bands, band))
-        return std::nullopt;
+        return {};
     c.skipBlanks();
     if (!c.square(square))
-        return std::nullopt;
-    const std::optional<Digits> digits = gridDigits(c, name);
+        return {};
+    const FormResult<Digits> read = gridDigits(c, name);
+    if (const Refusal* r = std::get_if<Refusal>(&read))
+        return *r;
+    const Digits* digits = std::get_if<Digits>(&read);
     if (!digits)
-        return std::nullopt;
+        return {};
 
     const int zone = std::stoi(std::string(zoneDigits));
-    if (zone < 1 || zone > 60)
-        throwUnusable("Die MGRS-Angabe " + name + " nennt die Zone " + std::to_string(zone)
-                      + "; UTM-Zonen gibt es nur von 1 bis 60.");
+    if (zone < 1 || zone > 60) {
+        Refusal r = refusalOf(RefusalKind::MgrsZone, name);
+        r.count = zone;
+        return r;
+    }
 
     std::string reference = std::to_string(zone);
     reference += band;
@@ -153,10 +160,13 @@ std::optional<UtmPosition> readMgrs(std::string_view text)
     try {
         GeographicLib::MGRS::Reverse(reference, resultZone, north, easting, northing, precision, true);
     } catch (const GeographicLib::GeographicErr&) {
-        // The shape is checked above: what the library refuses is the
-        // square, which does not exist in this zone and band.
-        throwUnusable("In der MGRS-Angabe " + name + " liegt das 100-km-Quadrat " + quoted(square)
-                      + " nicht in der Zone " + std::to_string(zone) + band + ".");
+        // The library tells an unknown square only by throwing.  The shape
+        // is checked above: what it refuses is the square, which does not
+        // exist in this zone and band.
+        Refusal r = refusalOf(RefusalKind::MgrsSquare, name);
+        r.second = square;
+        r.third = std::to_string(zone) + band;
+        return r;
     }
     // Southern northings carry the false northing; the window's field counts
     // from the equator.

@@ -16,7 +16,8 @@
 // than half the square's diagonal from the true point, the corner up to the
 // whole diagonal.
 
-#include "CoordinateNotations.h"
+#include "Refusals.h"
+#include "UtmText.h"
 
 #include <optional>
 #include <string_view>
@@ -25,12 +26,12 @@ namespace zelv {
 
 // The UTM position of the MGRS reference that makes up the whole
 // Windows-1252 text (blanks around it allowed); nothing when the text is
-// not shaped like one.  Throws UnusableCoordinatesError, naming the
-// reference and the cause, for a zone outside 1 to 60, digits that do not
-// split into easting and northing of the same length, more than five digits
-// for each, a 100 km square that does not lie in the given zone and band,
-// and for a polar reference (UPS: a band A, B, Y or Z without a zone), which
-// the window's UTM fields cannot hold.
-std::optional<UtmPosition> readMgrs(std::string_view text);
+// not shaped like one.  Refused, naming the reference and the cause: a zone
+// outside 1 to 60, digits that do not split into easting and northing of
+// the same length, more than five digits for each, a 100 km square that
+// does not lie in the given zone and band, and a polar reference (UPS: a
+// band A, B, Y or Z without a zone), which the window's UTM fields cannot
+// hold.
+FormResult<UtmPosition> readMgrs(std::string_view text);
 
 } // namespace zelv

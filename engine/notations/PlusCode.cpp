@@ -1,6 +1,5 @@
 #include "PlusCode.h"
 
-#include "NotationMessages.h"
 #include "NotationText.h"
 
 #include <cmath>
@@ -37,7 +36,7 @@ bool isPaddedShape(std::string_view before, std::string_view after)
 
 } // namespace
 
-std::optional<GeographicPoint> readPlusCode(std::string_view text)
+FormResult<GeographicPoint> readPlusCode(std::string_view text)
 {
     std::size_t start = 0;
     while (start < text.size() && isBlankOrNoBreakSpace(text[start]))
@@ -48,48 +47,41 @@ std::optional<GeographicPoint> readPlusCode(std::string_view text)
     std::size_t end = start;
     while (end < text.size() && !isBlankOrNoBreakSpace(text[end]))
         if (++end - start > longestWord)
-            return std::nullopt;
+            return {};
     const std::string_view code = text.substr(start, end - start);
     const std::size_t plus = code.find('+');
     if (plus == std::string_view::npos || code.find('+', plus + 1) != std::string_view::npos)
-        return std::nullopt;
+        return {};
     const std::string_view before = code.substr(0, plus);
     const std::string_view after = code.substr(plus + 1);
     for (const std::string_view part : {before, after})
         for (const char c : part)
             if (!isCodeCharacter(c))
-                return std::nullopt;
+                return {};
     if (before.size() < 2 || before.size() > fullLength || before.size() % 2 != 0
         || after.find('0') != std::string_view::npos)
-        return std::nullopt;
+        return {};
 
-    const std::string name = quoted(code);
     if (before.find('0') != std::string_view::npos) {
         if (before.size() != fullLength || !isPaddedShape(before, after))
-            return std::nullopt;
-        throwUnusable("Der Plus Code " + name
-                      + " bezeichnet ein Gebiet, keinen Ort: die Nullen stehen f\xFCr weggelassene Stellen. "
-                        "Bitte kopieren Sie den vollst\xE4ndigen Plus Code des Ortes.");
+            return {};
+        return refusalOf(RefusalKind::PlusCodeArea, code);
     }
     if (before.size() < fullLength) {
         // Short codes keep four or six digits before the "+"; two alone
         // ("22+22") are more likely a sum than a code.
         if (before.size() < 4 || after.size() < 2)
-            return std::nullopt;
-        throwUnusable("Der Plus Code " + quoted(text)
-                      + " ist verk\xFCrzt: er gilt nur zusammen mit einem Bezugsort, den das Programm nicht kennt. "
-                        "Bitte kopieren Sie den vollst\xE4ndigen Plus Code mit acht Zeichen vor dem \x84+\x93.");
+            return {};
+        return refusalOf(RefusalKind::PlusCodeShort, text);
     }
     if (after.size() == 1)
-        throwUnusable("Der Plus Code " + name
-                      + " ist unvollst\xE4ndig: nach dem \x84+\x93 steht nur ein Zeichen; "
-                        "dort stehen keins oder mindestens zwei.");
+        return refusalOf(RefusalKind::PlusCodeOneDigit, code);
     if (before.size() + after.size() > mostDigits)
-        throwUnusable("Der Plus Code " + name + " hat mehr als 15 Stellen.");
+        return refusalOf(RefusalKind::PlusCodeTooLong, code);
     if (digitValue(before[0]) > 8)
-        throwUnusable("Der Plus Code " + name + " ist ung\xFCltig: seine Breite liegt jenseits von 90\xB0.");
+        return refusalOf(RefusalKind::PlusCodeLatitude, code);
     if (digitValue(before[1]) > 17)
-        throwUnusable("Der Plus Code " + name + " ist ung\xFCltig: seine L\xE4nge liegt jenseits von 180\xB0.");
+        return refusalOf(RefusalKind::PlusCodeLongitude, code);
 
     // Whole cells, counted from the south-west corner of the globe: exact in
     // integers; only the last step divides.

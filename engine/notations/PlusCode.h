@@ -14,6 +14,7 @@
 //   6FG22222+22     0.0000625     0.0000625
 
 #include "CoordinateTranslator.h"
+#include "Refusals.h"
 
 #include <optional>
 #include <string_view>
@@ -23,11 +24,11 @@ namespace zelv {
 // The centre of the full Plus Code that a Windows-1252 text starts with
 // (blanks around it allowed; after a blank, anything may follow); nothing
 // when the text does not start with something shaped like a Plus Code.
-// Throws UnusableCoordinatesError, naming the code and the cause, for a
-// shortened code (fewer than eight digits before the "+", which needs a
-// reference place), a code padded with "0" (an area, not a place), a single
-// digit after the "+", more than fifteen digits, and a first latitude digit
-// beyond 90 degrees or first longitude digit beyond 180.
-std::optional<GeographicPoint> readPlusCode(std::string_view text);
+// Refused, naming the code and the cause: a shortened code (fewer than
+// eight digits before the "+", which needs a reference place), a code
+// padded with "0" (an area, not a place), a single digit after the "+",
+// more than fifteen digits, and a first latitude digit beyond 90 degrees or
+// first longitude digit beyond 180.
+FormResult<GeographicPoint> readPlusCode(std::string_view text);
 
 } // namespace zelv

@@ -1,11 +1,5 @@
 #include "RoutinenU.h"
 
-#include "Exception.h"
-#include "FurtherNotations.h"
-#include "MesstischblattText.h"
-#include "UnreadAngles.h"
-#include "PositionInText.h"
-#include "WikiTemplates.h"
 #include "TextUtil.h"
 
 #include <cstddef>
@@ -50,44 +44,92 @@ std::string_view copyFrom(std::string_view s, Position from) { return copy(s, fr
 constexpr std::string_view degreeSign = "\xB0";
 constexpr std::string_view sued = "S\xFC" "d";
 
+// Which of the notations' literals the text holds, found in one pass: most
+// texts hold none, and no notation is entered.
+struct Literals {
+    bool ost = false, west = false, nord = false, sued = false, east = false, north = false, south = false;
+    bool lat = false, lon = false, bracket = false, degree = false;
+};
+
+Literals literalsOf(std::string_view text)
+{
+    Literals l;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view rest = text.substr(i);
+        switch (text[i]) {
+        case 'O': l.ost = l.ost || rest.starts_with("Ost"); break;
+        case 'W': l.west = l.west || rest.starts_with("West"); break;
+        case 'N': l.nord = l.nord || rest.starts_with("Nord"); l.north = l.north || rest.starts_with("North"); break;
+        case 'S':
+            l.sued = l.sued || rest.starts_with(sued);
+            l.south = l.south || rest.starts_with("South");
+            break;
+        case 'E': l.east = l.east || rest.starts_with("East"); break;
+        case 'L': l.lat = l.lat || rest.starts_with("Lat:"); l.lon = l.lon || rest.starts_with("Lon:"); break;
+        case '(': l.bracket = true; break;
+        case '\xB0': l.degree = true; break;
+        default: break;
+        }
+    }
+    return l;
+}
+
+// The number text that a notation entered could not convert, as the
+// general conversion was handed it.
+using Unconvertible = std::optional<std::string>;
+
 // A number written with the decimal point, converted under the locale's
 // separators.  The point becomes the locale's decimal separator rather than
 // always a comma, so that the same clipboard text reads under every locale.
-double decimalNumber(std::string_view text, Separators separators)
+std::optional<double> decimalNumber(std::string_view text, Separators separators, Unconvertible& failed)
 {
-    // A copy only where a point must become the separator.
-    if (separators.decimal == '.' || text.find('.') == std::string_view::npos)
-        return static_cast<double>(textToFloat(text, separators));
     std::string number(text);
-    for (char& c : number)
-        if (c == '.')
-            c = separators.decimal;
-    return static_cast<double>(textToFloat(number, separators));
+    if (separators.decimal != '.')
+        for (char& c : number)
+            if (c == '.')
+                c = separators.decimal;
+    const std::optional<Extended> value = tryTextToFloat(number, separators);
+    if (!value)
+        failed = number;
+    return value ? std::optional<double>(static_cast<double>(*value)) : std::nullopt;
 }
 
-// Degrees and whole minutes, both digit runs already checked.
-double degreesAndMinutes(std::string_view degrees, std::string_view minutes, Separators separators)
+// Degrees and whole minutes, both digit runs already checked; a run too long
+// for any floating-point value does not convert.
+std::optional<double> degreesAndMinutes(std::string_view degrees, std::string_view minutes, Separators separators,
+                                        Unconvertible& failed)
 {
-    return static_cast<double>(textToFloat(degrees, separators) + textToFloat(minutes, separators) / 60);
+    const std::optional<Extended> d = tryTextToFloat(degrees, separators);
+    const std::optional<Extended> m = tryTextToFloat(minutes, separators);
+    if (!d || !m) {
+        failed = std::string(!d ? degrees : minutes);
+        return std::nullopt;
+    }
+    return static_cast<double>(*d + *m / 60);
 }
 
-std::optional<TZwischenablageKoordinaten> germanCompassWords(std::string_view text, Separators separators)
+std::optional<TZwischenablageKoordinaten> germanCompassWords(std::string_view text, const Literals& l,
+                                                             Separators separators, Unconvertible& failed)
 {
-    if (!(contains(text, "Ost") || contains(text, "West")) || !(contains(text, "Nord") || contains(text, sued)))
+    if (!(l.ost || l.west) || !(l.nord || l.sued))
         return std::nullopt;
 
     TZwischenablageKoordinaten result;
     const bool east = contains(text, "Ost");
     const Position p = east ? pos("Ost", text) : pos("West", text);
     // The one character before the word is dropped, whatever it is.
-    const double longitude = decimalNumber(copy(text, 1, p - 2), separators);
-    result.Laenge = east ? longitude : -longitude;
+    const std::optional<double> longitude = decimalNumber(copy(text, 1, p - 2), separators, failed);
+    if (!longitude)
+        return std::nullopt;
+    result.Laenge = east ? *longitude : -*longitude;
 
     const std::string_view h = copyFrom(text, pos(",", text) + 1);
     const bool north = contains(h, "Nord");
     const Position q = north ? pos("Nord", h) : pos(sued, h);
-    const double latitude = decimalNumber(copy(h, 1, q - 2), separators);
-    result.Breite = north ? latitude : -latitude;
+    const std::optional<double> latitude = decimalNumber(copy(h, 1, q - 2), separators, failed);
+    if (!latitude)
+        return std::nullopt;
+    result.Breite = north ? *latitude : -*latitude;
     result.Format = 1;
     return result;
 }
@@ -124,9 +166,10 @@ DegreesMinutes englishLongitude(std::string_view text)
     return {copy(field, 1, degreeInField - 1), copy(field, degreeInField + 1, length(field) - 1 - degreeInField)};
 }
 
-std::optional<TZwischenablageKoordinaten> englishCompassWords(std::string_view text, Separators separators)
+std::optional<TZwischenablageKoordinaten> englishCompassWords(std::string_view text, const Literals& l,
+                                                              Separators separators, Unconvertible& failed)
 {
-    if (!(contains(text, "East") || contains(text, "West")) || !(contains(text, "North") || contains(text, "South")))
+    if (!(l.east || l.west) || !(l.north || l.south))
         return std::nullopt;
 
     const DegreesMinutes longitude = englishLongitude(text);
@@ -143,13 +186,14 @@ std::optional<TZwischenablageKoordinaten> englishCompassWords(std::string_view t
         || !NurZiffern(latitude.minutes))
         return std::nullopt;
 
+    const std::optional<double> lon = degreesAndMinutes(longitude.degrees, longitude.minutes, separators, failed);
+    const std::optional<double> lat = lon ? degreesAndMinutes(latitude.degrees, latitude.minutes, separators, failed)
+                                          : std::nullopt;
+    if (!lat)
+        return std::nullopt;
     TZwischenablageKoordinaten result;
-    result.Laenge = degreesAndMinutes(longitude.degrees, longitude.minutes, separators);
-    if (contains(text, "West"))
-        result.Laenge = -result.Laenge;
-    result.Breite = degreesAndMinutes(latitude.degrees, latitude.minutes, separators);
-    if (contains(r, "South"))
-        result.Breite = -result.Breite;
+    result.Laenge = contains(text, "West") ? -*lon : *lon;
+    result.Breite = contains(r, "South") ? -*lat : *lat;
     result.Format = 2;
     return result;
 }
@@ -176,20 +220,27 @@ std::optional<TZwischenablageKoordinaten> gridLocator(std::string_view text)
     return result;
 }
 
-std::optional<TZwischenablageKoordinaten> labelledDecimals(std::string_view text, Separators separators)
+std::optional<TZwischenablageKoordinaten> labelledDecimals(std::string_view text, const Literals& l,
+                                                           Separators separators, Unconvertible& failed)
 {
-    if (!contains(text, "Lat:") || !contains(text, "Lon:") || !contains(text, "("))
+    if (!l.lat || !l.lon || !l.bracket)
         return std::nullopt;
 
     // Only the bracketed numbers count, the first one being the latitude.
     TZwischenablageKoordinaten result;
     const Position b = pos("(", text);
     const Position e = pos(")", text);
-    result.Breite = decimalNumber(copy(text, b + 1, e - b - 1), separators);
+    const std::optional<double> latitude = decimalNumber(copy(text, b + 1, e - b - 1), separators, failed);
+    if (!latitude)
+        return std::nullopt;
     const std::string_view r = copyFrom(text, e + 2);
     const Position b2 = pos("(", r);
     const Position e2 = pos(")", r);
-    result.Laenge = decimalNumber(copy(r, b2 + 1, e2 - b2 - 1), separators);
+    const std::optional<double> longitude = decimalNumber(copy(r, b2 + 1, e2 - b2 - 1), separators, failed);
+    if (!longitude)
+        return std::nullopt;
+    result.Breite = *latitude;
+    result.Laenge = *longitude;
     result.Format = 4;
     return result;
 }
@@ -218,7 +269,8 @@ char takeLetter(std::string_view& t)
 }
 
 // Returns nullopt for "no fit": no notation is left to try.
-std::optional<TZwischenablageKoordinaten> lettersAndMinutes(std::string_view text, Separators separators)
+std::optional<TZwischenablageKoordinaten> lettersAndMinutes(std::string_view text, Separators separators,
+                                                            Unconvertible& failed)
 {
     std::string_view t = trimBlanks(text);
     const std::string_view latitudeDegrees = takeUntil(t, degreeSign);
@@ -234,13 +286,14 @@ std::optional<TZwischenablageKoordinaten> lettersAndMinutes(std::string_view tex
     if ((latitudeLetter != 'N' && latitudeLetter != 'S') || (longitudeLetter != 'O' && longitudeLetter != 'W'))
         return std::nullopt;
 
+    const std::optional<double> lat = degreesAndMinutes(latitudeDegrees, latitudeMinutes, separators, failed);
+    const std::optional<double> lon =
+        lat ? degreesAndMinutes(longitudeDegrees, longitudeMinutes, separators, failed) : std::nullopt;
+    if (!lon)
+        return std::nullopt;
     TZwischenablageKoordinaten result;
-    result.Breite = degreesAndMinutes(latitudeDegrees, latitudeMinutes, separators);
-    if (latitudeLetter == 'S')
-        result.Breite = -result.Breite;
-    result.Laenge = degreesAndMinutes(longitudeDegrees, longitudeMinutes, separators);
-    if (longitudeLetter == 'W')
-        result.Laenge = -result.Laenge;
+    result.Breite = latitudeLetter == 'S' ? -*lat : *lat;
+    result.Laenge = longitudeLetter == 'W' ? -*lon : *lon;
     result.Format = 5;
     return result;
 }
@@ -257,157 +310,31 @@ bool NurZiffern(std::string_view text)
     return true;
 }
 
-namespace {
-
-// The five fixed notations; nullopt when none fits.  Conversion errors of
-// notations 1 and 4 leave as EConvertError.
-std::optional<TZwischenablageKoordinaten> fixedNotations(std::string_view text, Separators separators)
+FixedNotationResult readFixedNotations(std::string_view text, Separators separators)
 {
     // Notations 1 and 4 are final once entered (a number that does not fit
-    // throws); 2 and 3 hand on to the next notation; 5 is the last resort.
-    if (auto result = germanCompassWords(text, separators))
-        return result;
-    if (auto result = englishCompassWords(text, separators))
-        return result;
-    if (auto result = gridLocator(text))
-        return result;
-    if (auto result = labelledDecimals(text, separators))
-        return result;
-    if (contains(text, degreeSign))
-        return lettersAndMinutes(text, separators);
-    return std::nullopt;
-}
-
-[[noreturn]] void throwNoCoordinates()
-{
-    throw NoCoordinatesError(std::string(noCoordinatesMessage));
-}
-
-ClipboardPosition fromFixed(const TZwischenablageKoordinaten& fixed)
-{
-    return {fixed.Format, GeographicPoint{fixed.Laenge, fixed.Breite}};
-}
-
-ClipboardPosition fromOther(const NotationReading& reading)
-{
-    return std::visit([&](const auto& position) { return ClipboardPosition{reading.notation, position}; },
-                      reading.position);
-}
-
-// Gauß-Krüger values, which no other notation reads.
-std::optional<ClipboardPosition> gaussKruegerText(std::string_view text)
-{
-    if (const std::optional<GaussKruegerPosition> grid = readGaussKruegerText(text))
-        return ClipboardPosition{OldMapNotation::GaussKrueger, *grid};
-    return std::nullopt;
-}
-
-// A Messtischblatt number, tried after every other form.
-std::optional<ClipboardPosition> messtischblattText(std::string_view text)
-{
-    if (const std::optional<Tk25SheetReference> sheet = readMesstischblattText(text))
-        return ClipboardPosition{OldMapNotation::Messtischblatt, *sheet};
-    return std::nullopt;
-}
-
-// The notations inside a labelled, repeated or Ferro text: the fixed ones
-// whose numbers do not follow the locale (2, 3 and 5), then those of
-// CoordinateNotations.h, which read the texts of notations 1 and 4 with
-// either decimal mark, then Gauß-Krüger values.  So those forms read the
-// same under every locale.
-std::optional<ClipboardPosition> readLocaleFreeNotations(std::string_view text, Separators separators)
-{
-    std::optional<TZwischenablageKoordinaten> fixed = englishCompassWords(text, separators);
-    if (!fixed)
-        fixed = gridLocator(text);
-    if (!fixed && contains(text, degreeSign))
-        fixed = lettersAndMinutes(text, separators);
-    if (fixed)
-        return fromFixed(*fixed);
-    if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
-        return fromOther(*other);
-    return gaussKruegerText(text);
-}
-
-// Last of all: wikitext templates, then one position amid other text.
-std::optional<ClipboardPosition> readTextAround(std::string_view text)
-{
-    if (const std::optional<GeographicPoint> point = readWikiTemplate(text))
-        return ClipboardPosition{CoordinateNotation::WikiTemplate, *point};
-    if (const std::optional<GeographicPoint> point = readPositionInText(text))
-        return ClipboardPosition{CoordinateNotation::PositionInText, *point};
-    return std::nullopt;
-}
-
-// Where the five end: the notations of CoordinateNotations.h, Gauß-Krüger
-// values, the further forms, then the text around a position.  A further
-// form's own refusal stands where the text around gives no position, and
-// always where its repeated forms were read and disagree.
-std::optional<ClipboardPosition> readOtherNotations(std::string_view text, Separators separators)
-{
-    if (const std::optional<NotationReading> other = readCoordinateNotations(text, separators))
-        return fromOther(*other);
-    if (std::optional<ClipboardPosition> grid = gaussKruegerText(text))
-        return grid;
-    std::optional<ClipboardPosition> further;
-    try {
-        further = readFurtherNotations(text,
-                                       [separators](std::string_view t) { return readLocaleFreeNotations(t, separators); });
-    } catch (const DisagreeingRepeatsError&) {
-        throw;
-    } catch (const UnusableCoordinatesError&) {
-        std::optional<ClipboardPosition> around;
-        try {
-            around = readTextAround(text);
-        } catch (const UnusableCoordinatesError&) {
-        }
-        if (around)
-            return around;
-        throw;
-    }
-    if (further)
-        return further;
-    if (std::optional<ClipboardPosition> sheet = messtischblattText(text))
-        return sheet;
-    return readTextAround(text);
-}
-
-} // namespace
-
-std::optional<TZwischenablageKoordinaten> readFixedNotations(std::string_view text, Separators separators)
-{
+    // ends the reading); 2 and 3 hand on to the next notation; 5 is the last.
+    FixedNotationResult result;
     if (text.empty())
-        return std::nullopt;
-    if (auto result = fixedNotations(text, separators))
         return result;
-    throwNoCoordinates();
+    Unconvertible& failed = result.unconvertible;
+    const Literals l = literalsOf(text);
+    const auto found = [&](std::optional<TZwischenablageKoordinaten> read) {
+        result.reading = read;
+        return read.has_value() || failed.has_value();
+    };
+    if (found(germanCompassWords(text, l, separators, failed))
+        || found(englishCompassWords(text, l, separators, failed)) || found(gridLocator(text))
+        || found(labelledDecimals(text, l, separators, failed)))
+        return result;
+    if (l.degree)
+        result.reading = lettersAndMinutes(text, separators, failed);
+    return result;
 }
 
-std::optional<ClipboardPosition> readCoordinates(std::string_view text, Separators separators)
+std::optional<TZwischenablageKoordinaten> readGridLocator(std::string_view text)
 {
-    if (text.empty())
-        return std::nullopt;
-    // "No fit" of the five is a value, not an exception, so that a text the
-    // other notations read (a list of decimal pairs, line by line) costs no
-    // throw.
-    std::optional<TZwischenablageKoordinaten> fixed;
-    try {
-        fixed = fixedNotations(text, separators);
-    } catch (const EConvertError&) {
-        // The other notations where notation 1 or 4 stumbles on a number;
-        // its error stands when none of them reads the text.
-        if (std::optional<ClipboardPosition> other = readOtherNotations(text, separators))
-            return other;
-        throw;
-    }
-    if (fixed)
-        return fromFixed(*fixed);
-    if (std::optional<ClipboardPosition> other = readOtherNotations(text, separators))
-        return other;
-    // Angles that no form reads: the part that stopped the reader is named.
-    explainUnreadAngles(text);
-    refuseBareNumbers(text);
-    throwNoCoordinates();
+    return gridLocator(text);
 }
 
 } // namespace zelv

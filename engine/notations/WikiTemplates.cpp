@@ -1,6 +1,6 @@
 #include "WikiTemplates.h"
 
-#include "NotationMessages.h"
+#include "AngleGrammar.h"
 #include "NotationText.h"
 
 #include <cmath>
@@ -25,7 +25,8 @@ std::vector<std::string_view> split(std::string_view text, char separator)
 }
 
 // A number of wikitext: an optional sign, digits, a point with digits.
-std::optional<double> numberOf(std::string_view part, bool signAllowed, bool decimalsAllowed)
+// `places` becomes the number of its decimal places.
+std::optional<double> numberOf(std::string_view part, bool signAllowed, bool decimalsAllowed, int* places = nullptr)
 {
     std::size_t i = 0;
     if (signAllowed && !part.empty() && (part[0] == '-' || part[0] == '+'))
@@ -41,40 +42,62 @@ std::optional<double> numberOf(std::string_view part, bool signAllowed, bool dec
             ++i;
         if (i == point)
             return std::nullopt;
+        if (places)
+            *places = static_cast<int>(i - point);
     }
     if (i != part.size())
         return std::nullopt;
     return std::strtod(std::string(part).c_str(), nullptr);
 }
 
+// An angle of a template and the last place it is written to, in degrees.
+struct TemplateAngle {
+    double value = 0;
+    Extended place = 1;
+};
+
 // Degrees, minutes and seconds as one to three parts; nothing for more
 // parts, minutes or seconds of 60 and more, or decimals before the last.
-std::optional<double> angleOf(const std::vector<std::string_view>& parts, bool signAllowed)
+std::optional<TemplateAngle> angleOf(const std::vector<std::string_view>& parts, bool signAllowed)
 {
     if (parts.empty() || parts.size() > 3)
         return std::nullopt;
-    double angle = 0;
+    TemplateAngle angle;
     double unit = 1;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const bool last = i + 1 == parts.size();
-        const std::optional<double> value = numberOf(parts[i], signAllowed && parts.size() == 1, last);
+        int places = 0;
+        const std::optional<double> value = numberOf(parts[i], signAllowed && parts.size() == 1, last, &places);
         if (!value || (i > 0 && *value >= 60))
             return std::nullopt;
-        angle += *value * unit;
+        angle.value += *value * unit;
+        angle.place = unitOfPlaces(places) * unit;
         unit /= 60;
     }
     return angle;
 }
 
-std::optional<GeographicPoint> inRange(double latitude, double longitude)
+std::optional<Candidate> inRange(const TemplateAngle& latitude, const TemplateAngle& longitude)
 {
-    if (!(std::fabs(latitude) <= 90) || !(std::fabs(longitude) <= 180))
+    if (!(std::fabs(latitude.value) <= 90) || !(std::fabs(longitude.value) <= 180))
         return std::nullopt;
-    return GeographicPoint{longitude, latitude};
+    Candidate c;
+    c.point = GeographicPoint{longitude.value, latitude.value};
+    c.latitudePlace = latitude.place;
+    c.longitudePlace = longitude.place;
+    c.source = Candidate::Source::Template;
+    return c;
+}
+
+TemplateAngle negated(TemplateAngle a, bool negative)
+{
+    if (negative)
+        a.value = -a.value;
+    return a;
 }
 
 // The parameters of {{coord}} without a name ("display=…" has one).
-std::optional<GeographicPoint> coord(const std::vector<std::string_view>& parameters)
+std::optional<Candidate> coord(const std::vector<std::string_view>& parameters)
 {
     std::vector<std::string_view> positional;
     for (std::size_t i = 1; i < parameters.size(); ++i)
@@ -92,22 +115,22 @@ std::optional<GeographicPoint> coord(const std::vector<std::string_view>& parame
                         false);
             if (!latitude || !longitude)
                 return std::nullopt;
-            return inRange(positional[n] == "S" ? -*latitude : *latitude,
-                           positional[e] == "W" ? -*longitude : *longitude);
+            return inRange(negated(*latitude, positional[n] == "S"), negated(*longitude, positional[e] == "W"));
         }
         return std::nullopt;
     }
     if (positional.size() < 2)
         return std::nullopt;
-    const auto latitude = numberOf(positional[0], true, true);
-    const auto longitude = numberOf(positional[1], true, true);
+    const auto latitude = angleOf({positional[0]}, true);
+    const auto longitude = angleOf({positional[1]}, true);
     if (!latitude || !longitude)
         return std::nullopt;
     return inRange(*latitude, *longitude);
 }
 
 // One half of {{Coordinate}}: "54/17/34/N" or "54.29278".
-std::optional<double> coordinateHalf(std::string_view value, std::string_view positive, std::string_view negative)
+std::optional<TemplateAngle> coordinateHalf(std::string_view value, std::string_view positive,
+                                            std::string_view negative)
 {
     std::vector<std::string_view> parts = split(value, '/');
     bool minus = false;
@@ -115,15 +138,15 @@ std::optional<double> coordinateHalf(std::string_view value, std::string_view po
         minus = parts.back() == negative;
         parts.pop_back();
     }
-    const std::optional<double> angle = angleOf(parts, true);
+    const std::optional<TemplateAngle> angle = angleOf(parts, true);
     if (!angle)
         return std::nullopt;
-    return minus ? -*angle : *angle;
+    return negated(*angle, minus);
 }
 
-std::optional<GeographicPoint> coordinate(const std::vector<std::string_view>& parameters)
+std::optional<Candidate> coordinate(const std::vector<std::string_view>& parameters)
 {
-    std::optional<double> latitude, longitude;
+    std::optional<TemplateAngle> latitude, longitude;
     for (const std::string_view p : parameters) {
         if (startsWithIgnoringCase(p, "NS="))
             latitude = coordinateHalf(trimBlanksAndNoBreakSpaces(p.substr(3)), "N", "S");
@@ -137,26 +160,40 @@ std::optional<GeographicPoint> coordinate(const std::vector<std::string_view>& p
 
 } // namespace
 
-std::optional<GeographicPoint> readWikiTemplate(std::string_view text)
+std::optional<TemplateReading> readWikiTemplateAt(std::string_view text, std::size_t at)
 {
-    for (std::size_t open = text.find("{{"); open != std::string_view::npos; open = text.find("{{", open + 2)) {
-        const std::size_t close = text.find("}}", open + 2);
+    TemplateReading read;
+    std::vector<std::string_view> parameters;
+    bool isCoord = false;
+    if (text.substr(at, 2) == "{{") {
+        const std::size_t close = text.find("}}", at + 2);
         if (close == std::string_view::npos)
             return std::nullopt;
-        const std::string_view inner = text.substr(open + 2, close - open - 2);
-        const std::vector<std::string_view> parameters = split(inner, '|');
+        parameters = split(text.substr(at + 2, close - at - 2), '|');
         const std::string_view name = parameters.front();
-        const bool isCoord = equalsIgnoringCase(name, "coord");
-        const bool isCoordinate = equalsIgnoringCase(name, "Coordinate");
-        if (!isCoord && !isCoordinate)
-            continue;
-        const std::string_view whole = text.substr(open, close + 2 - open);
-        if (const auto point = isCoord ? coord(parameters) : coordinate(parameters))
-            return point;
-        throwUnusable("In " + quoted(whole) + " steht eine Vorlage f\xFCr Koordinaten, aber ihre Breite und L\xE4nge "
-                      "lassen sich nicht lesen.");
+        isCoord = equalsIgnoringCase(name, "coord");
+        if (!isCoord && !equalsIgnoringCase(name, "Coordinate"))
+            return std::nullopt;
+        read.end = close + 2;
+    } else {
+        // The parameters of {{Coordinate}} copied without the braces, up to
+        // the next blank or brace: "NS=51/06/36/N|EW=17/01/57/E|type=city".
+        std::size_t end = at;
+        while (end < text.size() && !isBlankOrNoBreakSpace(text[end]) && text[end] != '}')
+            ++end;
+        parameters = split(text.substr(at, end - at), '|');
+        read.end = end;
     }
-    return std::nullopt;
+    read.candidate = isCoord ? coord(parameters) : coordinate(parameters);
+    if (read.candidate) {
+        read.candidate->begin = at;
+        read.candidate->end = read.end;
+    } else {
+        read.refusal = Refusal{};
+        read.refusal->kind = RefusalKind::TemplateUnreadable;
+        read.refusal->first = std::string(text.substr(at, read.end - at));
+    }
+    return read;
 }
 
 } // namespace zelv

@@ -1,20 +1,16 @@
-// libFuzzer harness for the clipboard coordinate reader (the five fixed
-// notations and the others tried where they end) and its Windows-1252
-// edge.  Any bytes are a possible clipboard text: they go to the reader as
-// Windows-1252 text under both separator sets, and once more as UTF-8 through
-// the conversion the window uses.  Conversion errors are the reader's normal
-// answer; anything else that escapes, a sanitizer report or a broken
-// invariant below is a finding.
+// libFuzzer harness for the clipboard coordinate reader.  Any bytes are a
+// possible clipboard text: they go to the reader's UTF-8 entry as they are
+// (broken UTF-8 included) and once more as the window would hand over a
+// Windows-1252 text, under both separator sets.  Refusals are the reader's
+// normal answer; an exception, a sanitizer report or a broken invariant
+// below is a finding.
 
-#include "CompassWords.h"
-#include "Exception.h"
-#include "RoutinenU.h"
+#include "ClipboardReader.h"
 #include "Windows1252.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -31,92 +27,83 @@ void require(bool condition)
 
 bool within(double value, double limit) { return value >= -limit && value <= limit; }
 
-// The position's own limits: the locator's corner lies on the globe; the
-// other notations read nothing off it or outside a UTM zone's grid.
-void checkPosition(const ClipboardPosition& position)
+// A reading's own limits: the locator's corner lies on the globe; the other
+// forms read nothing off it or outside their grid.
+void checkReading(const Reading& reading)
 {
-    if (const auto* format = std::get_if<std::int32_t>(&position.notation)) {
-        require(*format >= 1 && *format <= 5);
-        const auto& point = std::get<GeographicPoint>(position.position);
-        if (*format == 3)
+    if (reading.form == ReadForm::FixedNotation) {
+        require(reading.fixedFormat >= 1 && reading.fixedFormat <= 5);
+        const auto& point = std::get<GeographicPoint>(reading.position);
+        if (reading.fixedFormat == 3)
             require(point.Longitude >= -180 && point.Longitude < 180 && point.Latitude >= -90
                     && point.Latitude < 90);
         return;
     }
-    if (std::holds_alternative<OldMapNotation>(position.notation)) {
-        const auto& grid = std::get<GaussKruegerPosition>(position.position);
-        require(grid.Zone >= 2 && grid.Zone <= 7 && grid.Easting >= grid.Zone * 1e6
-                && grid.Easting < (grid.Zone + 1) * 1e6);
-        require(grid.Northing >= 5e6 && grid.Northing <= 6.2e6);
+    if (const auto* grid = std::get_if<GaussKruegerPosition>(&reading.position)) {
+        require(reading.form == ReadForm::GaussKrueger);
+        require(grid->Zone >= 2 && grid->Zone <= 7 && grid->Easting >= grid->Zone * 1e6
+                && grid->Easting < (grid->Zone + 1) * 1e6);
+        require(grid->Northing >= 5e6 && grid->Northing <= 6.2e6);
         return;
     }
-    const CoordinateNotation notation = std::get<CoordinateNotation>(position.notation);
-    const bool utm = notation == CoordinateNotation::Utm || notation == CoordinateNotation::Mgrs;
-    require(utm == std::holds_alternative<UtmPosition>(position.position));
-    if (const auto* grid = std::get_if<UtmPosition>(&position.position)) {
+    const bool utm = reading.form == ReadForm::Utm || reading.form == ReadForm::Mgrs;
+    require(utm == std::holds_alternative<UtmPosition>(reading.position));
+    if (const auto* grid = std::get_if<UtmPosition>(&reading.position)) {
         require(grid->Zone >= 1 && grid->Zone <= 60);
         require(grid->Easting > 0 && grid->Easting < 1'000'000);
         require(within(grid->Northing, 10'000'000));
-    } else {
-        const auto& point = std::get<GeographicPoint>(position.position);
-        require(within(point.Longitude, 180) && within(point.Latitude, 90));
+    } else if (const auto* point = std::get_if<GeographicPoint>(&reading.position)) {
+        require(within(point->Longitude, 180) && within(point->Latitude, 90));
     }
 }
 
-// The reader's position for the text; nothing for the empty text and for a
-// failure of the project's own type (no notation fits, a number that does
-// not convert).
-std::optional<ClipboardPosition> readUnder(std::string_view text, Separators separators)
+// Only the fixed notations' decimal numbers (1 and 4) follow the separators.
+bool followsSeparators(const ReaderResult& result)
 {
-    try {
-        const std::optional<ClipboardPosition> position = readCoordinates(text, separators);
-        require(!position == text.empty());
-        if (position)
-            checkPosition(*position);
-        return position;
-    } catch (const zelv::Exception&) {
-        return std::nullopt;
-    }
+    if (const Reading* r = std::get_if<Reading>(&result))
+        return r->form == ReadForm::FixedNotation && (r->fixedFormat == 1 || r->fixedFormat == 4);
+    if (const Refusal* r = std::get_if<Refusal>(&result))
+        return r->kind == RefusalKind::NumberNotConvertible;
+    return false;
 }
 
-bool samePosition(const ClipboardPosition& a, const ClipboardPosition& b)
+bool same(const ReaderResult& a, const ReaderResult& b)
 {
-    if (a.notation != b.notation || a.position.index() != b.position.index())
+    if (a.index() != b.index())
         return false;
-    if (const auto* grid = std::get_if<UtmPosition>(&a.position)) {
-        const auto& other = std::get<UtmPosition>(b.position);
-        return grid->Zone == other.Zone && grid->Easting == other.Easting && grid->Northing == other.Northing;
+    if (const Refusal* r = std::get_if<Refusal>(&a))
+        return refusalMessage(*r) == refusalMessage(std::get<Refusal>(b));
+    if (const Reading* r = std::get_if<Reading>(&a)) {
+        const Reading& other = std::get<Reading>(b);
+        if (r->form != other.form || r->position.index() != other.position.index())
+            return false;
+        if (const auto* p = std::get_if<GeographicPoint>(&r->position)) {
+            const auto& q = std::get<GeographicPoint>(other.position);
+            return p->Latitude == q.Latitude && p->Longitude == q.Longitude;
+        }
     }
-    if (const auto* grid = std::get_if<GaussKruegerPosition>(&a.position)) {
-        const auto& other = std::get<GaussKruegerPosition>(b.position);
-        return grid->Zone == other.Zone && grid->Easting == other.Easting && grid->Northing == other.Northing;
-    }
-    const auto& point = std::get<GeographicPoint>(a.position);
-    const auto& other = std::get<GeographicPoint>(b.position);
-    return point.Longitude == other.Longitude && point.Latitude == other.Latitude;
+    return true;
 }
 
-bool decimalFormat(const ClipboardPosition& position)
+ReaderResult readUnder(std::string_view text, Separators separators)
 {
-    const auto* format = std::get_if<std::int32_t>(&position.notation);
-    return format && (*format == 1 || *format == 4);
+    const ReaderResult result = readCoordinatesOfUtf8(text, separators);
+    require(std::holds_alternative<NothingToRead>(result) == toWindows1252(text).empty());
+    if (const Reading* reading = std::get_if<Reading>(&result))
+        checkReading(*reading);
+    if (const Refusal* refusal = std::get_if<Refusal>(&result)) {
+        const std::string message = refusalMessage(*refusal);
+        require(!message.empty() && isValidUtf8(message));
+    }
+    return result;
 }
 
 void readBoth(std::string_view text)
 {
-    const auto german = readUnder(text, germanSeparators);
-    const auto point = readUnder(text, pointSeparators);
-    // Only the decimal numbers of formats 1 and 4 depend on the separators:
-    // whatever else reads a text under one reads it the same under the
-    // other, unless format 1 or 4 takes the text there first.
-    if (german && !decimalFormat(*german)) {
-        require(point.has_value());
-        require(samePosition(*german, *point) || decimalFormat(*point));
-    }
-    if (point && !decimalFormat(*point)) {
-        require(german.has_value());
-        require(samePosition(*german, *point) || decimalFormat(*german));
-    }
+    const ReaderResult german = readUnder(text, germanSeparators);
+    const ReaderResult point = readUnder(text, pointSeparators);
+    if (!followsSeparators(german) && !followsSeparators(point))
+        require(same(german, point));
 }
 
 } // namespace
@@ -125,21 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     readBoth(bytes);
-
-    // Every character becomes at most one byte, the double prime excepted,
-    // which takes three bytes in UTF-8 and two here.
-    const std::string windows1252 = toWindows1252(bytes);
-    require(windows1252.size() <= bytes.size());
-    readBoth(windows1252);
-
-    // The UTF-8 entry of the window and the batch mode: the neighbours'
-    // compass words and labels only ever become shorter.
-    require(withCompassWordsAsLetters(bytes).size() <= bytes.size());
-    try {
-        if (const auto position = readCoordinatesOfUtf8(bytes, germanSeparators))
-            checkPosition(*position);
-    } catch (const zelv::Exception&) {
-    }
+    // The same bytes as a Windows-1252 text that the window converts.
+    readBoth(fromWindows1252(bytes));
 
     // Any Windows-1252 text survives the way to UTF-8 and back.
     require(toWindows1252(fromWindows1252(bytes)) == bytes);

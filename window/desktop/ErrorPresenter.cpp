@@ -38,6 +38,18 @@ std::string withFullStop(std::string message)
 
 } // namespace
 
+void ExceptionHandler::show(const QString& message) const noexcept
+{
+    try {
+        QString text = message;
+        if (!text.isEmpty() && text.back().unicode() > u'.')
+            text += u'.';
+        presenter_.showError(title_, text);
+    } catch (...) {
+        // Showing the error failed; there is nobody left to tell.
+    }
+}
+
 void ExceptionHandler::handle(std::exception_ptr error) noexcept
 {
     try {

@@ -36,6 +36,8 @@ public:
         : presenter_(presenter), title_(std::move(applicationTitle)) {}
 
     void handle(std::exception_ptr error) noexcept;
+    // The same box for a failure that comes as a value, not as an exception.
+    void show(const QString& message) const noexcept;
 
     // Runs f; whatever it throws is shown and goes no further.
     template <class F>

@@ -1,28 +1,29 @@
 #include "ClipboardCoordinates.h"
 
 #include "Clipboard.h"
-#include "CompassWords.h"
-#include "EngineText.h"
 #include "ErrorPresenter.h"
-#include "Exception.h"
 
 namespace zelv {
 
-std::optional<ClipboardPosition> KoordinatenAusZwischenablage(const Clipboard& clipboard,
-                                                              ErrorPresenter& presenter,
-                                                              Separators separators)
+std::optional<Reading> KoordinatenAusZwischenablage(const Clipboard& clipboard, const ExceptionHandler& handler,
+                                                    Separators separators)
 {
     QString text = clipboard.text();
     const qsizetype end = text.indexOf(QChar(u'\0'));
     if (end >= 0)
         text.truncate(end);
 
-    try {
-        return readCoordinatesOfUtf8(text.toStdString(), separators);
-    } catch (const NoCoordinatesError& error) {
-        presenter.showError(fromEngineText(noCoordinatesTitle), fromEngineText(error.message()));
-        return std::nullopt;
+    const ReaderResult result = readCoordinatesOfUtf8(text.toStdString(), separators);
+    if (const Reading* reading = std::get_if<Reading>(&result))
+        return *reading;
+    if (const Refusal* refusal = std::get_if<Refusal>(&result)) {
+        const QString message = QString::fromStdString(refusalMessage(*refusal));
+        if (refusal->kind == RefusalKind::NumberNotConvertible)
+            handler.show(message);
+        else
+            handler.presenter().showError(QString::fromUtf8(refusalTitle.data(), refusalTitle.size()), message);
     }
+    return std::nullopt;
 }
 
 } // namespace zelv

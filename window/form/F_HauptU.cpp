@@ -363,9 +363,7 @@ void TF_Haupt::BitBtn_Liste_umrechnenClick()
 
 void TF_Haupt::BitBtn_Koordinaten_aus_ZwischenablageClick()
 {
-    // A conversion error of the reader goes on to the window's guard.
-    const std::optional<ClipboardPosition> read =
-        KoordinatenAusZwischenablage(clipboard_, exceptionHandler_.presenter(), separators_);
+    const std::optional<Reading> read = KoordinatenAusZwischenablage(clipboard_, exceptionHandler_, separators_);
     if (!read)
         return;
     if (const auto* gaussKrueger = std::get_if<GaussKruegerPosition>(&read->position)) {

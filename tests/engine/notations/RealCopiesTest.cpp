@@ -222,7 +222,7 @@ std::string failureOf(const CopyRow& row)
 TEST(RealCopiesTest, EveryRowReadsRightOrIsPending)
 {
     const std::vector<CopyRow> rows = readRows();
-    EXPECT_EQ(rows.size(), 60u);
+    EXPECT_EQ(rows.size(), 116u);
     for (const CopyRow& row : rows) {
         const std::string failure = failureOf(row);
         const Pending* p = pendingOf(row.text);

@@ -1,0 +1,559 @@
+#include "PairGrammar.h"
+
+#include "AngleGrammar.h"
+#include "WikiTemplates.h"
+
+#include <cmath>
+#include <string>
+
+namespace zelv {
+
+namespace {
+
+// How far Ferro's meridian lies west of Greenwich, by the convention of the
+// old German and Austrian surveys.
+constexpr Extended ferroWestOfGreenwich = 17 + 40.0L / 60;
+
+constexpr std::size_t mostLooseAnglesKept = 8;
+
+const LexiconWord* wordOf(const Token* t, WordKind kind)
+{
+    return t && t->kind == TokenKind::Word && t->word && t->word->kind == kind ? t->word : nullptr;
+}
+
+bool startsAngle(TokenWindow& w, std::size_t k)
+{
+    const Token* t = w.at(k);
+    if (!t)
+        return false;
+    if (t->kind == TokenKind::Sign) {
+        const Token* n = w.at(k + 1);
+        return n && n->kind == TokenKind::Number && !n->blankBefore;
+    }
+    return t->kind == TokenKind::Number && !t->hidden;
+}
+
+bool sameMeaning(const LexiconWord& a, const LexiconWord& b)
+{
+    return a.axis == b.axis && a.negative == b.negative && a.meridian == b.meridian;
+}
+
+struct Word {
+    const LexiconWord* word = nullptr;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    explicit operator bool() const { return word != nullptr; }
+};
+
+Word wordAt(const Token* t)
+{
+    return {t->word, t->begin, t->end};
+}
+
+// One half of a position: [axis word] [compass word] angle [compass word].
+struct Half {
+    std::size_t first = 0;      // window offset of its first token
+    std::size_t afterAngle = 0; // past the angle
+    std::size_t end = 0;        // past the compass word after it
+    std::size_t begin = 0;      // its span in the text, its words included
+    std::size_t endByte = 0;
+    Angle angle;
+    Word axisName;
+    Word before;
+    Word after;
+    bool conflict = false; // a second compass word after it says something else
+    bool glued = false;    // a lone number glued to letters ("JO62QM", "B96")
+};
+
+// `taken`: a compass word at this byte belongs to the angle before it.
+std::optional<Half> readHalf(TokenWindow& w, std::size_t k, std::size_t taken = std::string_view::npos)
+{
+    Half h;
+    h.first = k;
+    std::size_t i = k;
+    if (wordOf(w.at(i), WordKind::AxisName)) {
+        h.axisName = wordAt(w.at(i));
+        ++i;
+        for (int n = 0; n < 3; ++n) {
+            const Token* t = w.at(i);
+            if (!t || !(t->isSeparator(CharClass::Colon) || t->isSeparator(CharClass::Equals)))
+                break;
+            ++i;
+        }
+    }
+    if (wordOf(w.at(i), WordKind::Compass) && startsAngle(w, i + 1) && w.at(i)->begin != taken) {
+        h.before = wordAt(w.at(i));
+        ++i;
+    }
+    const std::optional<Angle> angle = readAngle(w, i);
+    if (!angle)
+        return std::nullopt;
+    h.angle = *angle;
+    if (angle->parts == 1 && !angle->marked) {
+        const Token* number = w.at(i + (angle->sign ? 1 : 0));
+        h.glued = number->letterBefore || number->letterAfter;
+    }
+    i += angle->tokens;
+    h.afterAngle = i;
+    if (wordOf(w.at(i), WordKind::Compass)) {
+        h.after = wordAt(w.at(i));
+        ++i;
+        // "21°45′ O E.": the same said twice; "31°04′ E ö. F.": two meridians.
+        while (wordOf(w.at(i), WordKind::Compass) && !startsAngle(w, i + 1)) {
+            h.conflict = h.conflict || !sameMeaning(*w.at(i)->word, *h.after.word);
+            ++i;
+        }
+    }
+    h.end = i;
+    h.begin = h.axisName ? h.axisName.begin : h.before ? h.before.begin : angle->begin;
+    h.endByte = h.after ? w.at(i - 1)->end : angle->end;
+    return h;
+}
+
+// What stands between two halves.
+struct Between {
+    std::size_t next = 0; // where the second half starts
+    int separators = 0;
+    bool minus = false; // a "-" between blanks
+    bool conjunction = false;
+    bool junk = false;
+    bool ok = false;
+};
+
+bool isLetterRunOfAtMost(std::string_view text, const Token* t, std::size_t letters)
+{
+    std::size_t n = 0;
+    for (std::size_t i = t->begin; i < t->end && text[i] != '.'; i += codePointAt(text, i).length)
+        ++n;
+    return n <= letters;
+}
+
+Between between(TokenWindow& w, std::size_t j, bool afterCompass)
+{
+    Between b;
+    std::size_t k = j;
+    int breaks = 0;
+    for (int n = 0; n < 5; ++n, ++k) {
+        const Token* t = w.at(k);
+        if (!t)
+            break;
+        if (t->kind == TokenKind::Separator) {
+            switch (t->separator) {
+            case CharClass::Comma: case CharClass::Semicolon: case CharClass::Slash: case CharClass::Bar:
+            case CharClass::Tab: case CharClass::Ampersand:
+                ++b.separators;
+                continue;
+            case CharClass::Minus:
+                ++b.separators;
+                b.minus = true;
+                continue;
+            default:
+                break;
+            }
+        } else if (t->kind == TokenKind::LineBreak) {
+            ++breaks;
+            continue;
+        } else if (wordOf(t, WordKind::Conjunction) && !b.conjunction) {
+            b.conjunction = true;
+            continue;
+        } else if (t->kind == TokenKind::Word && !t->word && afterCompass && k == j
+                   && isLetterRunOfAtMost(w.text(), t, 3)) {
+            // "55°51′N. Sch. 21°45′ O": what a machine translation left of a
+            // two-part abbreviation.
+            b.junk = true;
+            continue;
+        }
+        break;
+    }
+    b.next = k;
+    b.ok = b.separators <= 1 && breaks <= 1;
+    return b;
+}
+
+std::string spanText(std::string_view text, std::size_t begin, std::size_t end)
+{
+    return std::string(text.substr(begin, end - begin));
+}
+
+class Scanner {
+public:
+    Scanner(TokenWindow& w, Evidence& e) : w_(w), e_(e), text_(w.text()) {}
+
+    void run()
+    {
+        while (w_.at(0))
+            w_.advance(step());
+    }
+
+    // Told of every token once: what the text holds beside its positions.
+    static void note(void* context, const Token& t)
+    {
+        Evidence& e = *static_cast<Evidence*>(context);
+        // "54?43?N": a question mark glued after a number or mark, before
+        // the next number or a compass word, stands for a lost mark.
+        if (e.lostCandidate && (t.kind == TokenKind::Number || (t.kind == TokenKind::Word && t.word
+                                                                && t.word->kind == WordKind::Compass)))
+            e.lostCharacter = e.lostCandidate;
+        const bool question = t.kind == TokenKind::Other && t.separator == CharClass::Question;
+        if (!question || t.blankBefore)
+            e.lostCandidate.reset();
+        const TokenKind previous = e.previousToken;
+        e.previousToken = question ? previous : t.kind;
+        if (question && !t.blankBefore
+            && (previous == TokenKind::Number || previous == TokenKind::DegreeMark
+                || previous == TokenKind::MinuteMark || previous == TokenKind::SecondMark))
+            e.lostCandidate = t.begin;
+        if (t.kind != TokenKind::Word)
+            return;
+        e.words = true;
+        if (!t.word)
+            return;
+        e.czechWord = e.czechWord || t.word->czechOrSlovak;
+        if (t.word->meridian != Meridian::Greenwich)
+            ++e.ferroMarks;
+    }
+
+private:
+    // Reads at the head of the window; how many tokens were taken.
+    std::size_t step()
+    {
+        const Token* t = w_.at(0);
+        if (t->kind == TokenKind::TemplateOpen
+            || (t->kind == TokenKind::Word && !t->word && w_.text().substr(t->begin, t->end - t->begin) == "NS"
+                && w_.at(1) && w_.at(1)->isSeparator(CharClass::Equals)))
+            if (const std::size_t taken = wikiTemplate(t->begin))
+                return taken;
+        if (t->kind == TokenKind::Number && t->hidden) {
+            const Token* next = w_.at(1);
+            if (next && next->kind == TokenKind::Number && next->hidden) {
+                hidden(*t, *next);
+                return 2;
+            }
+            return 1;
+        }
+        const std::optional<Half> first = readHalf(w_, 0, taken_);
+        if (!first)
+            return 1;
+        if (const std::optional<std::size_t> taken = pairFrom(*first))
+            return *taken;
+        loose(*first);
+        // A compass word after it may begin the next angle; it is this one's.
+        if (first->after && startsAngle(w_, first->end)) {
+            taken_ = first->after.begin;
+            return first->afterAngle;
+        }
+        return first->end;
+    }
+
+    std::size_t wikiTemplate(std::size_t at)
+    {
+        const std::optional<TemplateReading> read = readWikiTemplateAt(text_, at);
+        if (!read)
+            return 0;
+        if (read->candidate)
+            e_.candidates.push_back(*read->candidate);
+        else if (read->refusal && !e_.templateRefusal)
+            e_.templateRefusal = read->refusal;
+        std::size_t taken = 0;
+        while (w_.at(taken) && w_.at(taken)->begin < read->end)
+            ++taken;
+        return taken;
+    }
+
+    void hidden(const Token& latitude, const Token& longitude)
+    {
+        if (!(latitude.value <= 90 && longitude.value <= 180))
+            return;
+        Candidate c;
+        c.point = {static_cast<double>(longitude.value), static_cast<double>(latitude.value)};
+        c.latitudePlace = c.longitudePlace = unitOfPlaces(12);
+        c.begin = latitude.begin;
+        c.end = longitude.end;
+        c.source = Candidate::Source::Hidden;
+        e_.candidates.push_back(c);
+    }
+
+    // The pair that begins with `first`: its tokens where one is read or
+    // refused for good, nothing where `first` stays alone.
+    std::optional<std::size_t> pairFrom(const Half& first)
+    {
+        const Between gap = between(w_, first.end, static_cast<bool>(first.after));
+        if (!gap.ok)
+            return std::nullopt;
+        const std::optional<Half> second = readHalf(w_, gap.next);
+        if (!second)
+            return std::nullopt;
+        const bool shared = first.after && gap.next == first.end;
+        if (shared)
+            return sharedWord(first, *second, gap);
+        const Word c1 = chooseWord(first, *second);
+        const Word c2 = chooseWord(*second, first);
+        if ((first.before && first.after && !c1) || (second->before && second->after && !c2))
+            return std::nullopt;
+        const std::optional<Candidate> c = evaluate(first, c1, *second, c2, gap);
+        if (!c)
+            return std::nullopt;
+        e_.candidates.push_back(*c);
+        return second->end;
+    }
+
+    // The compass word between two angles, "A1 W A2": A1's after it, or
+    // A2's before it, as the halves' other words say.
+    std::optional<std::size_t> sharedWord(const Half& first, const Half& second, const Between& gap)
+    {
+        std::optional<Candidate> after;
+        std::optional<Candidate> before;
+        if (second.after)
+            after = evaluate(first, first.after, second, second.after, gap);
+        if (first.before)
+            before = evaluate(first, first.before, second, first.after, gap);
+        if (after && before && !agree(*after, *before)) {
+            // "Westen. 54° 12′ N 21° 6′ O".  Unless a number follows the last
+            // word, which then begins the next position with its words first.
+            if (!startsAngle(w_, second.end)) {
+                Refusal r;
+                r.kind = RefusalKind::TwoPositions;
+                r.first = spanText(text_, before->begin, before->end);
+                r.second = spanText(text_, after->begin, after->end);
+                if (!e_.overriding)
+                    e_.overriding = r;
+                return second.end;
+            }
+            after.reset();
+        }
+        if (after) {
+            e_.candidates.push_back(*after);
+            return second.end;
+        }
+        if (before) {
+            e_.candidates.push_back(*before);
+            return second.afterAngle;
+        }
+        return std::nullopt;
+    }
+
+    // A half's compass word where it has two: the one of the other half's
+    // style.
+    static Word chooseWord(const Half& h, const Half& other)
+    {
+        if (!(h.before && h.after))
+            return h.before ? h.before : h.after;
+        if (sameMeaning(*h.before.word, *h.after.word))
+            return h.after;
+        if (other.after && !other.before)
+            return h.after;
+        if (other.before && !other.after)
+            return h.before;
+        return {};
+    }
+
+    void refuse(RefusalKind kind, std::string first = {}, std::string second = {})
+    {
+        Refusal r;
+        r.kind = kind;
+        r.first = std::move(first);
+        r.second = std::move(second);
+        e_.refuse(std::move(r));
+    }
+
+    // Minutes or seconds of 60 and more, decimals before the last part.
+    bool unusable(const Half& h)
+    {
+        if (!h.angle.partOf60 && !h.angle.decimalsBeforeLast)
+            return false;
+        refuse(h.angle.partOf60 ? RefusalKind::PartOf60 : RefusalKind::DecimalsBeforeLast,
+               spanText(text_, h.angle.begin, h.angle.end));
+        return true;
+    }
+
+    std::optional<Candidate> evaluate(const Half& h1, const Word& c1, const Half& h2, const Word& c2,
+                                      const Between& gap)
+    {
+        if (h1.angle.hidden || h2.angle.hidden || unusable(h1) || unusable(h2))
+            return std::nullopt;
+        const auto axisOf = [](const Half& h, const Word& c) {
+            if (c && h.axisName && c.word->axis != h.axisName.word->axis)
+                return Axis::None;
+            return c ? c.word->axis : h.axisName ? h.axisName.word->axis : Axis::None;
+        };
+        Axis a1 = axisOf(h1, c1);
+        Axis a2 = axisOf(h2, c2);
+        if (a1 == Axis::None && a2 == Axis::None) {
+            if (h1.axisName || h2.axisName || c1 || c2)
+                return std::nullopt;
+            return plain(h1, h2, gap);
+        }
+        // "Breite: 52.52, 13.405": an axis word names the other half too.
+        if (a1 == Axis::None || a2 == Axis::None) {
+            const bool named = a1 == Axis::None ? (h2.axisName && !c2) : (h1.axisName && !c1);
+            if (!named || c1 || c2 || h1.glued || h2.glued)
+                return std::nullopt;
+            (a1 == Axis::None ? a1 : a2) = (a1 == Axis::None ? a2 : a1) == Axis::Latitude ? Axis::Longitude
+                                                                                          : Axis::Latitude;
+        }
+        if (a1 == a2 || h1.conflict || h2.conflict)
+            return std::nullopt;
+        bool sIsNorth = false;
+        if (c1 && c2 && c1.word->letters != LetterSet::Word && c2.word->letters != LetterSet::Word
+            && c1.word->letters != c2.word->letters) {
+            const Word& s = c1.word->plainS ? c1 : c2;
+            const Word& other = c1.word->plainS ? c2 : c1;
+            if (!s.word->plainS || other.word->letters != LetterSet::CzechSlovak) {
+                refuse(RefusalKind::LettersNotPartners, spanText(text_, c1.begin, c1.end),
+                       spanText(text_, c2.begin, c2.end));
+                return std::nullopt;
+            }
+            sIsNorth = true;
+        }
+        if ((c1 && h1.angle.sign) || (c2 && h2.angle.sign)) {
+            const Half& h = c1 && h1.angle.sign ? h1 : h2;
+            refuse(RefusalKind::SignAndDirection, spanText(text_, h.begin, h.endByte));
+            return std::nullopt;
+        }
+        const bool firstIsLatitude = a1 == Axis::Latitude;
+        const Half& lat = firstIsLatitude ? h1 : h2;
+        const Half& lon = firstIsLatitude ? h2 : h1;
+        const Word& latWord = firstIsLatitude ? c1 : c2;
+        const Word& lonWord = firstIsLatitude ? c2 : c1;
+        const std::optional<Angle> latAngle = angleOnAxis(lat.angle, Axis::Latitude, text_);
+        const std::optional<Angle> lonAngle = angleOnAxis(lon.angle, Axis::Longitude, text_);
+        if (!latAngle || !lonAngle)
+            return std::nullopt;
+        Candidate c;
+        bool south = latWord ? latWord.word->negative : latAngle->minus;
+        if (latWord && latWord.word->plainS) {
+            // Beside a Czech or Slovak word or letter it is sever, north;
+            // elsewhere the text's language decides (Resolver.h).
+            if (sIsNorth || (lonWord && lonWord.word->czechOrSlovak))
+                south = false;
+            else
+                c.plainS = true;
+        }
+        const Extended latitude = south ? -latAngle->magnitude : latAngle->magnitude;
+        Extended longitude = lonAngle->magnitude;
+        if (lonWord ? lonWord.word->negative : lonAngle->minus)
+            longitude = -longitude;
+        const bool ferro = lonWord && lonWord.word->meridian != Meridian::Greenwich;
+        const std::string half = spanText(text_, lon.begin, lon.endByte);
+        if (ferro && lonWord.word->meridian == Meridian::FerroWest) {
+            refuse(RefusalKind::FerroWest, half);
+            return std::nullopt;
+        }
+        if (ferro)
+            longitude -= ferroWestOfGreenwich;
+        if (!(std::fabs(latitude) <= 90)) {
+            refuse(ferro ? RefusalKind::FerroLatitudeBeyond : RefusalKind::LatitudeBeyond,
+                   spanText(text_, lat.begin, lat.endByte));
+            return std::nullopt;
+        }
+        if (!(std::fabs(longitude) <= 180)) {
+            refuse(ferro ? RefusalKind::FerroLongitudeBeyond : RefusalKind::LongitudeBeyond, half);
+            return std::nullopt;
+        }
+        e_.czechCompassWord = e_.czechCompassWord || (c1 && c1.word->czechOrSlovak) || (c2 && c2.word->czechOrSlovak);
+        c.point = {static_cast<double>(longitude), static_cast<double>(latitude)};
+        c.latitudePlace = latAngle->place;
+        c.longitudePlace = lonAngle->place;
+        // The span holds the words the reading took.
+        c.begin = c1 && c1.begin < h1.angle.begin ? c1.begin
+                  : h1.axisName                    ? h1.axisName.begin
+                                                   : h1.angle.begin;
+        c.end = std::max(h2.angle.end, c2 ? c2.end : std::size_t{0});
+        c.ferro = ferro;
+        c.source = Candidate::Source::Directed;
+        return c;
+    }
+
+    // Two halves without any words: latitude first, unless only the second
+    // can be one.
+    std::optional<Candidate> plain(const Half& h1, const Half& h2, const Between& gap)
+    {
+        if (gap.minus || gap.conjunction || gap.junk || h1.glued || h2.glued)
+            return std::nullopt;
+        const auto eligible = [](const Angle& a) {
+            return a.isDecimalNumber() || a.degreeMarked || (!a.marked && a.parts > 1);
+        };
+        if (!eligible(h1.angle) || !eligible(h2.angle) || h1.angle.parts != h2.angle.parts)
+            return std::nullopt;
+        const Angle* lat = &h1.angle;
+        const Angle* lon = &h2.angle;
+        if (!(std::fabs(lat->value()) <= 90) && std::fabs(lon->value()) <= 90)
+            std::swap(lat, lon);
+        if (!(std::fabs(lat->value()) <= 90) || !(std::fabs(lon->value()) <= 180))
+            return std::nullopt;
+        Candidate c;
+        c.point = {static_cast<double>(lon->value()), static_cast<double>(lat->value())};
+        c.latitudePlace = lat->place;
+        c.longitudePlace = lon->place;
+        c.begin = h1.angle.begin;
+        c.end = h2.angle.end;
+        c.source = Candidate::Source::Plain;
+        e_.plainNumbers += static_cast<std::size_t>(h1.angle.parts + h2.angle.parts);
+        e_.plainDecimals += (h1.angle.decimals ? 1 : 0) + (h2.angle.decimals ? 1 : 0);
+        c.wholeTextOnly = (!h1.angle.marked && h1.angle.parts > 1) || (!h2.angle.marked && h2.angle.parts > 1);
+        return c;
+    }
+
+    // An angle that no pair took.
+    void loose(const Half& h)
+    {
+        if (unusable(h))
+            return;
+        const Word compass = h.after ? h.after : h.before;
+        const bool angle = h.angle.degreeMarked || (compass && (h.angle.decimals || h.angle.parts > 1));
+        if (!angle || h.glued) {
+            // "36G 763482": a number with a letter is no angle alone.
+            (h.glued || compass ? e_.gluedNumbers : e_.bareNumbers) += static_cast<std::size_t>(h.angle.parts);
+            e_.bareDecimals += h.angle.decimals ? 1 : 0;
+            return;
+        }
+        ++e_.looseAngleCount;
+        if (e_.looseAngles.size() >= mostLooseAnglesKept)
+            return;
+        LooseAngle a;
+        a.begin = h.before && !h.after ? h.before.begin : h.angle.begin;
+        a.end = h.after ? h.after.end : h.angle.end;
+        a.compass = compass.word;
+        if (!compass) {
+            // The word after it, with the short dotted words that follow:
+            // "x. y.", "\u00F6stl. v. Paris"; or question marks where
+            // characters were lost.
+            std::size_t k = h.afterAngle;
+            for (const Token* t = w_.at(k); t; t = w_.at(++k)) {
+                const bool lost = t->kind == TokenKind::Other && t->separator == CharClass::Question;
+                const bool unknown = t->kind == TokenKind::Word
+                                     && (!t->word || t->word->kind == WordKind::Unit
+                                         || t->word->kind == WordKind::Conjunction);
+                if (!lost && !unknown)
+                    break;
+                if (a.wordEnd != 0 && t->blankBefore && !lost && !w_.text().substr(a.wordEnd - 1, 1).starts_with('.'))
+                    break;
+                if (a.wordEnd == 0)
+                    a.wordBegin = t->begin;
+                a.wordEnd = t->end;
+                if (unknown && !t->dotted)
+                    break;
+            }
+        }
+        e_.looseAngles.push_back(a);
+    }
+
+    TokenWindow& w_;
+    Evidence& e_;
+    std::string_view text_;
+    std::size_t taken_ = std::string_view::npos;
+};
+
+} // namespace
+
+void readPairs(TokenWindow& window, Evidence& evidence)
+{
+    Scanner(window, evidence).run();
+}
+
+void noteToken(void* evidence, const Token& token)
+{
+    Scanner::note(evidence, token);
+}
+
+} // namespace zelv

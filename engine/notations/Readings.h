@@ -1,0 +1,90 @@
+#pragma once
+// What the readers of a text find, handed to the resolver: every reading of
+// a position with its span and the precision it is written to, the angles
+// that no reading took, and the refusals that only a whole reading can
+// override.
+
+#include "CoordinateTranslator.h"
+#include "Lexer.h"
+#include "Lexicon.h"
+#include "NumberText.h"
+#include "Refusals.h"
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+namespace zelv {
+
+// A position read from a part of the text.  It stands for the interval of
+// half its last written place around each value.
+struct Candidate {
+    enum class Source : std::uint8_t {
+        Directed, // both halves named by compass words, axis words or labels
+        Plain,    // latitude first, as written
+        Hidden,   // Wikipedia's hidden decimals: only beside a shown position
+        Template, // a wikitext coordinate template
+    };
+    GeographicPoint point;
+    Extended latitudePlace = 1;
+    Extended longitudePlace = 1;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    Source source = Source::Directed;
+    // Plain halves without any mark ("51 6 36.5, 17 1 57.2"): only as the
+    // whole text.
+    bool wholeTextOnly = false;
+    // The latitude's letter is a plain "S" beside E, O or W: south, or north
+    // in a Czech or Slovak text.  Its point is south until then.
+    bool plainS = false;
+    bool ferro = false; // the longitude is counted from Ferro
+};
+
+// Whether two readings are one position: their intervals share a point on
+// each axis, across the antimeridian too.
+bool agree(const Candidate& a, const Candidate& b);
+
+// An angle that no reading took: with its compass word, where one stands
+// beside it, and the unknown word after it, where one does.
+struct LooseAngle {
+    std::size_t begin = 0; // the angle with its compass word
+    std::size_t end = 0;
+    const LexiconWord* compass = nullptr;
+    std::size_t wordBegin = 0; // an unknown word after it
+    std::size_t wordEnd = 0;
+};
+
+struct Evidence {
+    std::vector<Candidate> candidates;
+    // A refusal found on the way that stands unless a reading is found
+    // (letters of two languages, a sign beside a compass word, a latitude
+    // beyond 90°, ...), the first of each kind.
+    std::vector<Refusal> pairRefusals;
+    // Refusals that stand whatever else the text holds.
+    std::optional<Refusal> overriding;
+    std::vector<LooseAngle> looseAngles; // the first few
+    std::size_t looseAngleCount = 0;
+    std::size_t bareNumbers = 0; // numbers without marks that no reading took
+    std::size_t gluedNumbers = 0; // numbers glued to letters ("B96", "e3")
+    std::size_t bareDecimals = 0;
+    std::size_t plainNumbers = 0; // the numbers of plain pairs
+    std::size_t plainDecimals = 0;
+    // A "?" glued to a number or mark: a character lost to a code page.
+    std::optional<std::size_t> lostCharacter;
+    std::optional<std::size_t> lostCandidate;
+    TokenKind previousToken = TokenKind::Other;
+    bool words = false; // the text holds words
+    // Czech or Slovak: a compass word of theirs beside an angle, or any word
+    // of theirs anywhere.
+    bool czechCompassWord = false;
+    bool czechWord = false;
+    int ferroMarks = 0;
+    std::optional<Refusal> templateRefusal;
+    // The text after its label, trimmed, where whole-text forms stand.
+    std::size_t bodyBegin = 0;
+    std::size_t bodyEnd = 0;
+
+    void refuse(Refusal refusal);
+};
+
+} // namespace zelv

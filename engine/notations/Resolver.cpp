@@ -1,0 +1,332 @@
+#include "Resolver.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace zelv {
+
+namespace {
+
+using Source = Candidate::Source;
+
+// What a rule sees: the findings, with the plain "S" of the readings settled.
+struct Case {
+    const Findings& f;
+    std::vector<Candidate> candidates;
+    bool doubtfulS = false;
+};
+
+std::string span(const Case& c, std::size_t begin, std::size_t end)
+{
+    return std::string(c.f.text.substr(begin, end - begin));
+}
+
+Refusal refusal(RefusalKind kind, std::string first = {}, std::string second = {})
+{
+    Refusal r;
+    r.kind = kind;
+    r.first = std::move(first);
+    r.second = std::move(second);
+    return r;
+}
+
+double width(const Candidate& c) { return static_cast<double>(c.latitudePlace + c.longitudePlace); }
+
+bool isWholeBody(const Case& c, const Candidate& candidate)
+{
+    const Evidence& e = c.f.evidence;
+    return candidate.begin <= e.bodyBegin && candidate.end >= e.bodyEnd;
+}
+
+// Readings of one position, or two that disagree.
+std::optional<ReaderResult> agreeing(const Case& c, const std::vector<const Candidate*>& readings, ReadForm form)
+{
+    // Two intervals of a set disagree exactly when one's lower end lies
+    // above another's upper end: the extremes tell.
+    const Candidate* finest = readings.front();
+    for (const Candidate* a : readings) {
+        for (const Candidate* b : readings)
+            if (!agree(*a, *b))
+                return refusal(RefusalKind::TwoPositions, span(c, a->begin, a->end), span(c, b->begin, b->end));
+        if (width(*a) < width(*finest))
+            finest = a;
+    }
+    Reading r;
+    r.form = finest->source == Source::Template ? ReadForm::WikiTemplate : form;
+    r.position = finest->point;
+    return r;
+}
+
+// The candidates that count against each other: a few of each kind, since
+// only the extremes and the finest decide.  A long text of repeats keeps
+// the first, the finest and the extreme ones of each axis.
+std::vector<const Candidate*> extremes(const std::vector<const Candidate*>& all)
+{
+    if (all.size() <= 16)
+        return all;
+    std::vector<const Candidate*> kept{all.front()};
+    const auto keep = [&](auto better) {
+        kept.push_back(*std::min_element(all.begin(), all.end(), better));
+    };
+    keep([](const Candidate* a, const Candidate* b) { return width(*a) < width(*b); });
+    for (const bool latitude : {true, false}) {
+        const auto value = [latitude](const Candidate* x) {
+            return latitude ? x->point.Latitude : x->point.Longitude;
+        };
+        const auto place = [latitude](const Candidate* x) {
+            return static_cast<double>(latitude ? x->latitudePlace : x->longitudePlace) / 2;
+        };
+        keep([&](const Candidate* a, const Candidate* b) { return value(a) - place(a) > value(b) - place(b); });
+        keep([&](const Candidate* a, const Candidate* b) { return value(a) + place(a) < value(b) + place(b); });
+    }
+    return kept;
+}
+
+// ---- The rules ----------------------------------------------------------------
+
+using Rule = std::optional<ReaderResult> (*)(const Case&);
+
+std::optional<ReaderResult> fixedReading(const Case& c)
+{
+    if (c.f.fixed)
+        return *c.f.fixed;
+    return std::nullopt;
+}
+
+std::optional<ReaderResult> severalFerroMarks(const Case& c)
+{
+    if (c.f.evidence.ferroMarks > 1)
+        return refusal(RefusalKind::FerroSeveral);
+    return std::nullopt;
+}
+
+std::optional<ReaderResult> ferroWithoutReading(const Case& c)
+{
+    if (c.f.evidence.ferroMarks == 0)
+        return std::nullopt;
+    for (const Candidate& candidate : c.candidates)
+        if (candidate.ferro)
+            return std::nullopt;
+    for (const Refusal& r : c.f.evidence.pairRefusals)
+        if (r.kind == RefusalKind::FerroWest || r.kind == RefusalKind::FerroLatitudeBeyond
+            || r.kind == RefusalKind::FerroLongitudeBeyond)
+            return r;
+    return refusal(RefusalKind::FerroUnreadable);
+}
+
+std::optional<ReaderResult> wholeTextReading(const Case& c)
+{
+    if (c.f.wholeText)
+        return *c.f.wholeText;
+    return std::nullopt;
+}
+
+std::optional<ReaderResult> doubtfulS(const Case& c)
+{
+    if (c.doubtfulS)
+        return refusal(RefusalKind::DoubtfulS);
+    return std::nullopt;
+}
+
+std::optional<ReaderResult> ambiguousCompassWord(const Case& c)
+{
+    if (c.f.evidence.overriding)
+        return *c.f.evidence.overriding;
+    return std::nullopt;
+}
+
+std::optional<ReaderResult> namedReadings(const Case& c)
+{
+    std::vector<const Candidate*> named;
+    std::vector<const Candidate*> plain;
+    for (const Candidate& candidate : c.candidates) {
+        if (candidate.source == Source::Plain) {
+            if (!candidate.wholeTextOnly)
+                plain.push_back(&candidate);
+        } else {
+            named.push_back(&candidate);
+        }
+    }
+    bool shown = false;
+    for (const Candidate* candidate : named)
+        shown = shown || candidate->source != Source::Hidden;
+    if (!shown)
+        return std::nullopt;
+    // Plain pairs beside them count where they agree with all of them (a
+    // finer repeat); others are other numbers (population figures).
+    std::vector<const Candidate*> readings = extremes(named);
+    for (const Candidate* p : plain) {
+        const auto disagreeing = std::find_if(readings.begin(), readings.end(),
+                                              [&](const Candidate* n) { return !agree(*p, *n); });
+        if (disagreeing == readings.end()) {
+            readings.push_back(p);
+            continue;
+        }
+        // Within a degree it is a repeat that says something else.
+        const Candidate& n = **disagreeing;
+        const double longitudes = std::fabs(p->point.Longitude - n.point.Longitude);
+        if (std::fabs(p->point.Latitude - n.point.Latitude) < 1 && std::min(longitudes, 360 - longitudes) < 1)
+            return refusal(RefusalKind::TwoPositions, span(c, n.begin, n.end), span(c, p->begin, p->end));
+    }
+    return agreeing(c, extremes(readings), ReadForm::Pair);
+}
+
+std::optional<ReaderResult> plainReadings(const Case& c)
+{
+    const Evidence& e = c.f.evidence;
+    std::vector<const Candidate*> plain;
+    for (const Candidate& candidate : c.candidates)
+        if (candidate.source == Source::Plain && (!candidate.wholeTextOnly || isWholeBody(c, candidate)))
+            plain.push_back(&candidate);
+    // Only where they are the text's only numbers: beside a third number,
+    // which two are the position stays open.
+    if (plain.empty() || e.bareNumbers > 0 || e.looseAngleCount > 0)
+        return std::nullopt;
+    return agreeing(c, extremes(plain), ReadForm::Pair);
+}
+
+std::optional<ReaderResult> wholeTextRefusal(const Case& c)
+{
+    if (c.f.wholeTextRefusal)
+        return *c.f.wholeTextRefusal;
+    return std::nullopt;
+}
+
+std::optional<ReaderResult> templateRefusal(const Case& c)
+{
+    if (c.f.evidence.templateRefusal)
+        return *c.f.evidence.templateRefusal;
+    return std::nullopt;
+}
+
+std::optional<ReaderResult> pairRefusal(const Case& c)
+{
+    // The first in the order of the kinds: the one nearest its cause.
+    const std::vector<Refusal>& refusals = c.f.evidence.pairRefusals;
+    if (refusals.empty())
+        return std::nullopt;
+    return *std::min_element(refusals.begin(), refusals.end(),
+                             [](const Refusal& a, const Refusal& b) { return a.kind < b.kind; });
+}
+
+std::optional<ReaderResult> looseAngles(const Case& c)
+{
+    const Evidence& e = c.f.evidence;
+    const auto text = [&](const LooseAngle& a) { return span(c, a.begin, a.end); };
+    if (e.lostCharacter)
+        return refusal(RefusalKind::LostCharacters);
+    if (e.looseAngleCount == 2) {
+        const LooseAngle& a = e.looseAngles[0];
+        const LooseAngle& b = e.looseAngles[1];
+        for (const LooseAngle* x : {&a, &b}) {
+            if (x->wordEnd <= x->wordBegin)
+                continue;
+            const std::string word = span(c, x->wordBegin, x->wordEnd);
+            if (word.find_first_not_of("?. ") == std::string::npos || word.find("\uFFFD") != std::string::npos)
+                return refusal(RefusalKind::LostCharacters);
+            return refusal(RefusalKind::UnknownDirection, word);
+        }
+        if (a.compass && b.compass) {
+            if (a.compass->axis == b.compass->axis)
+                return refusal(a.compass->axis == Axis::Latitude ? RefusalKind::TwoLatitudes
+                                                                 : RefusalKind::TwoLongitudes,
+                               text(a), text(b));
+            return refusal(RefusalKind::HalvesApart, text(a), text(b));
+        }
+        if (a.compass || b.compass)
+            return refusal(RefusalKind::MissingDirection, text(a.compass ? b : a), text(a.compass ? a : b));
+    }
+    if (e.looseAngleCount == 1 && e.bareNumbers == 0 && e.looseAngles[0].compass)
+        return refusal(e.looseAngles[0].compass->axis == Axis::Latitude ? RefusalKind::MissingLongitude
+                                                                        : RefusalKind::MissingLatitude,
+                       text(e.looseAngles[0]));
+    return std::nullopt;
+}
+
+std::optional<ReaderResult> fixedFailure(const Case& c)
+{
+    if (c.f.fixedFailure)
+        return *c.f.fixedFailure;
+    return std::nullopt;
+}
+
+std::optional<ReaderResult> bareNumbers(const Case& c)
+{
+    const Evidence& e = c.f.evidence;
+    const std::size_t numbers = e.bareNumbers + e.gluedNumbers + e.plainNumbers;
+    if (e.words && numbers >= 3 && e.bareDecimals + e.plainDecimals >= 2)
+        return refusal(RefusalKind::BareNumbers);
+    return std::nullopt;
+}
+
+std::optional<ReaderResult> nothingReads(const Case&)
+{
+    return refusal(RefusalKind::NoCoordinates);
+}
+
+struct PrecedenceRule {
+    std::string_view name;
+    Rule apply;
+};
+
+// Which reading wins and which refusal is shown, first rule first.
+constexpr PrecedenceRule precedence[] = {
+    {"a fixed notation reads the text", fixedReading},
+    {"more than one longitude east of Ferro", severalFerroMarks},
+    {"a mark of Ferro that no reading counts from", ferroWithoutReading},
+    {"a form that is the whole text reads it", wholeTextReading},
+    {"a plain S in a Czech or Slovak text", doubtfulS},
+    {"a compass word that belongs to either half, read two ways", ambiguousCompassWord},
+    {"positions named by words: the finest, or two that disagree", namedReadings},
+    {"plain pairs that are the text's only numbers", plainReadings},
+    {"a form that is the whole text cannot be used", wholeTextRefusal},
+    {"a coordinate template cannot be read", templateRefusal},
+    {"a pair cannot be used", pairRefusal},
+    {"angles that no pair took", looseAngles},
+    {"a number of a fixed notation does not convert", fixedFailure},
+    {"bare numbers among words", bareNumbers},
+    {"nothing reads the text", nothingReads},
+};
+
+} // namespace
+
+std::vector<std::string_view> precedenceRules()
+{
+    std::vector<std::string_view> names;
+    for (const PrecedenceRule& rule : precedence)
+        names.push_back(rule.name);
+    return names;
+}
+
+ReaderResult resolve(const Findings& findings, std::string_view* ruleUsed)
+{
+    Case c{findings, findings.evidence.candidates};
+    // A plain S: north where the text's Czech or Slovak compass words say
+    // so, doubtful where only other words of theirs stand, else south.
+    const Evidence& e = findings.evidence;
+    for (Candidate& candidate : c.candidates) {
+        if (!candidate.plainS)
+            continue;
+        if (e.czechCompassWord)
+            candidate.point.Latitude = -candidate.point.Latitude;
+        else if (e.czechWord)
+            c.doubtfulS = true;
+    }
+    for (const PrecedenceRule& rule : precedence)
+        if (std::optional<ReaderResult> result = rule.apply(c)) {
+            if (ruleUsed)
+                *ruleUsed = rule.name;
+            if (Refusal* r = std::get_if<Refusal>(&*result))
+                r->text = std::string(findings.text);
+            return *result;
+        }
+    return NothingToRead{}; // the last rule always applies
+}
+
+ReaderResult resolve(const Findings& findings)
+{
+    return resolve(findings, nullptr);
+}
+
+} // namespace zelv
