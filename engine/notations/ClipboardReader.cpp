@@ -155,6 +155,11 @@ ReaderResult readCoordinatesOfUtf8(std::string_view utf8, Separators separators)
     readWholeText(f, std::string_view(windows1252).substr(bodyIn1252), windows1252, e.bodyBegin > 0 && window.at(0)
                                                                                         && window.at(0)->isWord(WordKind::Label));
     readPairs(window, e);
+    e.words = window.sawLetters();
+    // The words far from any number were passed over; where a plain "S"
+    // waits for the text's language, they are looked at too.
+    if (!e.plainSouth.empty() && !e.czechCompassWord && !e.czechWord)
+        e.czechWord = mentionsCzechOrSlovak(utf8);
     return resolve(f);
 }
 

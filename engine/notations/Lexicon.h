@@ -14,6 +14,7 @@
 // other scripts); every longer word and every abbreviation of several
 // parts matches in any case ("NORD", "nord", "с. Ш.").
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -62,6 +63,10 @@ struct WordMatch {
 // that no letter precedes; {nullptr, at} where none does.
 WordMatch matchLexiconWord(std::string_view utf8, std::size_t at);
 
+// Whether a word of the table marked Czech or Slovak stands anywhere in the
+// text.
+bool mentionsCzechOrSlovak(std::string_view utf8);
+
 // A label of the table that a capital compass letter stands glued to, as
 // copies of Wikipedia's infobox bring them: "OKoordinaten", "ECoordinates".
 // The end of the letter's word where the rest of the run is such a label.
@@ -100,11 +105,28 @@ struct CodePoint {
     std::uint8_t length = 1; // in bytes; a broken byte is one character of its own
 };
 
-// The character at `at` (which must lie inside the text).  A byte that is
-// no valid UTF-8 stands for itself, as a character of class Other.
-CodePoint codePointAt(std::string_view utf8, std::size_t at);
+// The character at `at` (which must lie inside the text).  A broken byte of
+// UTF-8 is one character of its own, U+FFFD.
+inline CodePoint codePointAt(std::string_view utf8, std::size_t at);
 
-CharClass charClass(char32_t c);
+inline CharClass charClass(char32_t c);
+
+namespace lexicon_detail {
+CodePoint codePointBeyondAscii(std::string_view utf8, std::size_t at);
+CharClass classBeyondAscii(char32_t c);
+extern const std::array<CharClass, 128> asciiClasses;
+} // namespace lexicon_detail
+
+inline CodePoint codePointAt(std::string_view utf8, std::size_t at)
+{
+    const auto b = static_cast<unsigned char>(utf8[at]);
+    return b < 0x80 ? CodePoint{b, 1} : lexicon_detail::codePointBeyondAscii(utf8, at);
+}
+
+inline CharClass charClass(char32_t c)
+{
+    return c < 0x80 ? lexicon_detail::asciiClasses[c] : lexicon_detail::classBeyondAscii(c);
+}
 
 // Small and capital letters of the Latin, Greek and Cyrillic alphabets made
 // one, as the table's words compare.

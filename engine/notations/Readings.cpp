@@ -20,6 +20,66 @@ bool agree(const Candidate& a, const Candidate& b)
            && within(longitudes, a.longitudePlace, b.longitudePlace);
 }
 
+double widthOf(const Candidate& c)
+{
+    return static_cast<double>(c.latitudePlace + c.longitudePlace);
+}
+
+void CandidateStore::add(const Candidate& c)
+{
+    ++count_;
+    if (first_.size() < mostInFull) {
+        first_.push_back(c);
+        return;
+    }
+    const auto half = [](const Candidate& x, bool latitude) {
+        return static_cast<double>(latitude ? x.latitudePlace : x.longitudePlace) / 2;
+    };
+    const auto value = [](const Candidate& x, bool latitude) {
+        return latitude ? x.point.Latitude : x.point.Longitude;
+    };
+    const auto better = [&](std::optional<Candidate>& slot, auto beats) {
+        if (!slot || beats(c, *slot))
+            slot = c;
+    };
+    better(extremes_[0], [](const Candidate& a, const Candidate& b) { return widthOf(a) < widthOf(b); });
+    for (const bool latitude : {true, false}) {
+        const std::size_t i = latitude ? 1 : 3;
+        better(extremes_[i], [&](const Candidate& a, const Candidate& b) {
+            return value(a, latitude) - half(a, latitude) > value(b, latitude) - half(b, latitude);
+        });
+        better(extremes_[i + 1], [&](const Candidate& a, const Candidate& b) {
+            return value(a, latitude) + half(a, latitude) < value(b, latitude) + half(b, latitude);
+        });
+    }
+}
+
+std::vector<const Candidate*> CandidateStore::kept() const
+{
+    std::vector<const Candidate*> all;
+    for (const Candidate& c : first_)
+        all.push_back(&c);
+    for (const std::optional<Candidate>& c : extremes_)
+        if (c)
+            all.push_back(&*c);
+    return all;
+}
+
+void Evidence::add(const Candidate& c)
+{
+    if (c.plainS) {
+        plainSouth.add(c);
+        Candidate north = c;
+        north.point.Latitude = -north.point.Latitude;
+        plainSNorth.add(north);
+    } else if (c.source == Candidate::Source::Plain)
+        plain.add(c);
+    else if (c.source == Candidate::Source::Hidden)
+        hidden.add(c);
+    else
+        named.add(c);
+}
+
 void Evidence::refuse(Refusal refusal)
 {
     for (const Refusal& r : pairRefusals)
