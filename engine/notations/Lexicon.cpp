@@ -119,17 +119,17 @@ const LexiconWord table[] = {
     westOfFerro("W of Ferro"), westOfFerro("west of Ferro"),
 
     // English
-    north("North"), south("South"), east("East"), west("West"),
+    north("North"), south("South"), east("East"),
     north("north latitude"), south("south latitude"), east("east longitude"), west("west longitude"),
     north("northern latitude"), south("southern latitude"), east("eastern longitude"), west("western longitude"),
     // French, Italian, Spanish, Portuguese, Catalan, Romanian
-    north("nord"), south("sud"), east("est"), west("ouest"), west("ovest"),
+    south("sud"), east("est"), west("ouest"), west("ovest"),
     north("norte"), south("sur"), east("este"), west("oeste"), south("sul"), east("leste"), west("oest"),
     west("vest"),
     north("latitude nord"), south("latitude sud"), east("longitude est"), west("longitude ouest"),
     // Dutch
     north("noord"), south("zuid"), east("oost"), north("noorderbreedte"), south("zuiderbreedte"),
-    east("oosterlengte"), west("westerlengte"), north("N B"), south("Z B"), east("O L"), west("W L"),
+    east("oosterlengte"), west("westerlengte"), south("Z B"), east("O L"),
     // Danish, Norwegian, Swedish, Icelandic
     south("syd"), south("s\u00F8r"), east("\u00F8st"), north("nordlig bredde"), south("sydlig bredde"),
     east("\u00F8stlig l\u00E6ngde"), west("vestlig l\u00E6ngde"), east("\u00F8stlig lengde"),
