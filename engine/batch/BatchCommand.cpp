@@ -5,6 +5,7 @@
 #include "MapFileSink.h"
 #include "TableConversion.h"
 #include "TableReader.h"
+#include "TableSetup.h"
 #include "TableText.h"
 #include "Windows1252.h"
 
@@ -16,6 +17,8 @@
 #include <memory>
 #include <ostream>
 #include <optional>
+#include <sstream>
+#include <algorithm>
 #include <variant>
 #include <string_view>
 #include <system_error>
@@ -202,17 +205,44 @@ std::optional<std::string> optionValue(std::string_view argument, std::initializ
     return std::nullopt;
 }
 
-std::string readAll(std::istream& in)
-{
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 struct Table {
     std::string source;
     std::vector<TableRow> rows;
     TableColumns columns;
     char delimiter = noDelimiter;
+    bool byteOrderMark = false;
 };
+
+// Reads a file, or standard input, as a table: nothing when it is none,
+// with the message said.
+std::optional<Table> readTable(const std::string& file, std::istream& in, std::ostream& err)
+{
+    Table table;
+    table.source = isStandardInput(file) ? std::string(standardInputName) : file;
+    std::ifstream stream;
+    if (!isStandardInput(file)) {
+        stream.open(file, std::ios::binary);
+        if (!stream) {
+            reportCannotOpen(err, file);
+            return std::nullopt;
+        }
+    }
+    TableRowReader reader(isStandardInput(file) ? in : stream);
+    if (!reader.refusal().empty()) {
+        message(err) << "Datei „" << table.source << "“ " << reader.refusal() << '\n';
+        return std::nullopt;
+    }
+    for (TableRow row; reader.next(row);)
+        table.rows.push_back(std::move(row));
+    if (!reader.error().empty()) {
+        message(err) << table.source << ": " << reader.error() << '\n';
+        return std::nullopt;
+    }
+    message(err) << table.source << ": gelesen als " << encodingName(reader.encoding()) << '\n';
+    table.delimiter = reader.delimiter();
+    table.byteOrderMark = reader.encoding() == TableEncoding::Utf8WithByteOrderMark;
+    return table;
+}
 
 // Reads every file as a table and finds its columns before anything is
 // written, so that a wrong column name costs no half-written output.
@@ -221,30 +251,18 @@ std::optional<std::vector<Table>> readTables(const Invocation& invocation, std::
     const std::vector<std::string> coordinates = splitColumnList(invocation.columns);
     std::vector<Table> tables;
     for (const std::string& file : invocation.files) {
-        std::string bytes;
-        std::string source = file;
-        if (isStandardInput(file)) {
-            bytes = readAll(in);
-            source = standardInputName;
-        } else {
-            std::ifstream stream(file, std::ios::binary);
-            if (!stream) {
-                reportCannotOpen(err, file);
-                return std::nullopt;
-            }
-            bytes = readAll(stream);
-        }
-        const TableText text = decodeTableText(std::move(bytes));
-        message(err) << source << ": gelesen als " << encodingName(text.encoding) << '\n';
-        Table table{std::move(source), {}, {}, detectDelimiter(text.utf8)};
-        table.rows = readTableRows(text.utf8, table.delimiter);
-        auto columns = chooseColumns(table.rows, coordinates, invocation.name);
+        std::optional<Table> table = readTable(file, in, err);
+        if (!table)
+            return std::nullopt;
+        auto columns = chooseColumns(table->rows, coordinates, invocation.name);
         if (const auto* error = std::get_if<std::string>(&columns)) {
-            usageError(err, table.source + ": " + *error);
+            usageError(err, table->source + ": " + *error);
             return std::nullopt;
         }
-        table.columns = std::get<TableColumns>(columns);
-        tables.push_back(std::move(table));
+        table->columns = std::get<TableColumns>(columns);
+        if (!table->columns.orderNote.empty())
+            message(err) << table->source << ": " << table->columns.orderNote << '\n';
+        tables.push_back(std::move(*table));
     }
     return tables;
 }
@@ -262,11 +280,21 @@ BatchFormat lineFormat(Output output)
 }
 
 // The table's format: as asked, else German when the (first) table used ";".
-Output tableOutput(Output output, const std::vector<Table>& tables)
+TableOutput tableOutput(Output output, const std::vector<Table>& tables)
 {
-    if (output != Output::Default)
-        return output;
-    return !tables.empty() && tables.front().delimiter == ';' ? Output::GermanCsv : Output::Csv;
+    switch (output) {
+    case Output::Csv:
+        return TableOutput::Csv;
+    case Output::GermanCsv:
+        return TableOutput::GermanCsv;
+    case Output::Kml:
+        return TableOutput::Kml;
+    case Output::Gpx:
+        return TableOutput::Gpx;
+    case Output::Default:
+        break;
+    }
+    return !tables.empty() && tables.front().delimiter == ';' ? TableOutput::GermanCsv : TableOutput::Csv;
 }
 
 int convertTables(const Invocation& invocation, const std::string& dataDirectory, std::istream& in,
@@ -275,35 +303,56 @@ int convertTables(const Invocation& invocation, const std::string& dataDirectory
     const std::optional<std::vector<Table>> tables = readTables(invocation, in, err);
     if (!tables)
         return batchUsageError;
-    const Output output = tableOutput(invocation.output, *tables);
-    const bool map = output == Output::Kml || output == Output::Gpx;
-    // Map files take the plain CSV row's numbers.
-    const BatchFormat format = output == Output::GermanCsv ? BatchFormat::GermanCsv : BatchFormat::Csv;
+    const TableOutput output = tableOutput(invocation.output, *tables);
     std::optional<BatchConverter> converter;
     try {
-        converter.emplace(dataDirectory, format, invocation.gaussKruegerDatum);
+        converter.emplace(dataDirectory, converterFormatOf(output), invocation.gaussKruegerDatum);
     } catch (const Exception& error) {
         message(err) << fromWindows1252(error.message()) << '\n';
         return batchUsageError;
     }
 
-    std::unique_ptr<TableSink> sink;
-    if (map) {
-        const std::string title = tables->size() == 1 ? tables->front().source : std::string(programName);
-        sink = std::make_unique<MapFileSink>(out, output == Output::Kml ? MapFormat::Kml : MapFormat::Gpx, title);
-    } else {
-        if (format == BatchFormat::GermanCsv)
-            out << utf8ByteOrderMark;
-        sink = std::make_unique<CsvTableSink>(out, format);
-    }
+    const std::string title = tables->size() == 1 ? tables->front().source : std::string(programName);
+    const std::unique_ptr<TableSink> sink = makeTableSink(out, output, title, tables->front().byteOrderMark,
+                                                          invocation.gaussKruegerDatum);
     int status = batchConverted;
-    for (const Table& table : *tables)
-        if (!convertTable(*converter, table.rows, table.columns, table.source, *sink, err))
+    for (const Table& table : *tables) {
+        std::stringstream spill;
+        TableConversion conversion(*converter, table.columns, spill);
+        for (const TableRow& row : table.rows)
+            conversion.add(row);
+        if (!conversion.write(*sink, err, table.source) || conversion.failed() > 0)
             status = batchLineFailed;
-    if (map)
-        static_cast<MapFileSink&>(*sink).finish();
+    }
+    sink->finish();
     out.flush();
     return status;
+}
+
+// For a usage error without --column: the columns that the first named
+// file suggests, as "; für „orte.csv“ passt vermutlich --column=Breite,Länge".
+std::string columnSuggestion(const Invocation& invocation, const std::string& dataDirectory)
+{
+    const auto file = std::ranges::find_if(invocation.files, [](const std::string& f) { return !isStandardInput(f); });
+    if (file == invocation.files.end())
+        return {};
+    std::ifstream stream(*file, std::ios::binary);
+    TableRowReader reader(stream);
+    std::vector<TableRow> rows;
+    for (TableRow row; rows.size() < 50 && reader.next(row);)
+        rows.push_back(std::move(row));
+    try {
+        BatchConverter converter(dataDirectory, BatchFormat::LocationText);
+        const GuessedColumns guess = guessColumns(rows, converter);
+        if (guess.coordinates.empty())
+            return {};
+        std::string suggestion = "; für „" + *file + "“ passt vermutlich --column=" + columnOption(rows, guess.coordinates);
+        if (guess.name && invocation.name.empty())
+            suggestion += " --name=" + columnOption(rows, {*guess.name});
+        return suggestion;
+    } catch (const Exception&) {
+        return {};
+    }
 }
 
 } // namespace
@@ -355,9 +404,9 @@ int runBatchCommand(std::span<const std::string> arguments, const std::string& d
     if (!invocation.convert)
         return usageError(err, "die Option --convert fehlt");
     if (invocation.columns.empty() && (invocation.output == Output::Kml || invocation.output == Output::Gpx))
-        return usageError(err, "--kml und --gpx brauchen --column");
+        return usageError(err, "--kml und --gpx brauchen --column" + columnSuggestion(invocation, dataDirectory));
     if (invocation.columns.empty() && !invocation.name.empty())
-        return usageError(err, "--name braucht --column");
+        return usageError(err, "--name braucht --column" + columnSuggestion(invocation, dataDirectory));
     if (invocation.files.empty())
         invocation.files.emplace_back("-");
 

@@ -147,6 +147,7 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
 
     GeographicPoint point;
     bool onDhdn = false;
+    int zone = 0;
     try {
         // Never nullopt: only the empty text reads as nothing.
         const std::optional<ClipboardPosition> read = readCoordinatesOfUtf8(line, readingSeparators);
@@ -156,6 +157,7 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
             point = tmInverse(gaussKrueger_, gaussKruegerGrid(gk->Zone, gaussKruegerDatum_), gk->Easting,
                               gk->Northing);
             onDhdn = gaussKruegerDatum_ == TmDatum::Bessel;
+            zone = gk->Zone;
         } else if (const auto* sheet = std::get_if<Tk25SheetReference>(&read->position)) {
             point = tk25CentreOnWgs84(dhdn_, *sheet).point;
         } else {
@@ -177,8 +179,9 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
     const Extended latitude = valueHeldByField(point.Latitude, decimalFieldPlaces);
     const Extended longitude = valueHeldByField(point.Longitude, decimalFieldPlaces);
     std::string location = fromWindows1252(locationText(latitude, longitude, readingSeparators));
+    const GeographicPoint written{static_cast<double>(longitude), static_cast<double>(latitude)};
     if (format_ == BatchFormat::LocationText)
-        return {std::move(location), {}};
+        return {std::move(location), {}, written, zone};
 
     const char delimiter = delimiterOf(format_);
     std::string row = decimalColumn(latitude, format_) + delimiter + decimalColumn(longitude, format_) + delimiter;
@@ -195,15 +198,14 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
     row += csvCell(location, delimiter);
     row += delimiter;
     // A Bessel position is on DHDN already; every other one is taken there.
-    const GeographicPoint at{static_cast<double>(longitude), static_cast<double>(latitude)};
     const std::optional<Tk25Sheet> sheet =
-        onDhdn ? tk25SheetAt(at) : tk25SheetOfWgs84(dhdn_, at.Longitude, at.Latitude);
+        onDhdn ? tk25SheetAt(written) : tk25SheetOfWgs84(dhdn_, written.Longitude, written.Latitude);
     if (sheet)
         row += tk25Text(*sheet);
     row += delimiter;
     if (sheet)
         row += csvCell(fromWindows1252(tk25SheetNames(sheet->row, sheet->column)), delimiter);
-    return {std::move(row), std::move(failure)};
+    return {std::move(row), std::move(failure), written, zone};
 }
 
 bool BatchConverter::convertLines(std::istream& in, std::string_view source, std::ostream& out,

@@ -47,6 +47,7 @@
 #include "UtmProjections.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -68,10 +69,15 @@ std::string csvCell(std::string_view text, char delimiter);
 
 // One converted line (UTF-8, without line end) and, for a line that failed,
 // the message (UTF-8), else an empty one.  A CSV row whose UTM values can't
-// be computed keeps its latitude, longitude and location text.
+// be computed keeps its latitude, longitude and location text.  The
+// position is the one written, as the decimal fields hold it; a Gauß-Krüger
+// text also gives the zone it named, so that a list can tell a row in
+// another zone.
 struct ConvertedLine {
     std::string text;
     std::string failure;
+    std::optional<GeographicPoint> position = std::nullopt;
+    int gaussKruegerZone = 0; // 0: not read as Gauß-Krüger
 };
 
 class BatchConverter {

@@ -1,0 +1,100 @@
+#include "Plausibility.h"
+
+#include "CountText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace zelv {
+
+namespace {
+
+constexpr std::size_t fewestRows = 5;
+constexpr double farKm = 50;
+constexpr double farFactor = 5;
+
+double median(std::vector<double> values)
+{
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::ranges::nth_element(values, middle);
+    if (values.size() % 2 == 1)
+        return *middle;
+    return (*middle + *std::max_element(values.begin(), middle)) / 2;
+}
+
+// The median of sorted values without the one at `skip`.
+double medianWithout(const std::vector<double>& sorted, std::size_t skip)
+{
+    const std::size_t n = sorted.size() - 1;
+    const auto at = [&](std::size_t i) { return sorted[i < skip ? i : i + 1]; };
+    return n % 2 == 1 ? at(n / 2) : (at(n / 2 - 1) + at(n / 2)) / 2;
+}
+
+// The Gauß-Krüger zone whose meridian (3° apart) lies nearest.
+int zoneOfLongitude(double longitude)
+{
+    return static_cast<int>(std::lround(longitude / 3));
+}
+
+} // namespace
+
+double distanceKm(double latitude1, double longitude1, double latitude2, double longitude2)
+{
+    constexpr double radian = std::numbers::pi / 180;
+    const double dLatitude = (latitude2 - latitude1) * radian;
+    const double dLongitude = (longitude2 - longitude1) * radian;
+    const double a = std::sin(dLatitude / 2) * std::sin(dLatitude / 2)
+                     + std::cos(latitude1 * radian) * std::cos(latitude2 * radian) * std::sin(dLongitude / 2)
+                           * std::sin(dLongitude / 2);
+    return 2 * 6371 * std::asin(std::min(1.0, std::sqrt(a)));
+}
+
+std::vector<FarRow> farFromTheRest(const std::vector<PlacedRow>& rows)
+{
+    std::vector<FarRow> far;
+    if (rows.size() < fewestRows)
+        return far;
+    std::vector<double> latitudes;
+    std::vector<double> longitudes;
+    for (const PlacedRow& row : rows) {
+        latitudes.push_back(row.latitude);
+        longitudes.push_back(row.longitude);
+    }
+    const double latitude = median(std::move(latitudes));
+    const double longitude = median(std::move(longitudes));
+    const auto fromMiddle = [&](double lat, double lon) { return distanceKm(latitude, longitude, lat, lon); };
+
+    std::vector<double> distances;
+    for (const PlacedRow& row : rows)
+        distances.push_back(fromMiddle(row.latitude, row.longitude));
+    std::vector<double> sorted = distances;
+    std::ranges::sort(sorted);
+
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const double distance = distances[i];
+        const std::size_t rank =
+            static_cast<std::size_t>(std::ranges::lower_bound(sorted, distance) - sorted.begin());
+        const double others = medianWithout(sorted, rank);
+        const double limit = std::max(farKm, farFactor * others);
+        if (distance <= limit)
+            continue;
+        const PlacedRow& row = rows[i];
+        const auto near = [&](double lat, double lon) { return fromMiddle(lat, lon) <= limit; };
+        std::string cause;
+        if (row.gaussKruegerZone != 0 && row.gaussKruegerZone != zoneOfLongitude(longitude)) {
+            cause = ": Gauß-Krüger-Streifen " + std::to_string(row.gaussKruegerZone) + ", die übrigen Orte liegen im Streifen "
+                    + std::to_string(zoneOfLongitude(longitude)) + " – erste Ziffer des Rechtswerts prüfen";
+        } else if (std::abs(row.longitude) <= 90 && near(row.longitude, row.latitude)) {
+            cause = ": Breite und Länge vertauscht?";
+        } else if (near(-row.latitude, row.longitude) || near(row.latitude, -row.longitude)
+                   || near(-row.latitude, -row.longitude)) {
+            cause = ": Vorzeichen oder Himmelsrichtung (N/S, O/W) verloren?";
+        }
+        far.push_back({row.number, groupedNumber(static_cast<std::uint64_t>(std::lround(distance)))
+                                       + " km abseits der übrigen Orte" + cause});
+    }
+    return far;
+}
+
+} // namespace zelv
