@@ -89,17 +89,27 @@ zelv-derarar jede DATEI als Tabelle und rechnet die Koordinaten der
 genannten Spalte um. Die SPALTE ist ein Name aus der Kopfzeile oder eine
 Nummer (1 = erste Spalte); zwei Spalten, durch Komma getrennt
 (--column=Breite,Länge oder --spalte=Rechtswert,Hochwert), werden
-zusammen gelesen, die erste zuerst. Das Trennzeichen („;“, Tabulator oder
+zusammen gelesen, die erste zuerst; sagen die Namen der Kopfzeile (Breite,
+Länge, lat, lon, Rechtswert, Hochwert, R, H …), welche die Breite oder der
+Rechtswert ist, gilt das, in welcher Reihenfolge sie auch genannt sind.
+Eine Nummer jenseits der Tabelle und ein Name, den zwei Spalten tragen,
+sind Aufruffehler. Das Trennzeichen („;“, Tabulator oder
 „,“) wird erkannt, Zellen in Anführungszeichen dürfen Trennzeichen und
 Zeilenumbrüche enthalten. Die Datei darf UTF-8 (mit oder ohne
 Byte-Order-Mark) oder Windows-1252 sein, wie Excel „CSV (Trennzeichen-
 getrennt)“ speichert; was erkannt wurde, steht auf der Standardfehlerausgabe.
+Leere Dateien, Bilder und andere Nicht-Tabellen sowie Zeilen über 64 kB
+werden abgelehnt, bevor etwas geschrieben wird.
 Heraus kommt dieselbe Tabelle, Zeile für Zeile, mit den Ergebnisspalten
-angehängt; keine Zeile kommt hinzu oder fällt weg. Eine Zeile ohne lesbare
-Koordinaten behält ihre Zellen, bekommt leere Ergebnisse und eine Meldung
-mit Zeilennummer und Text. Hat die Tabelle „;“ als Trennzeichen oder steht
---csv=de, wird sie für deutsche Tabellenprogramme geschrieben, sonst mit
-„,“. Mit --kml entsteht eine Datei für Google Earth, mit --gpx eine für
+und der Spalte „Hinweis“ (note) angehängt; keine Zeile kommt hinzu oder
+fällt weg. Eine Zeile ohne lesbare Koordinaten behält ihre Zellen, bekommt
+leere Ergebnisse, den Grund als Hinweis und eine Meldung mit Zeilennummer
+und Text. Einen Hinweis bekommen auch zweifelhafte Zeilen: „?“ statt ′ ″
+nach dem Speichern in Windows-1252, ein Wert gegen den Namen seiner
+Spalte, ein Ort weit abseits der übrigen (mit dem wahrscheinlichen Grund).
+Hat die Tabelle „;“ als Trennzeichen oder steht --csv=de, wird sie für
+deutsche Tabellenprogramme geschrieben, sonst mit „,“; eine Byte-Order-Mark
+der Eingabe bleibt. Mit --kml entsteht eine Datei für Google Earth, mit --gpx eine für
 GPS-Geräte: ein Ort je umgerechneter Zeile, benannt nach der Spalte
 --name=SPALTE (sonst nach der Zeilennummer), beschrieben mit Ortsangabe und
 Messtischblatt.
@@ -155,8 +165,9 @@ dieselben Orte für Google Earth, benannt nach der Spalte „Ort“:
   zelv-derarar --convert --spalte=Koordinaten --name=Ort --kml orte.csv > orte.kml
 
 Rückgabewert: 0 alle Zeilen umgerechnet, 1 mindestens eine Zeile nicht,
-2 Aufruffehler (unbekannte Option, Datei nicht lesbar, Spalte nicht
-gefunden, Ordner „nad“ mit „proj_def.dat“ neben dem Programm fehlt).
+2 Aufruffehler (unbekannte Option, Datei nicht lesbar oder keine Tabelle,
+Spalte nicht gefunden oder doppelt, Ordner „nad“ mit „proj_def.dat“ neben
+dem Programm fehlt).
 )";
 
 enum class Output { Default, Csv, GermanCsv, Kml, Gpx };
@@ -205,68 +216,6 @@ std::optional<std::string> optionValue(std::string_view argument, std::initializ
     return std::nullopt;
 }
 
-struct Table {
-    std::string source;
-    std::vector<TableRow> rows;
-    TableColumns columns;
-    char delimiter = noDelimiter;
-    bool byteOrderMark = false;
-};
-
-// Reads a file, or standard input, as a table: nothing when it is none,
-// with the message said.
-std::optional<Table> readTable(const std::string& file, std::istream& in, std::ostream& err)
-{
-    Table table;
-    table.source = isStandardInput(file) ? std::string(standardInputName) : file;
-    std::ifstream stream;
-    if (!isStandardInput(file)) {
-        stream.open(file, std::ios::binary);
-        if (!stream) {
-            reportCannotOpen(err, file);
-            return std::nullopt;
-        }
-    }
-    TableRowReader reader(isStandardInput(file) ? in : stream);
-    if (!reader.refusal().empty()) {
-        message(err) << "Datei „" << table.source << "“ " << reader.refusal() << '\n';
-        return std::nullopt;
-    }
-    for (TableRow row; reader.next(row);)
-        table.rows.push_back(std::move(row));
-    if (!reader.error().empty()) {
-        message(err) << table.source << ": " << reader.error() << '\n';
-        return std::nullopt;
-    }
-    message(err) << table.source << ": gelesen als " << encodingName(reader.encoding()) << '\n';
-    table.delimiter = reader.delimiter();
-    table.byteOrderMark = reader.encoding() == TableEncoding::Utf8WithByteOrderMark;
-    return table;
-}
-
-// Reads every file as a table and finds its columns before anything is
-// written, so that a wrong column name costs no half-written output.
-std::optional<std::vector<Table>> readTables(const Invocation& invocation, std::istream& in, std::ostream& err)
-{
-    const std::vector<std::string> coordinates = splitColumnList(invocation.columns);
-    std::vector<Table> tables;
-    for (const std::string& file : invocation.files) {
-        std::optional<Table> table = readTable(file, in, err);
-        if (!table)
-            return std::nullopt;
-        auto columns = chooseColumns(table->rows, coordinates, invocation.name);
-        if (const auto* error = std::get_if<std::string>(&columns)) {
-            usageError(err, table->source + ": " + *error);
-            return std::nullopt;
-        }
-        table->columns = std::get<TableColumns>(columns);
-        if (!table->columns.orderNote.empty())
-            message(err) << table->source << ": " << table->columns.orderNote << '\n';
-        tables.push_back(std::move(*table));
-    }
-    return tables;
-}
-
 BatchFormat lineFormat(Output output)
 {
     switch (output) {
@@ -280,7 +229,7 @@ BatchFormat lineFormat(Output output)
 }
 
 // The table's format: as asked, else German when the (first) table used ";".
-TableOutput tableOutput(Output output, const std::vector<Table>& tables)
+TableOutput tableOutput(Output output, char firstDelimiter)
 {
     switch (output) {
     case Output::Csv:
@@ -294,36 +243,81 @@ TableOutput tableOutput(Output output, const std::vector<Table>& tables)
     case Output::Default:
         break;
     }
-    return !tables.empty() && tables.front().delimiter == ';' ? TableOutput::GermanCsv : TableOutput::Csv;
+    return firstDelimiter == ';' ? TableOutput::GermanCsv : TableOutput::Csv;
 }
 
+struct ConvertedTable {
+    std::string source;
+    std::unique_ptr<TableConversion> conversion;
+};
+
+// Every file is read as a table and converted before anything is written,
+// so that a wrong column name or a file that is no table costs no
+// half-written output.  The rows stream from the file into the conversion;
+// the columns are found in the first rows.
 int convertTables(const Invocation& invocation, const std::string& dataDirectory, std::istream& in,
                   std::ostream& out, std::ostream& err)
 {
-    const std::optional<std::vector<Table>> tables = readTables(invocation, in, err);
-    if (!tables)
-        return batchUsageError;
-    const TableOutput output = tableOutput(invocation.output, *tables);
+    constexpr std::size_t sampleRows = 200;
+    const std::vector<std::string> coordinates = splitColumnList(invocation.columns);
     std::optional<BatchConverter> converter;
-    try {
-        converter.emplace(dataDirectory, converterFormatOf(output), invocation.gaussKruegerDatum);
-    } catch (const Exception& error) {
-        message(err) << fromWindows1252(error.message()) << '\n';
-        return batchUsageError;
+    TableOutput output = TableOutput::Csv;
+    bool byteOrderMark = false;
+    std::vector<ConvertedTable> tables;
+    for (const std::string& file : invocation.files) {
+        const std::string source = isStandardInput(file) ? std::string(standardInputName) : file;
+        std::ifstream stream;
+        if (!isStandardInput(file)) {
+            stream.open(file, std::ios::binary);
+            if (!stream) {
+                reportCannotOpen(err, file);
+                return batchUsageError;
+            }
+        }
+        TableRowReader reader(isStandardInput(file) ? in : stream);
+        if (!reader.refusal().empty()) {
+            message(err) << "Datei „" << source << "“ " << reader.refusal() << '\n';
+            return batchUsageError;
+        }
+        message(err) << source << ": gelesen als " << encodingName(reader.encoding()) << '\n';
+        std::vector<TableRow> sample;
+        for (TableRow row; sample.size() < sampleRows && reader.next(row);)
+            sample.push_back(std::move(row));
+        auto columns = chooseColumns(sample, coordinates, invocation.name);
+        if (const auto* error = std::get_if<std::string>(&columns))
+            return usageError(err, source + ": " + *error);
+        const TableColumns& chosen = std::get<TableColumns>(columns);
+        if (!chosen.orderNote.empty())
+            message(err) << source << ": " << chosen.orderNote << '\n';
+        if (!converter) {
+            output = tableOutput(invocation.output, reader.delimiter());
+            byteOrderMark = reader.encoding() == TableEncoding::Utf8WithByteOrderMark;
+            try {
+                converter.emplace(dataDirectory, converterFormatOf(output), invocation.gaussKruegerDatum);
+            } catch (const Exception& error) {
+                message(err) << fromWindows1252(error.message()) << '\n';
+                return batchUsageError;
+            }
+        }
+        auto conversion = std::make_unique<TableConversion>(*converter, chosen);
+        for (TableRow& row : sample)
+            conversion->add(std::move(row));
+        for (TableRow row; reader.next(row);)
+            conversion->add(std::move(row));
+        if (!reader.error().empty()) {
+            message(err) << source << ": " << reader.error() << '\n';
+            return batchUsageError;
+        }
+        tables.push_back({source, std::move(conversion)});
     }
 
-    const std::string title = tables->size() == 1 ? tables->front().source : std::string(programName);
-    const std::unique_ptr<TableSink> sink = makeTableSink(out, output, title, tables->front().byteOrderMark,
-                                                          invocation.gaussKruegerDatum);
+    const std::string title = tables.size() == 1 ? tables.front().source : std::string(programName);
+    const std::unique_ptr<TableSink> sink =
+        makeTableSink(out, output, title, byteOrderMark, invocation.gaussKruegerDatum);
     int status = batchConverted;
-    for (const Table& table : *tables) {
-        std::stringstream spill;
-        TableConversion conversion(*converter, table.columns, spill);
-        for (const TableRow& row : table.rows)
-            conversion.add(row);
-        if (!conversion.write(*sink, err, table.source) || conversion.failed() > 0)
+    for (ConvertedTable& table : tables)
+        if (!table.conversion->write(*sink, err, table.source) || table.conversion->failed() > 0)
             status = batchLineFailed;
-    }
     sink->finish();
     out.flush();
     return status;

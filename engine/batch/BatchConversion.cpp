@@ -115,17 +115,25 @@ TmGrid gaussKruegerGrid(int zone, TmDatum datum)
 
 std::string csvCell(std::string_view text, char delimiter)
 {
+    std::string cell;
+    appendCsvCell(cell, text, delimiter);
+    return cell;
+}
+
+void appendCsvCell(std::string& out, std::string_view text, char delimiter)
+{
     const char special[] = {delimiter, '"', '\r', '\n'};
-    if (text.find_first_of(std::string_view(special, std::size(special))) == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
+    if (text.find_first_of(std::string_view(special, std::size(special))) == std::string_view::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
     for (const char c : text) {
         if (c == '"')
-            quoted += '"';
-        quoted += c;
+            out += '"';
+        out += c;
     }
-    quoted += '"';
-    return quoted;
+    out += '"';
 }
 
 BatchConverter::BatchConverter(std::string dataDirectory, BatchFormat format, TmDatum gaussKruegerDatum)

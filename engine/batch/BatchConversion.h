@@ -66,6 +66,8 @@ inline constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 // One CSV cell as RFC 4180 writes it: quoted, with every quote doubled, when
 // it holds the delimiter, a quote, CR or LF; else as it stands.
 std::string csvCell(std::string_view text, char delimiter);
+// The same, appended to `out`.
+void appendCsvCell(std::string& out, std::string_view text, char delimiter);
 
 // One converted line (UTF-8, without line end) and, for a line that failed,
 // the message (UTF-8), else an empty one.  A CSV row whose UTM values can't

@@ -23,13 +23,33 @@ double median(std::vector<double> values)
     return (*middle + *std::max_element(values.begin(), middle)) / 2;
 }
 
-// The median of sorted values without the one at `skip`.
-double medianWithout(const std::vector<double>& sorted, std::size_t skip)
-{
-    const std::size_t n = sorted.size() - 1;
-    const auto at = [&](std::size_t i) { return sorted[i < skip ? i : i + 1]; };
-    return n % 2 == 1 ? at(n / 2) : (at(n / 2 - 1) + at(n / 2)) / 2;
-}
+// The values around the middle of a list (five or more), enough to give
+// the median of the list without any one of its values.
+class Middle {
+public:
+    explicit Middle(std::vector<double> values) : n_(values.size())
+    {
+        for (std::size_t k = first(); k <= n_ / 2 + 1; ++k) { // each in linear time
+            std::ranges::nth_element(values, values.begin() + static_cast<std::ptrdiff_t>(k));
+            at_[k - first()] = values[k];
+        }
+    }
+    // The median of the others when one `value` of the list is left out:
+    // a value below it keeps its rank, the rest move down one.
+    double without(double value) const
+    {
+        const auto remaining = [&](std::size_t j) { return get(j) < value ? get(j) : get(j + 1); };
+        const std::size_t m = n_ - 1;
+        return m % 2 == 1 ? remaining(m / 2) : (remaining(m / 2 - 1) + remaining(m / 2)) / 2;
+    }
+
+private:
+    std::size_t first() const { return n_ / 2 - 1; }
+    double get(std::size_t k) const { return at_[k - first()]; }
+
+    std::size_t n_;
+    double at_[3] = {};
+};
 
 // The Gauß-Krüger zone whose meridian (3° apart) lies nearest.
 int zoneOfLongitude(double longitude)
@@ -66,16 +86,16 @@ std::vector<FarRow> farFromTheRest(const std::vector<PlacedRow>& rows)
     const auto fromMiddle = [&](double lat, double lon) { return distanceKm(latitude, longitude, lat, lon); };
 
     std::vector<double> distances;
+    distances.reserve(rows.size());
     for (const PlacedRow& row : rows)
         distances.push_back(fromMiddle(row.latitude, row.longitude));
-    std::vector<double> sorted = distances;
-    std::ranges::sort(sorted);
+    const Middle middle(distances);
 
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const double distance = distances[i];
-        const std::size_t rank =
-            static_cast<std::size_t>(std::ranges::lower_bound(sorted, distance) - sorted.begin());
-        const double others = medianWithout(sorted, rank);
+        if (distance <= farKm)
+            continue;
+        const double others = middle.without(distance);
         const double limit = std::max(farKm, farFactor * others);
         if (distance <= limit)
             continue;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -14,44 +15,100 @@ namespace {
 
 constexpr std::string_view noCoordinatesInRow = "keine Koordinaten in dieser Zeile";
 
-void putText(std::ostream& out, std::string_view text)
-{
-    const auto size = static_cast<std::uint32_t>(text.size());
-    out.write(reinterpret_cast<const char*>(&size), sizeof size);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-}
+// Held rows are records in chunks of a megabyte: a count of cells, then
+// each cell, the converter's result and its failure, each after its
+// length.  Chunks cost far less than a string for every cell, and unlike
+// one growing buffer they are never copied.  A record never spans two
+// chunks.
+constexpr std::size_t spillChunk = 1 << 20;
 
-bool getText(std::istream& in, std::string& text)
+std::size_t recordSize(const TableRow& cells, const ConvertedLine& result)
 {
-    std::uint32_t size = 0;
-    if (!in.read(reinterpret_cast<char*>(&size), sizeof size))
-        return false;
-    text.resize(size);
-    return static_cast<bool>(in.read(text.data(), size));
-}
-
-// A spilled row: its cells, then the converter's result and failure.
-void putRow(std::ostream& out, const TableRow& cells, const ConvertedLine& result)
-{
-    const auto count = static_cast<std::uint32_t>(cells.size());
-    out.write(reinterpret_cast<const char*>(&count), sizeof count);
+    std::size_t size = sizeof(std::uint32_t) * (3 + cells.size()) + result.text.size() + result.failure.size();
     for (const std::string& cell : cells)
-        putText(out, cell);
-    putText(out, result.text);
-    putText(out, result.failure);
+        size += cell.size();
+    return size;
 }
 
-bool getRow(std::istream& in, TableRow& cells, ConvertedLine& result)
+void putSize(std::string& out, std::size_t size)
 {
-    std::uint32_t count = 0;
-    if (!in.read(reinterpret_cast<char*>(&count), sizeof count))
-        return false;
-    cells.resize(count);
-    for (std::string& cell : cells)
-        if (!getText(in, cell))
-            return false;
-    return getText(in, result.text) && getText(in, result.failure);
+    const auto value = static_cast<std::uint32_t>(size);
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
 }
+
+void putRow(std::string& out, const TableRow& cells, const ConvertedLine& result)
+{
+    putSize(out, cells.size());
+    for (const std::string& cell : cells) {
+        putSize(out, cell.size());
+        out += cell;
+    }
+    putSize(out, result.text.size());
+    out += result.text;
+    putSize(out, result.failure.size());
+    out += result.failure;
+}
+
+// Reads records from the chunks in memory, or from a stream a chunk at a time.
+class RowSource {
+public:
+    explicit RowSource(const std::vector<std::string>& chunks) : chunks_(&chunks) {}
+    explicit RowSource(std::istream& in) : in_(&in) {}
+
+    bool row(TableRow& cells, ConvertedLine& result)
+    {
+        std::uint32_t count = 0;
+        if (!size(count))
+            return false;
+        cells.resize(count);
+        for (std::string& cell : cells)
+            if (!text(cell))
+                return false;
+        return text(result.text) && text(result.failure);
+    }
+
+private:
+    bool bytes(std::size_t n, std::string_view& out)
+    {
+        if (chunks_ && held_.empty() && next_ < chunks_->size())
+            held_ = (*chunks_)[next_++];
+        if (in_ && held_.size() < n) {
+            buffer_.assign(held_);
+            buffer_.resize(std::max(n, spillChunk));
+            in_->read(buffer_.data() + held_.size(), static_cast<std::streamsize>(buffer_.size() - held_.size()));
+            buffer_.resize(held_.size() + static_cast<std::size_t>(in_->gcount()));
+            held_ = buffer_;
+        }
+        if (held_.size() < n)
+            return false;
+        out = held_.substr(0, n);
+        held_.remove_prefix(n);
+        return true;
+    }
+    bool size(std::uint32_t& value)
+    {
+        std::string_view raw;
+        if (!bytes(sizeof value, raw))
+            return false;
+        std::memcpy(&value, raw.data(), sizeof value);
+        return true;
+    }
+    bool text(std::string& out)
+    {
+        std::uint32_t n = 0;
+        std::string_view raw;
+        if (!size(n) || !bytes(n, raw))
+            return false;
+        out.assign(raw);
+        return true;
+    }
+
+    std::string_view held_;
+    const std::vector<std::string>* chunks_ = nullptr;
+    std::size_t next_ = 0;
+    std::istream* in_ = nullptr;
+    std::string buffer_;
+};
 
 // A cell that is one plain decimal number, "53,82" or "-22.36°"; else nothing.
 std::optional<double> plainNumber(std::string_view cell)
@@ -141,38 +198,65 @@ CsvTableSink::CsvTableSink(std::ostream& out, BatchFormat format, TmDatum gaussK
 {
 }
 
+// Each row goes to the stream in one piece: many small writes cost more than the conversion.
 void CsvTableSink::cells(const TableRow& row, std::size_t width)
 {
+    line_.clear();
     for (std::size_t i = 0; i < width; ++i) {
         if (i < row.size())
-            out_ << csvCell(row[i], delimiter_);
-        out_ << delimiter_;
+            appendCsvCell(line_, row[i], delimiter_);
+        line_ += delimiter_;
     }
 }
 
 void CsvTableSink::headerRow(const TableRow& row, std::size_t width)
 {
     cells(row, width);
-    out_ << tableResultHeader(format_, datum_) << '\n';
+    line_ += tableResultHeader(format_, datum_);
+    line_ += '\n';
+    out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
 }
 
 void CsvTableSink::row(const TableRowResult& row, std::size_t width)
 {
     cells(row.cells, width);
-    out_ << row.result.text << delimiter_ << csvCell(row.note, delimiter_) << '\n';
+    line_ += row.result.text;
+    line_ += delimiter_;
+    appendCsvCell(line_, row.note, delimiter_);
+    line_ += '\n';
+    out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
 }
 
-TableConversion::TableConversion(BatchConverter& converter, TableColumns columns, std::iostream& spill)
-    : converter_(converter), columns_(std::move(columns)), spill_(spill)
+TableConversion::TableConversion(BatchConverter& converter, TableColumns columns)
+    : converter_(converter), columns_(std::move(columns))
 {
 }
 
-void TableConversion::add(const TableRow& row)
+TableConversion::TableConversion(BatchConverter& converter, TableColumns columns, std::iostream& spill)
+    : converter_(converter), columns_(std::move(columns)), spill_(&spill)
+{
+}
+
+void TableConversion::hold(TableRow&& cells, ConvertedLine&& result)
+{
+    const std::size_t size = recordSize(cells, result);
+    if (held_.empty() || held_.back().size() + size > held_.back().capacity()) {
+        if (spill_ && !held_.empty()) { // the one chunk goes to the spill and is used again
+            spill_->write(held_.back().data(), static_cast<std::streamsize>(held_.back().size()));
+            held_.back().clear();
+        } else {
+            held_.emplace_back().reserve(std::max(spillChunk, size));
+        }
+    }
+    putRow(held_.back(), cells, result);
+}
+
+void TableConversion::add(TableRow row)
 {
     width_ = std::max(width_, row.size());
     if (columns_.header && !headerSeen_) {
         headerSeen_ = true;
-        putRow(spill_, row, {});
+        hold(std::move(row), {});
         return;
     }
     ++rows_;
@@ -204,7 +288,8 @@ void TableConversion::add(const TableRow& row)
     }
     if (!note.empty())
         noted_.push_back({number, blank ? joined(row) : text, std::move(note), failed});
-    putRow(spill_, row, result);
+    result.position.reset();
+    hold(std::move(row), std::move(result));
 }
 
 void TableConversion::placeFarRows()
@@ -212,7 +297,7 @@ void TableConversion::placeFarRows()
     if (farPlaced_)
         return;
     farPlaced_ = true;
-    for (FarRow& far : farFromTheRest(placed_)) {
+    for (FarRow& far : farFromTheRest({placed_.begin(), placed_.end()})) {
         const auto at = std::ranges::lower_bound(noted_, far.number, {}, &NotedRow::number);
         if (at != noted_.end() && at->number == far.number)
             addTo(at->note, far.note);
@@ -232,19 +317,27 @@ bool TableConversion::write(TableSink& sink, std::ostream& messages, std::string
                             const std::function<bool(std::size_t done)>& progress)
 {
     placeFarRows();
-    spill_.clear();
-    spill_.seekg(0);
+    if (spill_) {
+        if (!held_.empty())
+            spill_->write(held_.back().data(), static_cast<std::streamsize>(held_.back().size()));
+        held_.clear();
+        spill_->flush();
+        spill_->clear();
+        spill_->seekg(0);
+    }
+    RowSource held = spill_ ? RowSource(*spill_) : RowSource(held_);
     TableRow cells;
     ConvertedLine result;
+    const auto nextRow = [&] { return held.row(cells, result); };
     if (headerSeen_) {
-        if (!getRow(spill_, cells, result))
+        if (!nextRow())
             return false;
         sink.headerRow(cells, width_);
     }
     auto note = noted_.begin();
     const long long first = columns_.header ? 2 : 1;
     for (std::size_t i = 0; i < rows_; ++i) {
-        if (!getRow(spill_, cells, result))
+        if (!nextRow())
             return false;
         const long long number = first + static_cast<long long>(i);
         std::string_view noteText;
@@ -267,8 +360,7 @@ bool TableConversion::write(TableSink& sink, std::ostream& messages, std::string
 bool convertTable(BatchConverter& converter, const std::vector<TableRow>& rows, const TableColumns& columns,
                   std::string_view source, TableSink& sink, std::ostream& messages, const TableProgress& progress)
 {
-    std::stringstream spill;
-    TableConversion conversion(converter, columns, spill);
+    TableConversion conversion(converter, columns);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         conversion.add(rows[i]);
         if (progress && !progress(i + 1))

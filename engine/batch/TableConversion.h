@@ -15,15 +15,16 @@
 // doubtful row keeps its position.
 //
 // The far rows are known only once the whole list is placed, so a table is
-// converted first (add) and written after (write): the rows go to a spill
-// stream in between, which may be a file, and can be written as often as
-// asked, to any sink.
+// converted first (add) and written after (write): the rows are held in
+// memory in between, or in a spill stream, which may be a file, and can be
+// written as often as asked, to any sink.
 
 #include "BatchConversion.h"
 #include "Plausibility.h"
 #include "TableReader.h"
 
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <iosfwd>
 #include <string>
@@ -70,6 +71,7 @@ private:
     BatchFormat format_;
     TmDatum datum_;
     char delimiter_;
+    std::string line_;
 };
 
 // A row with a note, as the summary lists it.
@@ -82,13 +84,16 @@ struct NotedRow {
 
 class TableConversion {
 public:
-    // `spill` holds the converted rows until they are written; it must be
-    // empty, readable and writable (a std::stringstream, a std::fstream).
+    // Holds the converted rows in memory until they are written.
+    TableConversion(BatchConverter& converter, TableColumns columns);
+    // `spill` holds the converted rows until they are written, so that
+    // memory stays small; it must be empty, readable and writable (a
+    // std::fstream on a temporary file).
     TableConversion(BatchConverter& converter, TableColumns columns, std::iostream& spill);
 
     // The table's rows in order, the header (when the columns say there is
     // one) first.
-    void add(const TableRow& row);
+    void add(TableRow row);
 
     // After the last row: every row to `sink` (not finished, so that further
     // tables may follow), and every
@@ -105,17 +110,19 @@ public:
 
 private:
     void placeFarRows();
+    void hold(TableRow&& cells, ConvertedLine&& result);
 
     BatchConverter& converter_;
     TableColumns columns_;
-    std::iostream& spill_;
+    std::iostream* spill_ = nullptr;
+    std::vector<std::string> held_; // the rows' records, or those not yet in the spill
     std::size_t width_ = 0;
     std::size_t rows_ = 0;
     std::size_t converted_ = 0;
     std::size_t failed_ = 0;
     bool headerSeen_ = false;
     bool farPlaced_ = false;
-    std::vector<PlacedRow> placed_;
+    std::deque<PlacedRow> placed_; // grows without copying what it holds
     std::vector<NotedRow> noted_;
 };
 

@@ -614,7 +614,7 @@ void ListConversionDialog::startConversion()
             TableRowReader reader(in);
             run->byteOrderMark = reader.encoding() == TableEncoding::Utf8WithByteOrderMark;
             for (TableRow row; reader.next(row);) {
-                run->conversion->add(row);
+                run->conversion->add(std::move(row));
                 permille_ = static_cast<int>(reader.bytesRead() * progressSteps / std::max(size, reader.bytesRead()));
                 if (cancelled_) {
                     run->cancelled = true;

@@ -275,18 +275,19 @@ TEST(TableText, FindsTheEncoding)
     // "Königsberg;Łódź" cannot be Windows-1252; "Groß Strehlitz" can.
     const std::string utf8 = "Ort;Lage\nKönigsberg Łódź Groß Strehlitz;52 N 13 E\n";
     const std::string windows1252 = toWindows1252("Ort;Lage\nKönigsberg Groß Strehlitz Müß;52 N 13 E\n");
+    const Rows utf8Rows = {{"Ort", "Lage"}, {"Königsberg Łódź Groß Strehlitz", "52 N 13 E"}};
 
-    const TableText plain = decodeTableText(utf8);
+    const Read plain = readAll(utf8);
     EXPECT_EQ(plain.encoding, TableEncoding::Utf8);
-    EXPECT_EQ(plain.utf8, utf8);
+    EXPECT_EQ(plain.rows, utf8Rows);
 
-    const TableText marked = decodeTableText("\xEF\xBB\xBF" + utf8);
+    const Read marked = readAll("\xEF\xBB\xBF" + utf8);
     EXPECT_EQ(marked.encoding, TableEncoding::Utf8WithByteOrderMark);
-    EXPECT_EQ(marked.utf8, utf8);
+    EXPECT_EQ(marked.rows, utf8Rows);
 
-    const TableText excel = decodeTableText(windows1252);
+    const Read excel = readAll(windows1252);
     EXPECT_EQ(excel.encoding, TableEncoding::Windows1252);
-    EXPECT_EQ(excel.utf8, "Ort;Lage\nKönigsberg Groß Strehlitz Müß;52 N 13 E\n");
+    EXPECT_EQ(excel.rows, (Rows{{"Ort", "Lage"}, {"Königsberg Groß Strehlitz Müß", "52 N 13 E"}}));
 
     EXPECT_EQ(encodingName(TableEncoding::Windows1252), "Windows-1252");
 }
