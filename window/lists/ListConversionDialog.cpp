@@ -257,15 +257,18 @@ ListConversionDialog::ListConversionDialog(const QString& inputFile, ListDialogC
                                        "hier die zweite wählen. Die Namen der Kopfzeile entscheiden, welche "
                                        "die Breite ist."));
     auto* columnRow = new QHBoxLayout;
-    auto* andLabel = new QLabel(QStringLiteral("&und Spalte:"), choice);
+    auto* andLabel = new QLabel(QStringLiteral("und Spal&te:"), choice);
     andLabel->setBuddy(second_);
+    // Wide enough for "Spalte 12: Breite (WGS 84)".
+    for (QComboBox* column : {coordinates_, second_})
+        column->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     columnRow->addWidget(coordinates_, 1);
     columnRow->addWidget(andLabel);
     columnRow->addWidget(second_, 1);
     name_ = new QComboBox(choice);
     name_->setObjectName(QStringLiteral("name"));
     name_->setAccessibleName(QStringLiteral("Spalte mit dem Namen des Ortes"));
-    etrs89_ = new QCheckBox(QStringLiteral("nach &ETRS89 (BeTA2007)"), choice);
+    etrs89_ = new QCheckBox(QStringLiteral("nach ETRS89 (&BeTA2007)"), choice);
     etrs89_->setObjectName(QStringLiteral("etrs89"));
     etrs89_->setAccessibleName(QStringLiteral("Gauß-Krüger-Werte nach ETRS89 (BeTA2007) umrechnen"));
     etrs89_->setToolTip(QStringLiteral("Gauß-Krüger-Werte alter Karten werden mit BeTA2007 nach ETRS89 umgerechnet, "
@@ -281,7 +284,7 @@ ListConversionDialog::ListConversionDialog(const QString& inputFile, ListDialogC
     outputFile_ = new QLineEdit(choice);
     outputFile_->setObjectName(QStringLiteral("outputFile"));
     outputFile_->setAccessibleName(QStringLiteral("Ergebnisdatei"));
-    chooseFile_ = new QPushButton(QStringLiteral("Ä&ndern …"), choice);
+    chooseFile_ = new QPushButton(QStringLiteral("Än&dern …"), choice);
     chooseFile_->setObjectName(QStringLiteral("chooseFile"));
     chooseFile_->setAccessibleName(QStringLiteral("Ergebnisdatei ändern"));
     chooseFile_->setAutoDefault(false);
@@ -359,6 +362,7 @@ ListConversionDialog::ListConversionDialog(const QString& inputFile, ListDialogC
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
+    setMinimumWidth(600);
     setTabOrder(preview_, coordinates_);
     setTabOrder(coordinates_, second_);
     setTabOrder(second_, name_);

@@ -31,6 +31,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -219,6 +220,23 @@ TEST_F(ListDialog, KeysAloneConvertAndCloseWithNamedControls)
     } while (control != start && ++steps < 20);
     EXPECT_EQ(control, start); // round the dialog and back
     EXPECT_GE(steps, 7);
+
+    // Each Alt letter leads to one control: two with the same letter only
+    // take turns at the focus, and neither button is pressed.
+    std::map<QChar, QString> letters;
+    for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&dialog))
+            continue;
+        const QString text = widget->property("text").toString();
+        const qsizetype amp = text.indexOf(QLatin1Char('&'));
+        if (amp < 0 || amp + 1 >= text.size() || text[amp + 1] == QLatin1Char('&'))
+            continue;
+        const QChar letter = text[amp + 1].toLower();
+        EXPECT_FALSE(letters.contains(letter))
+            << "Alt+" << QString(letter).toStdString() << ": " << letters[letter].toStdString() << " und "
+            << text.toStdString();
+        letters[letter] = text;
+    }
 
     // Enter starts the default button "Umrechnen"; at the end Enter closes.
     QSignalSpy ended(&dialog, &ListConversionDialog::conversionEnded);
