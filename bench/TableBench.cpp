@@ -58,8 +58,10 @@ const std::string& table()
     static const std::string text = [] {
         std::string all = "Nr;Ort;Koordinaten\n";
         int number = 0;
-        for (const std::string& c : coordinates())
-            all += std::to_string(++number) + ";Ort " + std::to_string(number) + ";" + c + '\n';
+        for (const std::string& c : coordinates()) {
+            ++number;
+            all += std::to_string(number) + ";Ort " + std::to_string(number) + ";" + c + '\n';
+        }
         return all;
     }();
     return text;

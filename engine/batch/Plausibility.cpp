@@ -14,20 +14,25 @@ constexpr std::size_t fewestRows = 5;
 constexpr double farKm = 50;
 constexpr double farFactor = 5;
 
-double median(std::vector<double> values)
+// The median of one coordinate of the rows.
+double median(const std::deque<PlacedRow>& rows, float PlacedRow::*coordinate)
 {
+    std::vector<float> values;
+    values.reserve(rows.size());
+    for (const PlacedRow& row : rows)
+        values.push_back(row.*coordinate);
     const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
     std::ranges::nth_element(values, middle);
     if (values.size() % 2 == 1)
         return *middle;
-    return (*middle + *std::max_element(values.begin(), middle)) / 2;
+    return (static_cast<double>(*middle) + *std::max_element(values.begin(), middle)) / 2;
 }
 
 // The values around the middle of a list (five or more), enough to give
 // the median of the list without any one of its values.
 class Middle {
 public:
-    explicit Middle(std::vector<double> values) : n_(values.size())
+    explicit Middle(std::vector<float> values) : n_(values.size())
     {
         for (std::size_t k = first(); k <= n_ / 2 + 1; ++k) { // each in linear time
             std::ranges::nth_element(values, values.begin() + static_cast<std::ptrdiff_t>(k));
@@ -36,19 +41,19 @@ public:
     }
     // The median of the others when one `value` of the list is left out:
     // a value below it keeps its rank, the rest move down one.
-    double without(double value) const
+    double without(float value) const
     {
-        const auto remaining = [&](std::size_t j) { return get(j) < value ? get(j) : get(j + 1); };
+        const auto remaining = [&](std::size_t j) -> double { return get(j) < value ? get(j) : get(j + 1); };
         const std::size_t m = n_ - 1;
         return m % 2 == 1 ? remaining(m / 2) : (remaining(m / 2 - 1) + remaining(m / 2)) / 2;
     }
 
 private:
     std::size_t first() const { return n_ / 2 - 1; }
-    double get(std::size_t k) const { return at_[k - first()]; }
+    float get(std::size_t k) const { return at_[k - first()]; }
 
     std::size_t n_;
-    double at_[3] = {};
+    float at_[3] = {};
 };
 
 // The Gauß-Krüger zone whose meridian (3° apart) lies nearest.
@@ -70,32 +75,26 @@ double distanceKm(double latitude1, double longitude1, double latitude2, double 
     return 2 * 6371 * std::asin(std::min(1.0, std::sqrt(a)));
 }
 
-std::vector<FarRow> farFromTheRest(const std::vector<PlacedRow>& rows)
+std::vector<FarRow> farFromTheRest(const std::deque<PlacedRow>& rows)
 {
     std::vector<FarRow> far;
     if (rows.size() < fewestRows)
         return far;
-    std::vector<double> latitudes;
-    std::vector<double> longitudes;
-    for (const PlacedRow& row : rows) {
-        latitudes.push_back(row.latitude);
-        longitudes.push_back(row.longitude);
-    }
-    const double latitude = median(std::move(latitudes));
-    const double longitude = median(std::move(longitudes));
+    const double latitude = median(rows, &PlacedRow::latitude);
+    const double longitude = median(rows, &PlacedRow::longitude);
     const auto fromMiddle = [&](double lat, double lon) { return distanceKm(latitude, longitude, lat, lon); };
 
-    std::vector<double> distances;
+    std::vector<float> distances;
     distances.reserve(rows.size());
     for (const PlacedRow& row : rows)
-        distances.push_back(fromMiddle(row.latitude, row.longitude));
-    const Middle middle(distances);
+        distances.push_back(static_cast<float>(fromMiddle(row.latitude, row.longitude)));
+    const Middle middle(std::move(distances));
 
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const double distance = distances[i];
+        const double distance = fromMiddle(rows[i].latitude, rows[i].longitude);
         if (distance <= farKm)
             continue;
-        const double others = middle.without(distance);
+        const double others = middle.without(static_cast<float>(distance)); // as the list holds it
         const double limit = std::max(farKm, farFactor * others);
         if (distance <= limit)
             continue;

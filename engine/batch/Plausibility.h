@@ -11,15 +11,17 @@
 // five times as far as the median of the other rows' distances.  Lists of
 // fewer than five placed rows are not judged.
 
+#include <deque>
 #include <string>
 #include <vector>
 
 namespace zelv {
 
+// Single precision is to half a metre, and a long list holds one of these for every row.
 struct PlacedRow {
     long long number; // the row's number in the table
-    double latitude;
-    double longitude;
+    float latitude;
+    float longitude;
     int gaussKruegerZone; // 0 when not read from Gauß-Krüger values
 };
 
@@ -29,7 +31,7 @@ struct FarRow {
 };
 
 // In the order of `rows`.
-std::vector<FarRow> farFromTheRest(const std::vector<PlacedRow>& rows);
+std::vector<FarRow> farFromTheRest(const std::deque<PlacedRow>& rows);
 
 // Great-circle distance on a sphere of 6371 km, in km.
 double distanceKm(double latitude1, double longitude1, double latitude2, double longitude2);

@@ -284,7 +284,8 @@ void TableConversion::add(TableRow row)
         addTo(note, lostMarks);
         ++converted_;
         if (result.position)
-            placed_.push_back({number, result.position->Latitude, result.position->Longitude, result.gaussKruegerZone});
+            placed_.push_back({number, static_cast<float>(result.position->Latitude),
+                               static_cast<float>(result.position->Longitude), result.gaussKruegerZone});
     }
     if (!note.empty())
         noted_.push_back({number, blank ? joined(row) : text, std::move(note), failed});
@@ -297,7 +298,7 @@ void TableConversion::placeFarRows()
     if (farPlaced_)
         return;
     farPlaced_ = true;
-    for (FarRow& far : farFromTheRest({placed_.begin(), placed_.end()})) {
+    for (FarRow& far : farFromTheRest(placed_)) {
         const auto at = std::ranges::lower_bound(noted_, far.number, {}, &NotedRow::number);
         if (at != noted_.end() && at->number == far.number)
             addTo(at->note, far.note);
