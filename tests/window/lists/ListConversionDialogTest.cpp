@@ -212,9 +212,10 @@ TEST_F(ListDialog, KeysAloneConvertAndCloseWithNamedControls)
     QWidget* control = start;
     int steps = 0;
     do {
-        if (!qobject_cast<QLabel*>(control))
+        if (!qobject_cast<QLabel*>(control)) {
             EXPECT_FALSE(control->accessibleName().isEmpty() && control->property("text").toString().isEmpty())
                 << control->objectName().toStdString();
+        }
         QTest::keyClick(control, Qt::Key_Tab);
         control = QApplication::focusWidget();
     } while (control != start && ++steps < 20);
