@@ -2,6 +2,7 @@
 // grammar reads them, and the near misses that must stay refused.  Texts
 // are UTF-8, as the window and the batch mode hand them over.
 #include "ClipboardReader.h"
+#include "ProcessLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -188,6 +189,18 @@ TEST(ReaderForms, CasesThatOnceWentWrongSilently)
              Row{"{{coordinate|NS=54/17/34/N|EW=22/39/26/E}}", 54 + 17 * m + 34 * s, 22 + 39 * m + 26 * s},
              // A geo: address on another datum names it.
              refused("geo:54.7104,20.5101;crs=epsg3857", {"„epsg3857“", "WGS 84"}),
+         })
+        check(row);
+}
+
+// The window runs under the user's locale; no number of the reader follows it.
+TEST(ReaderForms, NumbersReadTheSameUnderAGermanLocale)
+{
+    const ProcessLocale german("de_DE.UTF-8");
+    ASSERT_TRUE(german.valid()) << "the test command generates de_DE.UTF-8";
+    for (const Row& row : {
+             Row{"{{coord|53.5|N|20.25|E}}", 53.5, 20.25},
+             Row{"51.1234567890123456789012345678901234, 17.5", 51.1234567890123456789, 17.5},
          })
         check(row);
 }

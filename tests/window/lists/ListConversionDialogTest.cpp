@@ -6,6 +6,7 @@
 // says at once when the folder can't take the file and keeps the result
 // after a failed write.  Its KML and GPX are read back by gpsbabel and
 // ogrinfo under the C and the German locale.
+#include "../../engine/ProcessLocale.h"
 #include "BatchConversion.h"
 #include "F_HauptU.h"
 #include "ListConversionDialog.h"
@@ -308,21 +309,6 @@ const std::vector<Place> sheetPlaces = {{"Lyck", 53.821390, 22.362220},
                                         {"Kalinowen", 53.881400, 22.643900},
                                         {"Arys", 53.806400, 21.876100},
                                         {"Marggrabowa", 54.040700, 22.494200}};
-
-// Sets the process's locale, as QApplication does from LANG, for the scope.
-class ProcessLocale {
-public:
-    explicit ProcessLocale(const char* name) : old_(std::setlocale(LC_ALL, nullptr))
-    {
-        valid_ = std::setlocale(LC_ALL, name) != nullptr;
-    }
-    ~ProcessLocale() { std::setlocale(LC_ALL, old_.c_str()); }
-    bool valid() const { return valid_; }
-
-private:
-    std::string old_;
-    bool valid_ = false;
-};
 
 // The places that a reader program found, from its output.
 std::vector<Place> placesFrom(const QString& program, const QStringList& arguments, const char* locale,
