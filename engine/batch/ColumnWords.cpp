@@ -1,5 +1,7 @@
 #include "ColumnWords.h"
 
+#include "Lexicon.h"
+
 #include <string>
 #include <utility>
 
@@ -7,77 +9,13 @@ namespace zelv {
 
 namespace {
 
-// Lower case, as columnRoleOf compares them; upper-case letters beyond
-// ASCII are listed in both forms.
-constexpr std::pair<std::string_view, ColumnRole> words[] = {
-    // German
-    {"breite", ColumnRole::Latitude},
-    {"breitengrad", ColumnRole::Latitude},
-    {"länge", ColumnRole::Longitude},
-    {"laenge", ColumnRole::Longitude},
-    {"längengrad", ColumnRole::Longitude},
-    {"rechtswert", ColumnRole::Easting},
-    {"rechts", ColumnRole::Easting},
-    {"r", ColumnRole::Easting},
-    {"ostwert", ColumnRole::Easting},
-    {"hochwert", ColumnRole::Northing},
-    {"hoch", ColumnRole::Northing},
-    {"h", ColumnRole::Northing},
-    {"nordwert", ColumnRole::Northing},
-    // English, French, and the short forms of databases
-    {"latitude", ColumnRole::Latitude},
-    {"lat", ColumnRole::Latitude},
-    {"longitude", ColumnRole::Longitude},
-    {"lon", ColumnRole::Longitude},
-    {"long", ColumnRole::Longitude},
-    {"lng", ColumnRole::Longitude},
-    {"easting", ColumnRole::Easting},
+// The grid's words; the axes' words are the reader's (Lexicon.h).  Lower
+// case, as roleOfWord compares them.
+constexpr std::pair<std::string_view, ColumnRole> gridWords[] = {
+    {"rechtswert", ColumnRole::Easting}, {"rechts", ColumnRole::Easting},  {"r", ColumnRole::Easting},
+    {"ostwert", ColumnRole::Easting},    {"easting", ColumnRole::Easting}, {"hochwert", ColumnRole::Northing},
+    {"hoch", ColumnRole::Northing},      {"h", ColumnRole::Northing},      {"nordwert", ColumnRole::Northing},
     {"northing", ColumnRole::Northing},
-    {"φ", ColumnRole::Latitude},
-    {"Φ", ColumnRole::Latitude},
-    {"phi", ColumnRole::Latitude},
-    {"λ", ColumnRole::Longitude},
-    {"Λ", ColumnRole::Longitude},
-    {"lambda", ColumnRole::Longitude},
-    // Polish
-    {"szerokość", ColumnRole::Latitude},
-    {"szerokosc", ColumnRole::Latitude},
-    {"długość", ColumnRole::Longitude},
-    {"Długość", ColumnRole::Longitude},
-    {"dlugosc", ColumnRole::Longitude},
-    // Czech and Slovak
-    {"šířka", ColumnRole::Latitude},
-    {"Šířka", ColumnRole::Latitude},
-    {"šírka", ColumnRole::Latitude},
-    {"Šírka", ColumnRole::Latitude},
-    {"délka", ColumnRole::Longitude},
-    {"dĺžka", ColumnRole::Longitude},
-    // Lithuanian, Latvian
-    {"platuma", ColumnRole::Latitude},
-    {"ilguma", ColumnRole::Longitude},
-    {"platums", ColumnRole::Latitude},
-    {"garums", ColumnRole::Longitude},
-    // Russian, Ukrainian, Belarusian
-    {"широта", ColumnRole::Latitude},
-    {"Широта", ColumnRole::Latitude},
-    {"долгота", ColumnRole::Longitude},
-    {"Долгота", ColumnRole::Longitude},
-    {"довгота", ColumnRole::Longitude},
-    {"Довгота", ColumnRole::Longitude},
-    {"шырата", ColumnRole::Latitude},
-    {"Шырата", ColumnRole::Latitude},
-    {"даўгата", ColumnRole::Longitude},
-    {"Даўгата", ColumnRole::Longitude},
-    // Dutch, Danish, Swedish
-    {"breedte", ColumnRole::Latitude},
-    {"breedtegraad", ColumnRole::Latitude},
-    {"lengte", ColumnRole::Longitude},
-    {"lengtegraad", ColumnRole::Longitude},
-    {"bredde", ColumnRole::Latitude},
-    {"længde", ColumnRole::Longitude},
-    {"Længde", ColumnRole::Longitude},
-    {"latitud", ColumnRole::Latitude},
-    {"longitud", ColumnRole::Longitude},
 };
 
 bool isWordByte(unsigned char c)
@@ -87,11 +25,14 @@ bool isWordByte(unsigned char c)
 
 ColumnRole roleOfWord(std::string_view word)
 {
+    const WordMatch axis = matchLexiconWord(word, 0);
+    if (axis.word && axis.word->kind == WordKind::AxisName && axis.end == word.size())
+        return axis.word->axis == Axis::Latitude ? ColumnRole::Latitude : ColumnRole::Longitude;
     std::string lower(word);
     for (char& c : lower)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
-    for (const auto& [known, role] : words)
+    for (const auto& [known, role] : gridWords)
         if (known == lower)
             return role;
     return ColumnRole::None;
