@@ -97,16 +97,9 @@ std::optional<Extended> numberTextValue(std::string_view t)
     return valueOf(t, 0, integerEnd, t.size());
 }
 
-void Lexer::queue(std::initializer_list<Token> tokens)
+Token& Lexer::emit(TokenKind kind, std::size_t begin, std::size_t end)
 {
-    queuedCount_ = 0;
-    for (const Token& t : tokens)
-        queued_[queuedCount_++] = t;
-}
-
-Token Lexer::make(TokenKind kind, std::size_t begin, std::size_t end)
-{
-    Token t;
+    Token& t = out_->emplace_back();
     t.kind = kind;
     t.blankBefore = blank_;
     t.begin = begin;
@@ -115,9 +108,9 @@ Token Lexer::make(TokenKind kind, std::size_t begin, std::size_t end)
     return t;
 }
 
-Token Lexer::numberToken(std::size_t begin, std::size_t integerEnd, std::size_t end, char mark)
+Token& Lexer::numberToken(std::size_t begin, std::size_t integerEnd, std::size_t end, char mark)
 {
-    Token t = make(TokenKind::Number, begin, end);
+    Token& t = emit(TokenKind::Number, begin, end);
     t.integerDigits = static_cast<int>(std::min<std::size_t>(integerEnd - begin, 1000));
     t.places = mark ? static_cast<int>(std::min<std::size_t>(end - integerEnd - 1, 1'000'000)) : 0;
     t.decimalMark = mark;
@@ -130,10 +123,9 @@ Token Lexer::numberToken(std::size_t begin, std::size_t integerEnd, std::size_t 
 // "51.06.36", "51.06.36,5": degrees, two-digit minutes and two-digit
 // seconds with points between them, as some GPS programs write them.  A
 // date ("12.03.2024") has more digits at its end and stays a number.
-bool Lexer::dottedAngle(std::size_t start)
+bool Lexer::dottedAngle(std::size_t start, std::size_t degreesEnd)
 {
     const std::string_view t = text_;
-    const std::size_t degreesEnd = skipDigits(t, start);
     if (degreesEnd - start > 3 || degreesEnd + 6 > t.size() || t[degreesEnd] != '.')
         return false;
     const std::size_t minutes = degreesEnd + 1;
@@ -150,30 +142,25 @@ bool Lexer::dottedAngle(std::size_t start)
     }
     if (end < t.size() && t[end] == '.' && isDigitAt(t, end + 1))
         return false;
-    const Token first = numberToken(start, degreesEnd, degreesEnd, 0);
-    Token dot1;
-    dot1.kind = TokenKind::PartSeparator;
-    dot1.separator = CharClass::Point;
-    dot1.begin = degreesEnd;
-    dot1.end = minutes;
-    Token second = numberToken(minutes, minutes + 2, minutes + 2, 0);
-    Token dot2 = dot1;
-    dot2.begin = minutes + 2;
-    dot2.end = seconds;
-    Token third = numberToken(seconds, seconds + 2, end, mark);
-    second.letterBefore = third.letterBefore = false;
-    // Queued in reverse: the last goes out first.
-    queue({third, dot2, second, dot1, first});
+    numberToken(start, degreesEnd, degreesEnd, 0);
+    const auto dot = [&](std::size_t begin) {
+        Token& d = emit(TokenKind::PartSeparator, begin, begin + 1);
+        d.separator = CharClass::Point;
+    };
+    dot(degreesEnd);
+    numberToken(minutes, minutes + 2, minutes + 2, 0).letterBefore = false;
+    dot(minutes + 2);
+    numberToken(seconds, seconds + 2, end, mark).letterBefore = false;
     i_ = end;
     return true;
 }
 
 void Lexer::number(std::size_t start)
 {
-    if (dottedAngle(start))
-        return;
     const std::string_view t = text_;
     const std::size_t integerEnd = skipDigits(t, start);
+    if (dottedAngle(start, integerEnd))
+        return;
     std::size_t end = integerEnd;
     char mark = 0;
     if (integerEnd + 1 < t.size() && (t[integerEnd] == '.' || t[integerEnd] == ',') && isDigit(t[integerEnd + 1])) {
@@ -185,21 +172,19 @@ void Lexer::number(std::size_t start)
         && isDigitAt(t, end + 1)) {
         // Two hidden decimals glued: this one ends after twelve places.
         const std::size_t cut = integerEnd + 1 + hiddenPlaces;
-        Token first = numberToken(start, integerEnd, cut, mark);
+        Token& first = numberToken(start, integerEnd, cut, mark);
         first.hidden = true;
         first.letterAfter = false;
         nextHidden_ = true;
-        queue({first});
         i_ = cut;
         return;
     }
-    Token token = numberToken(start, integerEnd, end, mark);
+    Token& token = numberToken(start, integerEnd, end, mark);
     if (nextHidden_) {
         token.hidden = true;
         token.letterBefore = false;
         nextHidden_ = false;
     }
-    queue({token});
     i_ = end;
 }
 
@@ -227,7 +212,7 @@ bool Lexer::link(std::size_t start)
             break;
         end += codePointAt(text_, end).length;
     }
-    queue({make(TokenKind::Link, start, end)});
+    emit(TokenKind::Link, start, end);
     i_ = end;
     return true;
 }
@@ -238,10 +223,9 @@ void Lexer::word(std::size_t start)
         return;
     const WordMatch known = matchLexiconWord(text_, start);
     if (known.word) {
-        Token t = make(TokenKind::Word, start, known.end);
+        Token& t = emit(TokenKind::Word, start, known.end);
         t.word = known.word;
         t.dotted = text_[known.end - 1] == '.';
-        queue({t});
         i_ = known.end;
         return;
     }
@@ -255,19 +239,17 @@ void Lexer::word(std::size_t start)
         && capital(letterEnd) && !capital(letterEnd + 1) && isGluedToLabel(text_, letterEnd, end)) {
         const WordMatch letter = matchLexiconWord(text_.substr(0, letterEnd), start);
         if (letter.word && letter.word->kind == WordKind::Compass) {
-            Token t = make(TokenKind::Word, start, letterEnd);
+            Token& t = emit(TokenKind::Word, start, letterEnd);
             t.word = letter.word;
-            queue({t});
             i_ = letterEnd;
             return;
         }
     }
-    Token t = make(TokenKind::Word, start, end);
+    Token& t = emit(TokenKind::Word, start, end);
     if (end < text_.size() && text_[end] == '.') {
         t.dotted = true;
         t.end = ++end;
     }
-    queue({t});
     i_ = end;
 }
 
@@ -312,149 +294,160 @@ void Lexer::skipProse()
     while (resume < next && (static_cast<unsigned char>(t[resume]) & 0xC0) == 0x80)
         ++resume;
     sawLetters_ = sawLetters_ || letters;
-    Token gap = make(TokenKind::Other, i_, resume);
-    queue({gap});
+    emit(TokenKind::Other, i_, resume);
     i_ = resume;
     readUntil_ = resume + wordsBefore + wordsAfter;
 }
 
-std::optional<Token> Lexer::next()
+bool Lexer::lex(std::vector<Token>& out, std::size_t count)
+{
+    out_ = &out;
+    const std::size_t wanted = out.size() + count;
+    while (out.size() < wanted) {
+        if (i_ >= text_.size())
+            return false;
+        token();
+    }
+    return true;
+}
+
+// Reads at the current place: one token or a few, or a blank or invisible
+// character that makes none.
+void Lexer::token()
 {
     const std::string_view t = text_;
-    while (queuedCount_ == 0) {
-        if (i_ >= t.size())
-            return std::nullopt;
-        if (i_ >= readUntil_) {
-            skipProse();
-            readUntil_ = std::max(readUntil_, i_ + wordsBefore + wordsAfter);
-            if (queuedCount_ != 0)
-                break;
-        }
-        const std::size_t start = i_;
-        const CodePoint c = codePointAt(t, start);
-        const CharClass k = charClass(c.value);
-        const std::size_t after = start + c.length;
-        switch (k) {
-        case CharClass::Blank:
-            blank_ = true;
-            i_ = after;
-            break;
-        case CharClass::Invisible:
-            i_ = after;
-            break;
-        case CharClass::LineBreak: {
-            std::size_t end = after;
-            while (end < t.size()) {
-                const CharClass n = classAt(t, end);
-                if (n != CharClass::LineBreak && n != CharClass::Blank && n != CharClass::Invisible)
-                    break;
-                end += codePointAt(t, end).length;
-            }
-            queue({make(TokenKind::LineBreak, start, end)});
-            i_ = end;
-            break;
-        }
-        case CharClass::Digit:
-            number(start);
-            readUntil_ = std::max(readUntil_, i_ + wordsAfter);
-            break;
-        case CharClass::Letter:
-            sawLetters_ = true;
-            word(start);
-            break;
-        case CharClass::DegreeMark:
-            queue({make(TokenKind::DegreeMark, start, after)});
-            i_ = after;
-            break;
-        case CharClass::MinuteMark:
-            if (classAt(t, after) == CharClass::MinuteMark) {
-                const std::size_t end = after + codePointAt(t, after).length;
-                queue({make(TokenKind::SecondMark, start, end)});
-                i_ = end;
-            } else {
-                queue({make(TokenKind::MinuteMark, start, after)});
-                i_ = after;
-            }
-            break;
-        case CharClass::SecondMark:
-            queue({make(TokenKind::SecondMark, start, after)});
-            i_ = after;
-            break;
-        case CharClass::Minus:
-        case CharClass::Plus: {
-            const bool afterDigit = !blank_ && classBefore(t, start) == CharClass::Digit;
-            Token token;
-            if (isDigitAt(t, after) && afterDigit && k == CharClass::Minus) {
-                token = make(TokenKind::PartSeparator, start, after);
-            } else if (isDigitAt(t, after) && !afterDigit) {
-                token = make(TokenKind::Sign, start, after);
-                token.minus = k == CharClass::Minus;
-            } else {
-                token = make(TokenKind::Separator, start, after);
-            }
-            token.separator = k;
-            queue({token});
-            i_ = after;
-            break;
-        }
-        case CharClass::Tab:
-        case CharClass::Comma:
-        case CharClass::Semicolon:
-        case CharClass::Colon:
-        case CharClass::Slash:
-        case CharClass::Bar:
-        case CharClass::Equals:
-        case CharClass::Ampersand: {
-            Token token = make(TokenKind::Separator, start, after);
-            token.separator = k;
-            queue({token});
-            i_ = after;
-            break;
-        }
-        case CharClass::OpenBrace:
-            if (after < t.size() && t[after] == '{') {
-                queue({make(TokenKind::TemplateOpen, start, after + 1)});
-                i_ = after + 1;
-                break;
-            }
-            [[fallthrough]];
-        default: {
-            // A run of other characters is one token, but for the marks of
-            // a lost character and brackets, which are read one by one.
-            std::size_t end = after;
-            if (k == CharClass::Other && c.value != '(' && c.value != ')')
-                while (end < t.size()) {
-                    const CodePoint n = codePointAt(t, end);
-                    if (charClass(n.value) != CharClass::Other || n.value == '(' || n.value == ')')
-                        break;
-                    end += n.length;
-                }
-            Token token = make(TokenKind::Other, start, end);
-            token.separator = k;
-            queue({token});
-            i_ = end;
-            break;
-        }
-        }
+    if (i_ >= readUntil_) {
+        const std::size_t before = out_->size();
+        skipProse();
+        readUntil_ = std::max(readUntil_, i_ + wordsBefore + wordsAfter);
+        if (out_->size() != before)
+            return;
     }
-    return queued_[--queuedCount_];
+    const std::size_t start = i_;
+    const CodePoint c = codePointAt(t, start);
+    const CharClass k = charClass(c.value);
+    const std::size_t after = start + c.length;
+    switch (k) {
+    case CharClass::Blank:
+        blank_ = true;
+        i_ = after;
+        break;
+    case CharClass::Invisible:
+        i_ = after;
+        break;
+    case CharClass::LineBreak: {
+        std::size_t end = after;
+        while (end < t.size()) {
+            const CharClass n = classAt(t, end);
+            if (n != CharClass::LineBreak && n != CharClass::Blank && n != CharClass::Invisible)
+                break;
+            end += codePointAt(t, end).length;
+        }
+        emit(TokenKind::LineBreak, start, end);
+        i_ = end;
+        break;
+    }
+    case CharClass::Digit:
+        number(start);
+        readUntil_ = std::max(readUntil_, i_ + wordsAfter);
+        break;
+    case CharClass::Letter:
+        sawLetters_ = true;
+        word(start);
+        break;
+    case CharClass::DegreeMark:
+        emit(TokenKind::DegreeMark, start, after);
+        i_ = after;
+        break;
+    case CharClass::MinuteMark:
+        if (classAt(t, after) == CharClass::MinuteMark) {
+            const std::size_t end = after + codePointAt(t, after).length;
+            emit(TokenKind::SecondMark, start, end);
+            i_ = end;
+        } else {
+            emit(TokenKind::MinuteMark, start, after);
+            i_ = after;
+        }
+        break;
+    case CharClass::SecondMark:
+        emit(TokenKind::SecondMark, start, after);
+        i_ = after;
+        break;
+    case CharClass::Minus:
+    case CharClass::Plus: {
+        const bool afterDigit = !blank_ && classBefore(t, start) == CharClass::Digit;
+        Token* token;
+        if (isDigitAt(t, after) && afterDigit && k == CharClass::Minus) {
+            token = &emit(TokenKind::PartSeparator, start, after);
+        } else if (isDigitAt(t, after) && !afterDigit) {
+            token = &emit(TokenKind::Sign, start, after);
+            token->minus = k == CharClass::Minus;
+        } else {
+            token = &emit(TokenKind::Separator, start, after);
+        }
+        token->separator = k;
+        i_ = after;
+        break;
+    }
+    case CharClass::Tab:
+    case CharClass::Comma:
+    case CharClass::Semicolon:
+    case CharClass::Colon:
+    case CharClass::Slash:
+    case CharClass::Bar:
+    case CharClass::Equals:
+    case CharClass::Ampersand:
+        emit(TokenKind::Separator, start, after).separator = k;
+        i_ = after;
+        break;
+    case CharClass::OpenBrace:
+        if (after < t.size() && t[after] == '{') {
+            emit(TokenKind::TemplateOpen, start, after + 1);
+            i_ = after + 1;
+            break;
+        }
+        [[fallthrough]];
+    default: {
+        // A run of other characters is one token, but for the marks of
+        // a lost character and brackets, which are read one by one.
+        std::size_t end = after;
+        if (k == CharClass::Other && c.value != '(' && c.value != ')')
+            while (end < t.size()) {
+                const CodePoint n = codePointAt(t, end);
+                if (charClass(n.value) != CharClass::Other || n.value == '(' || n.value == ')')
+                    break;
+                end += n.length;
+            }
+        emit(TokenKind::Other, start, end).separator = k;
+        i_ = end;
+        break;
+    }
+    }
+}
+
+namespace {
+
+// How many tokens the window lexes at a time, and how far its head moves
+// before the tokens passed are dropped.
+constexpr std::size_t lexedAtOnce = 32;
+constexpr std::size_t droppedAfter = 256;
+
+} // namespace
+
+TokenWindow::TokenWindow(std::string_view utf8, Observer seen, void* context)
+    : lexer_(utf8), seen_(seen), context_(context)
+{
+    tokens_.reserve(droppedAfter + 4 * lexedAtOnce);
 }
 
 const Token* TokenWindow::fill(std::size_t k)
 {
     while (!ended_ && tokens_.size() - head_ <= k) {
-        if (head_ > 4096) {
-            tokens_.erase(tokens_.begin(), tokens_.begin() + static_cast<std::ptrdiff_t>(head_));
-            head_ = 0;
-        }
-        std::optional<Token> next = lexer_.next();
-        if (!next) {
-            ended_ = true;
-        } else {
-            tokens_.push_back(*next);
-            if (seen_)
-                seen_(context_, *next);
-        }
+        const std::size_t first = tokens_.size();
+        ended_ = !lexer_.lex(tokens_, std::max(k + 1 - (first - head_), lexedAtOnce));
+        if (seen_)
+            for (std::size_t i = first; i < tokens_.size(); ++i)
+                seen_(context_, tokens_[i]);
     }
     return head_ + k < tokens_.size() ? &tokens_[head_ + k] : nullptr;
 }
@@ -463,6 +456,10 @@ void TokenWindow::advance(std::size_t n)
 {
     at(n); // lexes up to there, so that the head never passes the tokens read
     head_ = std::min(head_ + n, tokens_.size());
+    if (head_ >= droppedAfter) {
+        tokens_.erase(tokens_.begin(), tokens_.begin() + static_cast<std::ptrdiff_t>(head_));
+        head_ = 0;
+    }
 }
 
 } // namespace zelv

@@ -30,7 +30,6 @@
 #include <cstddef>
 #include <array>
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -85,23 +84,26 @@ class Lexer {
 public:
     explicit Lexer(std::string_view utf8);
 
-    // The next token; nothing at the end of the text.
-    std::optional<Token> next();
+    // Appends the next tokens to `out` until it holds `count` more, or the
+    // text ends; false where it ended before.
+    bool lex(std::vector<Token>& out, std::size_t count);
 
     std::string_view text() const { return text_; }
     // Whether the text holds letters, read or passed over.
     bool sawLetters() const { return sawLetters_; }
 
 private:
+    void token();
     void skipProse();
     void number(std::size_t start);
-    bool dottedAngle(std::size_t start);
+    bool dottedAngle(std::size_t start, std::size_t degreesEnd);
     void word(std::size_t start);
     bool link(std::size_t start);
-    Token make(TokenKind kind, std::size_t begin, std::size_t end);
-    Token numberToken(std::size_t begin, std::size_t integerEnd, std::size_t end, char mark);
+    Token& emit(TokenKind kind, std::size_t begin, std::size_t end);
+    Token& numberToken(std::size_t begin, std::size_t integerEnd, std::size_t end, char mark);
 
     std::string_view text_;
+    std::vector<Token>* out_ = nullptr; // where the tokens go
     std::size_t i_ = 0;
     bool blank_ = false;
     bool nextHidden_ = false;
@@ -109,10 +111,6 @@ private:
     // Up to here the text is read token by token: the words after a number
     // can belong to it.
     std::size_t readUntil_ = 0;
-    // Tokens read ahead, in reverse order: the last goes out first.
-    void queue(std::initializer_list<Token> tokens);
-    std::array<Token, 5> queued_;
-    std::size_t queuedCount_ = 0;
 };
 
 // The value of a number text: digits with at most one decimal mark ("." or
@@ -120,15 +118,13 @@ private:
 // other text.
 std::optional<Extended> numberTextValue(std::string_view number);
 
-// The tokens ahead of the reader, lexed as far as it looks.
+// The tokens ahead of the reader, lexed as far as it looks.  A token's
+// address stays valid until the window advances.
 class TokenWindow {
 public:
     // `seen` is told of every token once, as it is lexed.
     using Observer = void (*)(void* context, const Token& token);
-    explicit TokenWindow(std::string_view utf8, Observer seen = nullptr, void* context = nullptr)
-        : lexer_(utf8), seen_(seen), context_(context)
-    {
-    }
+    explicit TokenWindow(std::string_view utf8, Observer seen = nullptr, void* context = nullptr);
 
     // The token `k` places ahead, or nullptr beyond the end.
     const Token* at(std::size_t k)
@@ -146,6 +142,8 @@ private:
     Lexer lexer_;
     Observer seen_;
     void* context_;
+    // The tokens from the head on, and those passed since the last move to
+    // the front; it keeps its capacity, so that lexing ahead never moves it.
     std::vector<Token> tokens_;
     std::size_t head_ = 0;
     bool ended_ = false;
