@@ -229,9 +229,7 @@ void Lexer::word(std::size_t start)
         i_ = known.end;
         return;
     }
-    std::size_t end = start;
-    while (end < text_.size() && classAt(text_, end) == CharClass::Letter)
-        end += codePointAt(text_, end).length;
+    std::size_t end = known.runEnd;
     const std::size_t letterEnd = start + 1;
     // Only a capital letter glued to a capitalised word can be one.
     const auto capital = [&](std::size_t i) { return text_[i] >= 'A' && text_[i] <= 'Z'; };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -343,6 +344,7 @@ struct Compiled {
     // How many letters the run it starts with may have: its first part's,
     // or those of its first single-letter parts glued.
     std::vector<std::size_t> runLetters;
+    std::vector<std::uint64_t> runs; // their folded hashes
 };
 
 std::size_t letterCount(std::string_view part)
@@ -377,95 +379,144 @@ std::size_t match(std::string_view text, std::size_t at, const Compiled& w)
     return isLetterAt(text, i) ? std::string_view::npos : i;
 }
 
-// A hash of a run of letters, folded: words of the table are looked up by
-// it first, since nearly every word of a text is none of them.
-std::uint64_t foldedHash(std::string_view text, std::size_t begin, std::size_t end)
+// The hash of folded letters, one at a time: words of the table are looked
+// up by the hash of the run of letters they start with, since nearly every
+// word of a text is none of them.
+constexpr std::uint64_t hashSeed = 14695981039346656037ULL;
+std::uint64_t hashed(std::uint64_t h, char32_t folded)
 {
-    std::uint64_t h = 14695981039346656037ULL;
-    for (std::size_t i = begin; i < end;) {
+    return (h ^ folded) * 1099511628211ULL;
+}
+
+std::uint64_t foldedHash(std::string_view text)
+{
+    std::uint64_t h = hashSeed;
+    for (std::size_t i = 0; i < text.size();) {
         const CodePoint c = codePointAt(text, i);
-        h = (h ^ foldCase(c.value)) * 1099511628211ULL;
+        h = hashed(h, foldCase(c.value));
         i += c.length;
     }
     return h;
 }
 
-struct Index {
-    std::vector<Compiled> words; // by folded first letter, the longest first
-    std::vector<char32_t> firstLetters;
-    // Sorted folded hashes of the runs of letters a word can start with:
-    // its first part, or its first single-letter parts glued ("сш", "NB").
-    std::vector<std::uint64_t> runs;
-
-    bool mayStart(std::string_view text, std::size_t at, std::size_t runEnd) const
-    {
-        return std::binary_search(runs.begin(), runs.end(), foldedHash(text, at, runEnd));
-    }
+// The run of letters at `at`: its end, its number of letters and its
+// folded hash.
+struct LetterRun {
+    std::size_t end = 0;
+    std::size_t letters = 0;
+    std::uint64_t hash = hashSeed;
 };
 
-const Index& wordIndex()
+LetterRun letterRun(std::string_view text, std::size_t at)
 {
-    static const Index index = [] {
-        Index x;
-        for (const LexiconWord& w : table) {
-            Compiled c{&w, {}, {}, false, {}};
-            std::string_view rest = w.spelling;
-            for (;;) {
-                const std::size_t blank = rest.find(' ');
-                c.parts.push_back(rest.substr(0, blank));
-                c.singleLetter.push_back(letterCount(c.parts.back()) == 1);
-                if (blank == std::string_view::npos)
-                    break;
-                rest.remove_prefix(blank + 1);
-            }
-            c.exact = (w.kind == WordKind::Compass || w.kind == WordKind::Unit || w.kind == WordKind::Conjunction)
-                      && c.parts.size() == 1 && c.singleLetter[0];
-            x.runs.push_back(foldedHash(c.parts[0], 0, c.parts[0].size()));
-            c.runLetters.push_back(letterCount(c.parts[0]));
-            std::string glued(c.parts[0]);
-            for (std::size_t p = 1; p < c.parts.size() && c.singleLetter[p - 1] && c.singleLetter[p]; ++p) {
-                glued.append(c.parts[p]);
-                x.runs.push_back(foldedHash(glued, 0, glued.size()));
-                c.runLetters.push_back(p + 1);
-            }
-            x.words.push_back(c);
-        }
-        std::stable_sort(x.words.begin(), x.words.end(), [](const Compiled& a, const Compiled& b) {
-            const char32_t fa = foldCase(codePointAt(a.parts[0], 0).value);
-            const char32_t fb = foldCase(codePointAt(b.parts[0], 0).value);
-            if (fa != fb)
-                return fa < fb;
-            return a.word->spelling.size() > b.word->spelling.size();
-        });
-        for (const Compiled& c : x.words)
-            x.firstLetters.push_back(foldCase(codePointAt(c.parts[0], 0).value));
-        std::sort(x.runs.begin(), x.runs.end());
-        return x;
-    }();
-    return index;
-}
-
-// The end of the run of letters at `at`; `letters` becomes their number.
-std::size_t letterRunEnd(std::string_view text, std::size_t at, std::size_t& letters)
-{
+    LetterRun run;
     std::size_t end = at;
-    letters = 0;
     while (end < text.size()) {
         const auto b = static_cast<unsigned char>(text[end]);
         if (b < 0x80) {
             if (!((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z')))
                 break;
+            run.hash = hashed(run.hash, b | 0x20);
             ++end;
-            ++letters;
+            ++run.letters;
             continue;
         }
         const CodePoint c = codePointAt(text, end);
         if (charClass(c.value) != CharClass::Letter)
             break;
+        run.hash = hashed(run.hash, foldCase(c.value));
         end += c.length;
-        ++letters;
+        ++run.letters;
     }
-    return end;
+    run.end = end;
+    return run;
+}
+
+class Index {
+public:
+    Index();
+    // The words that may start with a run of this hash, in the order in
+    // which they are tried: the longest first.
+    std::span<const Compiled* const> startingWith(std::uint64_t hash) const
+    {
+        for (std::size_t i = slotOf(hash);; i = (i + 1) & (slots_.size() - 1)) {
+            const Slot& s = slots_[i];
+            if (s.count == 0)
+                return {};
+            if (s.hash == hash)
+                return {words_.data() + s.first, s.count};
+        }
+    }
+
+private:
+    struct Slot {
+        std::uint64_t hash = 0;
+        std::uint32_t first = 0; // into words_
+        std::uint32_t count = 0; // 0 for an empty slot
+    };
+    std::size_t slotOf(std::uint64_t hash) const { return (hash ^ (hash >> 32)) & (slots_.size() - 1); }
+
+    std::vector<Compiled> compiled_;
+    std::vector<const Compiled*> words_; // the words of each slot, one after another
+    std::vector<Slot> slots_;            // open addressing, a power of two
+};
+
+Index::Index()
+{
+    for (const LexiconWord& w : table) {
+        Compiled c{&w, {}, {}, false, {}, {}};
+        std::string_view rest = w.spelling;
+        for (;;) {
+            const std::size_t blank = rest.find(' ');
+            c.parts.push_back(rest.substr(0, blank));
+            c.singleLetter.push_back(letterCount(c.parts.back()) == 1);
+            if (blank == std::string_view::npos)
+                break;
+            rest.remove_prefix(blank + 1);
+        }
+        c.exact = (w.kind == WordKind::Compass || w.kind == WordKind::Unit || w.kind == WordKind::Conjunction)
+                  && c.parts.size() == 1 && c.singleLetter[0];
+        c.runs.push_back(foldedHash(c.parts[0]));
+        c.runLetters.push_back(letterCount(c.parts[0]));
+        std::string glued(c.parts[0]);
+        for (std::size_t p = 1; p < c.parts.size() && c.singleLetter[p - 1] && c.singleLetter[p]; ++p) {
+            glued.append(c.parts[p]);
+            c.runs.push_back(foldedHash(glued));
+            c.runLetters.push_back(p + 1);
+        }
+        compiled_.push_back(c);
+    }
+    // By folded first letter, the longest first: where two words match, the
+    // longer one is taken.
+    std::stable_sort(compiled_.begin(), compiled_.end(), [](const Compiled& a, const Compiled& b) {
+        const char32_t fa = foldCase(codePointAt(a.parts[0], 0).value);
+        const char32_t fb = foldCase(codePointAt(b.parts[0], 0).value);
+        if (fa != fb)
+            return fa < fb;
+        return a.word->spelling.size() > b.word->spelling.size();
+    });
+    std::map<std::uint64_t, std::vector<const Compiled*>> byRun;
+    for (const Compiled& c : compiled_)
+        for (const std::uint64_t run : c.runs)
+            if (byRun[run].empty() || byRun[run].back() != &c)
+                byRun[run].push_back(&c);
+    std::size_t size = 16;
+    while (size < 4 * byRun.size())
+        size *= 2;
+    slots_.resize(size);
+    for (const auto& [hash, words] : byRun) {
+        std::size_t i = slotOf(hash);
+        while (slots_[i].count != 0)
+            i = (i + 1) & (size - 1);
+        slots_[i] = {hash, static_cast<std::uint32_t>(words_.size()), static_cast<std::uint32_t>(words.size())};
+        words_.insert(words_.end(), words.begin(), words.end());
+    }
+}
+
+const Index& wordIndex()
+{
+    static const Index index;
+    return index;
 }
 
 } // namespace
@@ -562,21 +613,15 @@ std::span<const LexiconWord> lexiconWords()
 
 WordMatch matchLexiconWord(std::string_view text, std::size_t at)
 {
-    const Index& index = wordIndex();
-    std::size_t letters = 0;
-    if (!index.mayStart(text, at, letterRunEnd(text, at, letters)))
-        return {nullptr, at};
-    const char32_t first = foldCase(codePointAt(text, at).value);
-    auto it = std::lower_bound(index.firstLetters.begin(), index.firstLetters.end(), first);
-    for (auto w = index.words.begin() + (it - index.firstLetters.begin());
-         it != index.firstLetters.end() && *it == first; ++it, ++w) {
-        if (std::find(w->runLetters.begin(), w->runLetters.end(), letters) == w->runLetters.end())
+    const LetterRun run = letterRun(text, at);
+    for (const Compiled* w : wordIndex().startingWith(run.hash)) {
+        if (std::find(w->runLetters.begin(), w->runLetters.end(), run.letters) == w->runLetters.end())
             continue;
         const std::size_t end = match(text, at, *w);
         if (end != std::string_view::npos)
-            return {w->word, end};
+            return {w->word, end, run.end};
     }
-    return {nullptr, at};
+    return {nullptr, at, run.end};
 }
 
 bool mentionsCzechOrSlovak(std::string_view text)
@@ -590,8 +635,7 @@ bool mentionsCzechOrSlovak(std::string_view text)
         const WordMatch m = matchLexiconWord(text, i);
         if (m.word && m.word->czechOrSlovak)
             return true;
-        std::size_t letters = 0;
-        i = std::max(m.end, letterRunEnd(text, i, letters));
+        i = std::max(m.end, m.runEnd);
     }
     return false;
 }

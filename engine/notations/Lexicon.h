@@ -59,6 +59,7 @@ std::span<const LexiconWord> lexiconWords();
 struct WordMatch {
     const LexiconWord* word = nullptr;
     std::size_t end = 0; // past the word and its final dot
+    std::size_t runEnd = 0; // past the run of letters at the start, a word or not
 };
 
 // The longest word of the table that starts at `at`, where a letter starts
