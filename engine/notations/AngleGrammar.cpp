@@ -55,23 +55,30 @@ Extended unitOfPlaces(int places)
 
 std::optional<Angle> readAngle(TokenWindow& w, std::size_t k)
 {
+    Angle a;
+    if (!readAngle(w, k, a))
+        return std::nullopt;
+    return a;
+}
+
+bool readAngle(TokenWindow& w, std::size_t k, Angle& a)
+{
     std::size_t i = k;
     const Token* t = w.at(i);
     if (!t)
-        return std::nullopt;
-    Angle a;
+        return false;
     a.begin = t->begin;
     if (t->kind == TokenKind::Sign) {
         const Token* number = w.at(i + 1);
         if (!number || number->kind != TokenKind::Number || number->blankBefore || number->hidden)
-            return std::nullopt;
+            return false;
         a.sign = true;
         a.minus = t->minus;
         t = number;
         ++i;
     }
     if (t->kind != TokenKind::Number)
-        return std::nullopt;
+        return false;
     a.magnitude = t->value;
     a.place = unitOfPlaces(t->places);
     a.decimals = t->places > 0;
@@ -83,7 +90,7 @@ std::optional<Angle> readAngle(TokenWindow& w, std::size_t k)
         a.hidden = true;
         a.place = unitOfPlaces(12);
         a.tokens = i - k;
-        return a;
+        return true;
     }
 
     const Token* mark = w.at(i);
@@ -93,7 +100,7 @@ std::optional<Angle> readAngle(TokenWindow& w, std::size_t k)
         ++i;
     } else if (isAnyMark(mark) && !(mark->isWord(WordKind::Unit) && mark->blankBefore)) {
         // Minutes or seconds where the degrees should stand.
-        return std::nullopt;
+        return false;
     }
 
     Apart apart = Apart::Undecided;
@@ -164,7 +171,7 @@ std::optional<Angle> readAngle(TokenWindow& w, std::size_t k)
         ++i;
     }
     a.tokens = i - k;
-    return a;
+    return true;
 }
 
 std::optional<Angle> angleOnAxis(const Angle& angle, Axis axis, std::string_view text)

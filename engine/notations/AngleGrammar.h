@@ -57,6 +57,9 @@ struct Angle {
 // The angle whose first token (a sign or the degrees) stands `k` tokens
 // ahead; nothing where none starts there.
 std::optional<Angle> readAngle(TokenWindow& window, std::size_t k);
+// The same into `angle`, which must be as constructed: false where none
+// starts there.
+bool readAngle(TokenWindow& window, std::size_t k, Angle& angle);
 
 // A lone number's GPS form for its axis, where its integer part is more
 // than degrees can be; the angle itself otherwise, or nothing where the

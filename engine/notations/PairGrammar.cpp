@@ -65,10 +65,11 @@ struct Half {
     bool glued = false;    // a lone number glued to letters ("JO62QM", "B96")
 };
 
-// `taken`: a compass word at this byte belongs to the angle before it.
-std::optional<Half> readHalf(TokenWindow& w, std::size_t k, std::size_t taken = std::string_view::npos)
+// Reads the half at `k` into `h`, which must be as constructed; false
+// where none starts there.  `taken`: a compass word at this byte belongs to
+// the angle before it.
+bool readHalf(TokenWindow& w, std::size_t k, Half& h, std::size_t taken = std::string_view::npos)
 {
-    Half h;
     h.first = k;
     std::size_t i = k;
     if (wordOf(w.at(i), WordKind::AxisName)) {
@@ -85,15 +86,14 @@ std::optional<Half> readHalf(TokenWindow& w, std::size_t k, std::size_t taken = 
         h.before = wordAt(w.at(i));
         ++i;
     }
-    const std::optional<Angle> angle = readAngle(w, i);
-    if (!angle)
-        return std::nullopt;
-    h.angle = *angle;
-    if (angle->parts == 1 && !angle->marked) {
-        const Token* number = w.at(i + (angle->sign ? 1 : 0));
+    Angle& angle = h.angle;
+    if (!readAngle(w, i, angle))
+        return false;
+    if (angle.parts == 1 && !angle.marked) {
+        const Token* number = w.at(i + (angle.sign ? 1 : 0));
         h.glued = number->letterBefore || number->letterAfter;
     }
-    i += angle->tokens;
+    i += angle.tokens;
     h.afterAngle = i;
     if (wordOf(w.at(i), WordKind::Compass)) {
         h.after = wordAt(w.at(i));
@@ -105,9 +105,9 @@ std::optional<Half> readHalf(TokenWindow& w, std::size_t k, std::size_t taken = 
         }
     }
     h.end = i;
-    h.begin = h.axisName ? h.axisName.begin : h.before ? h.before.begin : angle->begin;
-    h.endByte = h.after ? w.at(i - 1)->end : angle->end;
-    return h;
+    h.begin = h.axisName ? h.axisName.begin : h.before ? h.before.begin : angle.begin;
+    h.endByte = h.after ? w.at(i - 1)->end : angle.end;
+    return true;
 }
 
 // What stands between two halves.
@@ -233,18 +233,18 @@ private:
             }
             return 1;
         }
-        const std::optional<Half> first = readHalf(w_, 0, taken_);
-        if (!first)
+        Half first;
+        if (!readHalf(w_, 0, first, taken_))
             return 1;
-        if (const std::optional<std::size_t> taken = pairFrom(*first))
+        if (const std::optional<std::size_t> taken = pairFrom(first))
             return *taken;
-        loose(*first);
+        loose(first);
         // A compass word after it may begin the next angle; it is this one's.
-        if (first->after && startsAngle(w_, first->end)) {
-            taken_ = first->after.begin;
-            return first->afterAngle;
+        if (first.after && startsAngle(w_, first.end)) {
+            taken_ = first.after.begin;
+            return first.afterAngle;
         }
-        return first->end;
+        return first.end;
     }
 
     // The template at the head of the window; how many tokens remain to be
@@ -283,21 +283,21 @@ private:
         const Between gap = between(w_, first.end, static_cast<bool>(first.after));
         if (!gap.ok)
             return std::nullopt;
-        const std::optional<Half> second = readHalf(w_, gap.next);
-        if (!second)
+        Half second;
+        if (!readHalf(w_, gap.next, second))
             return std::nullopt;
         const bool shared = first.after && gap.next == first.end;
         if (shared)
-            return sharedWord(first, *second, gap);
-        const Word c1 = chooseWord(first, *second);
-        const Word c2 = chooseWord(*second, first);
-        if ((first.before && first.after && !c1) || (second->before && second->after && !c2))
+            return sharedWord(first, second, gap);
+        const Word c1 = chooseWord(first, second);
+        const Word c2 = chooseWord(second, first);
+        if ((first.before && first.after && !c1) || (second.before && second.after && !c2))
             return std::nullopt;
-        const std::optional<Candidate> c = evaluate(first, c1, *second, c2, gap);
+        const std::optional<Candidate> c = evaluate(first, c1, second, c2, gap);
         if (!c)
             return std::nullopt;
         e_.add(*c);
-        return second->end;
+        return second.end;
     }
 
     // The compass word between two angles, "A1 W A2": A1's after it, or
@@ -437,9 +437,9 @@ private:
         if (lonWord ? lonWord.word->negative : lonAngle->minus)
             longitude = -longitude;
         const bool ferro = lonWord && lonWord.word->meridian != Meridian::Greenwich;
-        const std::string half = spanText(text_, lon.begin, lon.endByte);
+        const auto half = [&] { return spanText(text_, lon.begin, lon.endByte); };
         if (ferro && lonWord.word->meridian == Meridian::FerroWest) {
-            refuse(RefusalKind::FerroWest, half);
+            refuse(RefusalKind::FerroWest, half());
             return std::nullopt;
         }
         if (ferro)
@@ -450,7 +450,7 @@ private:
             return std::nullopt;
         }
         if (!(std::fabs(longitude) <= 180)) {
-            refuse(ferro ? RefusalKind::FerroLongitudeBeyond : RefusalKind::LongitudeBeyond, half);
+            refuse(ferro ? RefusalKind::FerroLongitudeBeyond : RefusalKind::LongitudeBeyond, half());
             return std::nullopt;
         }
         e_.czechCompassWord = e_.czechCompassWord || (c1 && c1.word->czechOrSlovak) || (c2 && c2.word->czechOrSlovak);
