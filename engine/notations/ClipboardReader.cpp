@@ -123,6 +123,36 @@ void readWholeText(Findings& f, std::string_view body, std::string_view whole, b
     take(f, readMesstischblattText(whole), ReadForm::Messtischblatt);
 }
 
+// The text's Windows-1252 copy, in a buffer kept for the next text: a
+// fresh buffer of megabytes costs a page fault for every 4 kB, more than
+// reading it does.  A buffer beyond a few megabytes is given back.
+class Windows1252Copy {
+public:
+    explicit Windows1252Copy(std::string_view utf8) : text_(buffer())
+    {
+        text_.clear();
+        appendWindows1252(utf8, text_);
+    }
+    ~Windows1252Copy()
+    {
+        if (text_.capacity() > keptAtMost)
+            std::string().swap(text_);
+    }
+    Windows1252Copy(const Windows1252Copy&) = delete;
+    Windows1252Copy& operator=(const Windows1252Copy&) = delete;
+
+    const std::string& text() const { return text_; }
+
+private:
+    static constexpr std::size_t keptAtMost = std::size_t{16} << 20;
+    static std::string& buffer()
+    {
+        thread_local std::string kept;
+        return kept;
+    }
+    std::string& text_;
+};
+
 } // namespace
 
 ReaderResult readCoordinatesOfUtf8(std::string_view utf8, Separators separators)
@@ -134,7 +164,8 @@ ReaderResult readCoordinatesOfUtf8(std::string_view utf8, Separators separators)
 ReaderResult readCoordinatesOfUtf8(std::string_view utf8, Separators separators, std::string_view& ruleUsed)
 {
     ruleUsed = {};
-    const std::string windows1252 = toWindows1252(utf8);
+    const Windows1252Copy copy(utf8);
+    const std::string& windows1252 = copy.text();
     if (windows1252.empty())
         return NothingToRead{};
     Findings f;

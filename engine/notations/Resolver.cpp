@@ -283,7 +283,8 @@ ReaderResult resolve(const Findings& findings, std::string_view* ruleUsed)
                 *ruleUsed = rule.name;
             if (Refusal* r = std::get_if<Refusal>(&*result))
                 r->text = std::string(findings.text);
-            return *result;
+            // Moved: a refusal holds the whole text, up to megabytes.
+            return std::move(*result);
         }
     return NothingToRead{}; // the last rule always applies
 }
