@@ -345,6 +345,9 @@ struct Compiled {
     // or those of its first single-letter parts glued.
     std::vector<std::size_t> runLetters;
     std::vector<std::uint64_t> runs; // their folded hashes
+    // For each such run, the first letter of the part after it, folded; 0
+    // where the word ends with the run.
+    std::vector<char32_t> nextLetters;
 };
 
 std::size_t letterCount(std::string_view part)
@@ -464,7 +467,7 @@ private:
 Index::Index()
 {
     for (const LexiconWord& w : table) {
-        Compiled c{&w, {}, {}, false, {}, {}};
+        Compiled c{&w, {}, {}, false, {}, {}, {}};
         std::string_view rest = w.spelling;
         for (;;) {
             const std::size_t blank = rest.find(' ');
@@ -484,6 +487,8 @@ Index::Index()
             c.runs.push_back(foldedHash(glued));
             c.runLetters.push_back(p + 1);
         }
+        for (std::size_t covered = 1; covered <= c.runs.size(); ++covered)
+            c.nextLetters.push_back(covered < c.parts.size() ? foldCase(codePointAt(c.parts[covered], 0).value) : 0);
         compiled_.push_back(c);
     }
     // By folded first letter, the longest first: where two words match, the
@@ -614,8 +619,20 @@ std::span<const LexiconWord> lexiconWords()
 WordMatch matchLexiconWord(std::string_view text, std::size_t at)
 {
     const LetterRun run = letterRun(text, at);
-    for (const Compiled* w : wordIndex().startingWith(run.hash)) {
-        if (std::find(w->runLetters.begin(), w->runLetters.end(), run.letters) == w->runLetters.end())
+    const std::span<const Compiled* const> words = wordIndex().startingWith(run.hash);
+    if (words.empty())
+        return {nullptr, at, run.end};
+    // Where a word goes on after the run, its next part begins after one
+    // dot and blanks: most words are told apart there without matching.
+    std::size_t after = run.end < text.size() && text[run.end] == '.' ? run.end + 1 : run.end;
+    after = skipBlanks(text, after);
+    const char32_t nextLetter = after < text.size() ? foldCase(codePointAt(text, after).value) : 0;
+    for (const Compiled* w : words) {
+        const auto letters = std::find(w->runLetters.begin(), w->runLetters.end(), run.letters);
+        if (letters == w->runLetters.end())
+            continue;
+        const char32_t wanted = w->nextLetters[static_cast<std::size_t>(letters - w->runLetters.begin())];
+        if (wanted != 0 && wanted != nextLetter)
             continue;
         const std::size_t end = match(text, at, *w);
         if (end != std::string_view::npos)
