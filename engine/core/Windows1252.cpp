@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -131,9 +132,16 @@ void appendWindows1252(std::string_view utf8, std::string& out)
         // Runs of ASCII, most of every text, eight bytes at a time.
         for (std::uint64_t eight = 0; p + 8 <= utf8.size(); p += 8, o += 8) {
             std::memcpy(&eight, utf8.data() + p, 8);
-            if ((eight & asciiMask) != 0)
-                break;
             std::memcpy(o, &eight, 8);
+            if (const std::uint64_t high = eight & asciiMask; high != 0) {
+                // The ASCII bytes before the first other one stay copied.
+                const int ascii = (std::endian::native == std::endian::little ? std::countr_zero(high)
+                                                                               : std::countl_zero(high))
+                                  / 8;
+                p += static_cast<std::size_t>(ascii);
+                o += ascii;
+                break;
+            }
         }
         if (p == utf8.size())
             break;

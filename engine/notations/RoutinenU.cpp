@@ -2,6 +2,7 @@
 
 #include "TextUtil.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -51,10 +52,20 @@ struct Literals {
     bool lat = false, lon = false, bracket = false, degree = false;
 };
 
+// The bytes that begin a literal; the others are passed over at once.
+constexpr std::array<bool, 256> literalStarts = [] {
+    std::array<bool, 256> starts{};
+    for (const char b : std::string_view("OWNSEL(\xB0"))
+        starts[static_cast<unsigned char>(b)] = true;
+    return starts;
+}();
+
 Literals literalsOf(std::string_view text)
 {
     Literals l;
     for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!literalStarts[static_cast<unsigned char>(text[i])])
+            continue;
         const std::string_view rest = text.substr(i);
         switch (text[i]) {
         case 'O': l.ost = l.ost || rest.starts_with("Ost"); break;
