@@ -435,33 +435,42 @@ LetterRun letterRun(std::string_view text, std::size_t at)
     return run;
 }
 
+// A word that may start with a run of letters.
+struct Start {
+    const Compiled* word;
+    std::size_t letters; // of the run
+    // The first letter of the part after the run, folded; 0 where the word
+    // ends with the run.
+    char32_t nextLetter;
+};
+
 class Index {
 public:
     Index();
     // The words that may start with a run of this hash, in the order in
     // which they are tried: the longest first.
-    std::span<const Compiled* const> startingWith(std::uint64_t hash) const
+    std::span<const Start> startingWith(std::uint64_t hash) const
     {
         for (std::size_t i = slotOf(hash);; i = (i + 1) & (slots_.size() - 1)) {
             const Slot& s = slots_[i];
             if (s.count == 0)
                 return {};
             if (s.hash == hash)
-                return {words_.data() + s.first, s.count};
+                return {starts_.data() + s.first, s.count};
         }
     }
 
 private:
     struct Slot {
         std::uint64_t hash = 0;
-        std::uint32_t first = 0; // into words_
+        std::uint32_t first = 0; // into starts_
         std::uint32_t count = 0; // 0 for an empty slot
     };
     std::size_t slotOf(std::uint64_t hash) const { return (hash ^ (hash >> 32)) & (slots_.size() - 1); }
 
     std::vector<Compiled> compiled_;
-    std::vector<const Compiled*> words_; // the words of each slot, one after another
-    std::vector<Slot> slots_;            // open addressing, a power of two
+    std::vector<Start> starts_; // those of each slot, one after another
+    std::vector<Slot> slots_;   // open addressing, a power of two
 };
 
 Index::Index()
@@ -500,21 +509,20 @@ Index::Index()
             return fa < fb;
         return a.word->spelling.size() > b.word->spelling.size();
     });
-    std::map<std::uint64_t, std::vector<const Compiled*>> byRun;
+    std::map<std::uint64_t, std::vector<Start>> byRun;
     for (const Compiled& c : compiled_)
-        for (const std::uint64_t run : c.runs)
-            if (byRun[run].empty() || byRun[run].back() != &c)
-                byRun[run].push_back(&c);
+        for (std::size_t r = 0; r < c.runs.size(); ++r)
+            byRun[c.runs[r]].push_back({&c, c.runLetters[r], c.nextLetters[r]});
     std::size_t size = 16;
     while (size < 4 * byRun.size())
         size *= 2;
     slots_.resize(size);
-    for (const auto& [hash, words] : byRun) {
+    for (const auto& [hash, starts] : byRun) {
         std::size_t i = slotOf(hash);
         while (slots_[i].count != 0)
             i = (i + 1) & (size - 1);
-        slots_[i] = {hash, static_cast<std::uint32_t>(words_.size()), static_cast<std::uint32_t>(words.size())};
-        words_.insert(words_.end(), words.begin(), words.end());
+        slots_[i] = {hash, static_cast<std::uint32_t>(starts_.size()), static_cast<std::uint32_t>(starts.size())};
+        starts_.insert(starts_.end(), starts.begin(), starts.end());
     }
 }
 
@@ -619,24 +627,20 @@ std::span<const LexiconWord> lexiconWords()
 WordMatch matchLexiconWord(std::string_view text, std::size_t at)
 {
     const LetterRun run = letterRun(text, at);
-    const std::span<const Compiled* const> words = wordIndex().startingWith(run.hash);
-    if (words.empty())
+    const std::span<const Start> starts = wordIndex().startingWith(run.hash);
+    if (starts.empty())
         return {nullptr, at, run.end};
     // Where a word goes on after the run, its next part begins after one
     // dot and blanks: most words are told apart there without matching.
     std::size_t after = run.end < text.size() && text[run.end] == '.' ? run.end + 1 : run.end;
     after = skipBlanks(text, after);
     const char32_t nextLetter = after < text.size() ? foldCase(codePointAt(text, after).value) : 0;
-    for (const Compiled* w : words) {
-        const auto letters = std::find(w->runLetters.begin(), w->runLetters.end(), run.letters);
-        if (letters == w->runLetters.end())
+    for (const Start& s : starts) {
+        if (s.letters != run.letters || (s.nextLetter != 0 && s.nextLetter != nextLetter))
             continue;
-        const char32_t wanted = w->nextLetters[static_cast<std::size_t>(letters - w->runLetters.begin())];
-        if (wanted != 0 && wanted != nextLetter)
-            continue;
-        const std::size_t end = match(text, at, *w);
+        const std::size_t end = match(text, at, *s.word);
         if (end != std::string_view::npos)
-            return {w->word, end, run.end};
+            return {s.word->word, end, run.end};
     }
     return {nullptr, at, run.end};
 }
