@@ -36,25 +36,23 @@ void CandidateStore::add(const Candidate& c)
         first_.push_back(c);
         return;
     }
-    const auto half = [](const Candidate& x, bool latitude) {
-        return static_cast<double>(latitude ? x.latitudePlace : x.longitudePlace) / 2;
+    const double latitudeHalf = static_cast<double>(c.latitudePlace) / 2;
+    const double longitudeHalf = static_cast<double>(c.longitudePlace) / 2;
+    const std::array<double, 5> keys = {
+        widthOf(c),
+        c.point.Latitude - latitudeHalf,
+        c.point.Latitude + latitudeHalf,
+        c.point.Longitude - longitudeHalf,
+        c.point.Longitude + longitudeHalf,
     };
-    const auto value = [](const Candidate& x, bool latitude) {
-        return latitude ? x.point.Latitude : x.point.Longitude;
-    };
-    const auto better = [&](std::optional<Candidate>& slot, auto beats) {
-        if (!slot || beats(c, *slot))
-            slot = c;
-    };
-    better(extremes_[0], [](const Candidate& a, const Candidate& b) { return widthOf(a) < widthOf(b); });
-    for (const bool latitude : {true, false}) {
-        const std::size_t i = latitude ? 1 : 3;
-        better(extremes_[i], [&](const Candidate& a, const Candidate& b) {
-            return value(a, latitude) - half(a, latitude) > value(b, latitude) - half(b, latitude);
-        });
-        better(extremes_[i + 1], [&](const Candidate& a, const Candidate& b) {
-            return value(a, latitude) + half(a, latitude) < value(b, latitude) + half(b, latitude);
-        });
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        // The finest and the lowest upper ends have the smallest keys, the
+        // highest lower ends the largest.
+        const bool smallest = i % 2 == 0;
+        if (!extremes_[i] || (smallest ? keys[i] < keys_[i] : keys[i] > keys_[i])) {
+            extremes_[i] = c;
+            keys_[i] = keys[i];
+        }
     }
 }
 

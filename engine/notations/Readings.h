@@ -68,6 +68,7 @@ private:
     // finest, highest lower end and lowest upper end of latitude, then of
     // longitude
     std::array<std::optional<Candidate>, 5> extremes_;
+    std::array<double, 5> keys_{}; // by which each of them was chosen
     std::size_t count_ = 0;
 };
 
