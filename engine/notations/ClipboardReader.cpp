@@ -186,7 +186,7 @@ ReaderResult readCoordinatesOfUtf8(std::string_view utf8, Separators separators,
     }
 
     Evidence& e = f.evidence;
-    TokenWindow window(utf8, noteToken, &e);
+    TokenWindow window(utf8, noteTokens, &e);
     e.bodyBegin = bodyBegin(window);
     e.bodyEnd = trimmedEnd(utf8);
     const std::size_t bodyIn1252 = toWindows1252(utf8.substr(0, e.bodyBegin)).size();

@@ -64,9 +64,12 @@ Extended valueOf(std::string_view t, std::size_t begin, std::size_t integerEnd, 
     const std::size_t places = end > integerEnd ? end - integerEnd - 1 : 0;
     if (integerDigits + places <= 18 && places <= exactPowers) {
         unsigned long long digits = 0;
-        for (std::size_t i = begin; i < end; ++i)
-            if (i != integerEnd)
-                digits = digits * 10 + static_cast<unsigned>(t[i] - '0');
+        for (std::size_t i = begin; i < integerEnd; ++i)
+            digits = digits * 10 + static_cast<unsigned>(t[i] - '0');
+        if (places == 0)
+            return static_cast<Extended>(digits);
+        for (std::size_t i = integerEnd + 1; i < end; ++i)
+            digits = digits * 10 + static_cast<unsigned>(t[i] - '0');
         return static_cast<Extended>(digits) / powersOfTen[places];
     }
     std::size_t first = begin;
@@ -159,7 +162,7 @@ void Lexer::number(std::size_t start)
 {
     const std::string_view t = text_;
     const std::size_t integerEnd = skipDigits(t, start);
-    if (dottedAngle(start, integerEnd))
+    if (integerEnd < t.size() && t[integerEnd] == '.' && dottedAngle(start, integerEnd))
         return;
     std::size_t end = integerEnd;
     char mark = 0;
@@ -326,10 +329,17 @@ void Lexer::token()
     const CharClass k = charClass(c.value);
     const std::size_t after = start + c.length;
     switch (k) {
-    case CharClass::Blank:
+    case CharClass::Blank: {
         blank_ = true;
-        i_ = after;
+        // The spaces after it at once, but not past where prose may be
+        // passed over.
+        const std::size_t stop = std::min(t.size(), readUntil_);
+        std::size_t end = after;
+        while (end < stop && t[end] == ' ')
+            ++end;
+        i_ = end;
         break;
+    }
     case CharClass::Invisible:
         i_ = after;
         break;
@@ -444,8 +454,7 @@ const Token* TokenWindow::fill(std::size_t k)
         const std::size_t first = tokens_.size();
         ended_ = !lexer_.lex(tokens_, std::max(k + 1 - (first - head_), lexedAtOnce));
         if (seen_)
-            for (std::size_t i = first; i < tokens_.size(); ++i)
-                seen_(context_, tokens_[i]);
+            seen_(context_, std::span<const Token>(tokens_).subspan(first));
     }
     return head_ + k < tokens_.size() ? &tokens_[head_ + k] : nullptr;
 }

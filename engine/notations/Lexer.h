@@ -31,6 +31,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -122,8 +123,9 @@ std::optional<Extended> numberTextValue(std::string_view number);
 // address stays valid until the window advances.
 class TokenWindow {
 public:
-    // `seen` is told of every token once, as it is lexed.
-    using Observer = void (*)(void* context, const Token& token);
+    // `seen` is told of every token once, in order, a few at a time as they
+    // are lexed.
+    using Observer = void (*)(void* context, std::span<const Token> tokens);
     explicit TokenWindow(std::string_view utf8, Observer seen = nullptr, void* context = nullptr);
 
     // The token `k` places ahead, or nullptr beyond the end.

@@ -186,9 +186,8 @@ public:
     }
 
     // Told of every token once: what the text holds beside its positions.
-    static void note(void* context, const Token& t)
+    static void note(Evidence& e, const Token& t)
     {
-        Evidence& e = *static_cast<Evidence*>(context);
         // "54?43?N": a question mark glued after a number or mark, before
         // the next number or a compass word, stands for a lost mark.
         if (e.lostCandidate && (t.kind == TokenKind::Number || (t.kind == TokenKind::Word && t.word
@@ -554,9 +553,11 @@ void readPairs(TokenWindow& window, Evidence& evidence)
     Scanner(window, evidence).run();
 }
 
-void noteToken(void* evidence, const Token& token)
+void noteTokens(void* evidence, std::span<const Token> tokens)
 {
-    Scanner::note(evidence, token);
+    Evidence& e = *static_cast<Evidence*>(evidence);
+    for (const Token& t : tokens)
+        Scanner::note(e, t);
 }
 
 } // namespace zelv

@@ -26,8 +26,8 @@
 namespace zelv {
 
 // Reads the whole text from the window into `evidence`.  The window must
-// tell noteToken of every token, with the evidence as its context.
+// tell noteTokens of every token, with the evidence as its context.
 void readPairs(TokenWindow& window, Evidence& evidence);
-void noteToken(void* evidence, const Token& token);
+void noteTokens(void* evidence, std::span<const Token> tokens);
 
 } // namespace zelv
