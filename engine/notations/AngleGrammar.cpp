@@ -9,28 +9,12 @@ namespace {
 
 bool isMark(const Token* t, AngleUnit unit)
 {
-    if (!t)
-        return false;
-    switch (unit) {
-    case AngleUnit::Degree:
-        if (t->kind == TokenKind::DegreeMark)
-            return true;
-        break;
-    case AngleUnit::Minute:
-        if (t->kind == TokenKind::MinuteMark)
-            return true;
-        break;
-    case AngleUnit::Second:
-        if (t->kind == TokenKind::SecondMark)
-            return true;
-        break;
-    }
-    return t->isWord(WordKind::Unit) && t->word->unit == unit;
+    return t && t->marks(unit);
 }
 
 bool isAnyMark(const Token* t)
 {
-    return isMark(t, AngleUnit::Degree) || isMark(t, AngleUnit::Minute) || isMark(t, AngleUnit::Second);
+    return t && t->marksPart;
 }
 
 // How the parts of an angle stand apart where they carry no marks.

@@ -53,24 +53,32 @@ constexpr std::array<long double, exactPowers + 1> powersOfTen = [] {
     return p;
 }();
 
-// The value of digits with an optional decimal mark at `mark` (npos for
-// none).  Up to 18 digits and 27 places, the digits and the power of ten
-// are exact and their one division rounds correctly.  Longer numbers are
-// read from their first digits: 30 integer digits exceed every range here,
-// and decimals after the thirtieth change nothing a coordinate can show.
+// Up to 18 digits and 27 places, the digits and the power of ten are exact
+// and their one division rounds correctly.
+bool readExactly(std::size_t integerDigits, std::size_t places)
+{
+    return integerDigits + places <= 18 && places <= exactPowers;
+}
+
+Extended exactValue(unsigned long long digits, std::size_t places)
+{
+    return places == 0 ? static_cast<Extended>(digits) : static_cast<Extended>(digits) / powersOfTen[places];
+}
+
+// The value of digits with an optional decimal mark at `integerEnd`.
+// Longer numbers than are read exactly are read from their first digits:
+// 30 integer digits exceed every range here, and decimals after the
+// thirtieth change nothing a coordinate can show.
 Extended valueOf(std::string_view t, std::size_t begin, std::size_t integerEnd, std::size_t end)
 {
     const std::size_t integerDigits = integerEnd - begin;
     const std::size_t places = end > integerEnd ? end - integerEnd - 1 : 0;
-    if (integerDigits + places <= 18 && places <= exactPowers) {
+    if (readExactly(integerDigits, places)) {
         unsigned long long digits = 0;
-        for (std::size_t i = begin; i < integerEnd; ++i)
-            digits = digits * 10 + static_cast<unsigned>(t[i] - '0');
-        if (places == 0)
-            return static_cast<Extended>(digits);
-        for (std::size_t i = integerEnd + 1; i < end; ++i)
-            digits = digits * 10 + static_cast<unsigned>(t[i] - '0');
-        return static_cast<Extended>(digits) / powersOfTen[places];
+        for (std::size_t i = begin; i < end; ++i)
+            if (i != integerEnd)
+                digits = digits * 10 + static_cast<unsigned>(t[i] - '0');
+        return exactValue(digits, places);
     }
     std::size_t first = begin;
     while (first + 1 < integerEnd && t[first] == '0')
@@ -111,13 +119,25 @@ Token& Lexer::emit(TokenKind kind, std::size_t begin, std::size_t end)
     return t;
 }
 
+void Lexer::mark(TokenKind kind, AngleUnit unit, std::size_t begin, std::size_t end)
+{
+    Token& t = emit(kind, begin, end);
+    t.marksPart = true;
+    t.part = unit;
+}
+
 Token& Lexer::numberToken(std::size_t begin, std::size_t integerEnd, std::size_t end, char mark)
+{
+    return numberToken(begin, integerEnd, end, mark, valueOf(text_, begin, integerEnd, end));
+}
+
+Token& Lexer::numberToken(std::size_t begin, std::size_t integerEnd, std::size_t end, char mark, Extended value)
 {
     Token& t = emit(TokenKind::Number, begin, end);
     t.integerDigits = static_cast<int>(std::min<std::size_t>(integerEnd - begin, 1000));
     t.places = mark ? static_cast<int>(std::min<std::size_t>(end - integerEnd - 1, 1'000'000)) : 0;
     t.decimalMark = mark;
-    t.value = valueOf(text_, begin, integerEnd, end);
+    t.value = value;
     t.letterBefore = classBefore(text_, begin) == CharClass::Letter;
     t.letterAfter = classAt(text_, end) == CharClass::Letter;
     return t;
@@ -161,14 +181,20 @@ bool Lexer::dottedAngle(std::size_t start, std::size_t degreesEnd)
 void Lexer::number(std::size_t start)
 {
     const std::string_view t = text_;
-    const std::size_t integerEnd = skipDigits(t, start);
+    // The digits' value is gathered as they are passed: exact while it fits
+    // (readExactly), and read by valueOf where it does not.
+    unsigned long long digits = 0;
+    std::size_t integerEnd = start;
+    for (; integerEnd < t.size() && isDigit(t[integerEnd]); ++integerEnd)
+        digits = digits * 10 + static_cast<unsigned>(t[integerEnd] - '0');
     if (integerEnd < t.size() && t[integerEnd] == '.' && dottedAngle(start, integerEnd))
         return;
     std::size_t end = integerEnd;
     char mark = 0;
     if (integerEnd + 1 < t.size() && (t[integerEnd] == '.' || t[integerEnd] == ',') && isDigit(t[integerEnd + 1])) {
         mark = t[integerEnd];
-        end = skipDigits(t, integerEnd + 1);
+        for (end = integerEnd + 1; end < t.size() && isDigit(t[end]); ++end)
+            digits = digits * 10 + static_cast<unsigned>(t[end] - '0');
     }
     const std::size_t places = mark ? end - integerEnd - 1 : 0;
     if (mark == '.' && places > static_cast<std::size_t>(hiddenPlaces) && end < t.size() && t[end] == '.'
@@ -182,7 +208,8 @@ void Lexer::number(std::size_t start)
         i_ = cut;
         return;
     }
-    Token& token = numberToken(start, integerEnd, end, mark);
+    Token& token = readExactly(integerEnd - start, places) ? numberToken(start, integerEnd, end, mark, exactValue(digits, places))
+                                                            : numberToken(start, integerEnd, end, mark);
     if (nextHidden_) {
         token.hidden = true;
         token.letterBefore = false;
@@ -229,6 +256,8 @@ void Lexer::word(std::size_t start)
         Token& t = emit(TokenKind::Word, start, known.end);
         t.word = known.word;
         t.dotted = text_[known.end - 1] == '.';
+        t.marksPart = known.word->kind == WordKind::Unit;
+        t.part = known.word->unit;
         i_ = known.end;
         return;
     }
@@ -364,21 +393,21 @@ void Lexer::token()
         word(start);
         break;
     case CharClass::DegreeMark:
-        emit(TokenKind::DegreeMark, start, after);
+        mark(TokenKind::DegreeMark, AngleUnit::Degree, start, after);
         i_ = after;
         break;
     case CharClass::MinuteMark:
         if (classAt(t, after) == CharClass::MinuteMark) {
             const std::size_t end = after + codePointAt(t, after).length;
-            emit(TokenKind::SecondMark, start, end);
+            mark(TokenKind::SecondMark, AngleUnit::Second, start, end);
             i_ = end;
         } else {
-            emit(TokenKind::MinuteMark, start, after);
+            mark(TokenKind::MinuteMark, AngleUnit::Minute, start, after);
             i_ = after;
         }
         break;
     case CharClass::SecondMark:
-        emit(TokenKind::SecondMark, start, after);
+        mark(TokenKind::SecondMark, AngleUnit::Second, start, after);
         i_ = after;
         break;
     case CharClass::Minus:
@@ -456,7 +485,8 @@ const Token* TokenWindow::fill(std::size_t k)
         if (seen_)
             seen_(context_, std::span<const Token>(tokens_).subspan(first));
     }
-    return head_ + k < tokens_.size() ? &tokens_[head_ + k] : nullptr;
+    keepHead();
+    return k < ahead_ ? first_ + k : nullptr;
 }
 
 void TokenWindow::advance(std::size_t n)
@@ -467,6 +497,7 @@ void TokenWindow::advance(std::size_t n)
         tokens_.erase(tokens_.begin(), tokens_.begin() + static_cast<std::ptrdiff_t>(head_));
         head_ = 0;
     }
+    keepHead();
 }
 
 } // namespace zelv

@@ -67,11 +67,16 @@ struct Token {
     // Signs: whether it is a minus.  Words: whether a dot ends them.
     bool minus = false;
     bool dotted = false;
+    // Marks and unit words: which part of an angle they mark.
+    bool marksPart = false;
+    AngleUnit part = AngleUnit::Degree;
     const LexiconWord* word = nullptr; // a word the lexicon knows
     std::size_t begin = 0;
     std::size_t end = 0;
 
     bool isWord(WordKind kind) const { return word && word->kind == kind; }
+    // Whether it is the mark or unit word of this part of an angle.
+    bool marks(AngleUnit unit) const { return marksPart && part == unit; }
     // Whether this token can begin an angle or the words before one.
     bool canBeginHalf() const
     {
@@ -101,7 +106,9 @@ private:
     void word(std::size_t start);
     bool link(std::size_t start);
     Token& emit(TokenKind kind, std::size_t begin, std::size_t end);
+    void mark(TokenKind kind, AngleUnit unit, std::size_t begin, std::size_t end);
     Token& numberToken(std::size_t begin, std::size_t integerEnd, std::size_t end, char mark);
+    Token& numberToken(std::size_t begin, std::size_t integerEnd, std::size_t end, char mark, Extended value);
 
     std::string_view text_;
     std::vector<Token>* out_ = nullptr; // where the tokens go
@@ -129,10 +136,7 @@ public:
     explicit TokenWindow(std::string_view utf8, Observer seen = nullptr, void* context = nullptr);
 
     // The token `k` places ahead, or nullptr beyond the end.
-    const Token* at(std::size_t k)
-    {
-        return head_ + k < tokens_.size() ? &tokens_[head_ + k] : fill(k);
-    }
+    const Token* at(std::size_t k) { return k < ahead_ ? first_ + k : fill(k); }
     void advance(std::size_t n);
     bool atEnd() { return at(0) == nullptr; }
     std::string_view text() const { return lexer_.text(); }
@@ -149,6 +153,14 @@ private:
     std::vector<Token> tokens_;
     std::size_t head_ = 0;
     bool ended_ = false;
+    // The head's token and how many are lexed from it on, for at().
+    const Token* first_ = nullptr;
+    std::size_t ahead_ = 0;
+    void keepHead()
+    {
+        first_ = tokens_.data() + head_;
+        ahead_ = tokens_.size() - head_;
+    }
 };
 
 } // namespace zelv
