@@ -532,36 +532,7 @@ const Index& wordIndex()
     return index;
 }
 
-} // namespace
-
-namespace lexicon_detail {
-
-const std::array<CharClass, 128> asciiClasses = asciiClassTable;
-
-CodePoint codePointBeyondAscii(std::string_view s, std::size_t at)
-{
-    const auto b0 = static_cast<unsigned char>(s[at]);
-    const auto continuation = [&](std::size_t k) {
-        return at + k < s.size() && (static_cast<unsigned char>(s[at + k]) & 0xC0) == 0x80;
-    };
-    const auto bits = [&](std::size_t k) { return static_cast<char32_t>(static_cast<unsigned char>(s[at + k]) & 0x3F); };
-    if (b0 >= 0xC2 && b0 < 0xE0 && continuation(1))
-        return {(static_cast<char32_t>(b0 & 0x1F) << 6) | bits(1), 2};
-    if (b0 >= 0xE0 && b0 < 0xF0 && continuation(1) && continuation(2)) {
-        const char32_t c = (static_cast<char32_t>(b0 & 0x0F) << 12) | (bits(1) << 6) | bits(2);
-        if (c >= 0x800 && (c < 0xD800 || c > 0xDFFF))
-            return {c, 3};
-    }
-    if (b0 >= 0xF0 && b0 < 0xF5 && continuation(1) && continuation(2) && continuation(3)) {
-        const char32_t c = (static_cast<char32_t>(b0 & 0x07) << 18) | (bits(1) << 12) | (bits(2) << 6) | bits(3);
-        if (c >= 0x10000 && c <= 0x10FFFF)
-            return {c, 4};
-    }
-    // A broken byte: a character that is nothing the reader knows.
-    return {0xFFFD, 1};
-}
-
-CharClass classBeyondAscii(char32_t c)
+constexpr CharClass classBeyondAsciiOf(char32_t c)
 {
     switch (c) {
     case 0x85: case 0x2028: case 0x2029: return CharClass::LineBreak;
@@ -592,14 +563,53 @@ CharClass classBeyondAscii(char32_t c)
     return CharClass::Letter;
 }
 
+
+} // namespace
+
+namespace lexicon_detail {
+
+
+CodePoint codePointBeyondAscii(std::string_view s, std::size_t at)
+{
+    const auto b0 = static_cast<unsigned char>(s[at]);
+    const auto continuation = [&](std::size_t k) {
+        return at + k < s.size() && (static_cast<unsigned char>(s[at + k]) & 0xC0) == 0x80;
+    };
+    const auto bits = [&](std::size_t k) { return static_cast<char32_t>(static_cast<unsigned char>(s[at + k]) & 0x3F); };
+    if (b0 >= 0xC2 && b0 < 0xE0 && continuation(1))
+        return {(static_cast<char32_t>(b0 & 0x1F) << 6) | bits(1), 2};
+    if (b0 >= 0xE0 && b0 < 0xF0 && continuation(1) && continuation(2)) {
+        const char32_t c = (static_cast<char32_t>(b0 & 0x0F) << 12) | (bits(1) << 6) | bits(2);
+        if (c >= 0x800 && (c < 0xD800 || c > 0xDFFF))
+            return {c, 3};
+    }
+    if (b0 >= 0xF0 && b0 < 0xF5 && continuation(1) && continuation(2) && continuation(3)) {
+        const char32_t c = (static_cast<char32_t>(b0 & 0x07) << 18) | (bits(1) << 12) | (bits(2) << 6) | bits(3);
+        if (c >= 0x10000 && c <= 0x10FFFF)
+            return {c, 4};
+    }
+    // A broken byte: a character that is nothing the reader knows.
+    return {0xFFFD, 1};
+}
+
+CharClass classBeyondAscii(char32_t c)
+{
+    return classBeyondAsciiOf(c);
+}
+
+const std::array<CharClass, 256> latin1Classes = [] {
+    std::array<CharClass, 256> classes{};
+    for (std::size_t c = 0; c < classes.size(); ++c)
+        classes[c] = c < 0x80 ? asciiClassTable[c] : classBeyondAsciiOf(static_cast<char32_t>(c));
+    return classes;
+}();
+
 } // namespace lexicon_detail
 
-char32_t foldCase(char32_t c)
+namespace lexicon_detail {
+
+char32_t foldCaseBeyondLatin1(char32_t c)
 {
-    if (c < 0x80)
-        return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        return c + 0x20;
     if (c == 0x130 || c == 0x131)
         return 'i'; // Turkish dotted and dotless i
     if (c >= 0x100 && c <= 0x17F) {
@@ -618,6 +628,8 @@ char32_t foldCase(char32_t c)
         return c + 0x50;
     return c;
 }
+
+} // namespace lexicon_detail
 
 std::span<const LexiconWord> lexiconWords()
 {

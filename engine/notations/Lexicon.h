@@ -114,25 +114,44 @@ inline CodePoint codePointAt(std::string_view utf8, std::size_t at);
 
 inline CharClass charClass(char32_t c);
 
+inline char32_t foldCase(char32_t c);
+
 namespace lexicon_detail {
 CodePoint codePointBeyondAscii(std::string_view utf8, std::size_t at);
 CharClass classBeyondAscii(char32_t c);
-extern const std::array<CharClass, 128> asciiClasses;
+extern const std::array<CharClass, 256> latin1Classes;
+char32_t foldCaseBeyondLatin1(char32_t c);
 } // namespace lexicon_detail
 
+// The characters of two bytes, the Latin-1 letters and marks of most
+// texts, are decoded here; the rest out of line.
 inline CodePoint codePointAt(std::string_view utf8, std::size_t at)
 {
     const auto b = static_cast<unsigned char>(utf8[at]);
-    return b < 0x80 ? CodePoint{b, 1} : lexicon_detail::codePointBeyondAscii(utf8, at);
+    if (b < 0x80)
+        return {b, 1};
+    if (b >= 0xC2 && b < 0xE0 && at + 1 < utf8.size()) {
+        const auto next = static_cast<unsigned char>(utf8[at + 1]);
+        if ((next & 0xC0) == 0x80)
+            return {(static_cast<char32_t>(b & 0x1F) << 6) | (next & 0x3F), 2};
+    }
+    return lexicon_detail::codePointBeyondAscii(utf8, at);
 }
 
 inline CharClass charClass(char32_t c)
 {
-    return c < 0x80 ? lexicon_detail::asciiClasses[c] : lexicon_detail::classBeyondAscii(c);
+    return c < 0x100 ? lexicon_detail::latin1Classes[c] : lexicon_detail::classBeyondAscii(c);
 }
 
 // Small and capital letters of the Latin, Greek and Cyrillic alphabets made
 // one, as the table's words compare.
-char32_t foldCase(char32_t c);
+inline char32_t foldCase(char32_t c)
+{
+    if (c < 0x80)
+        return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
+        return c + 0x20;
+    return c < 0x100 ? c : lexicon_detail::foldCaseBeyondLatin1(c);
+}
 
 } // namespace zelv
