@@ -464,10 +464,8 @@ void Lexer::token()
 
 namespace {
 
-// How many tokens the window lexes at a time, and how far its head moves
-// before the tokens passed are dropped.
+// How many tokens the window lexes at a time.
 constexpr std::size_t lexedAtOnce = 32;
-constexpr std::size_t droppedAfter = 256;
 
 } // namespace
 
@@ -489,7 +487,7 @@ const Token* TokenWindow::fill(std::size_t k)
     return k < ahead_ ? first_ + k : nullptr;
 }
 
-void TokenWindow::advance(std::size_t n)
+void TokenWindow::advanceFar(std::size_t n)
 {
     at(n); // lexes up to there, so that the head never passes the tokens read
     head_ = std::min(head_ + n, tokens_.size());

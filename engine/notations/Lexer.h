@@ -84,6 +84,8 @@ struct Token {
                || (word && (word->kind == WordKind::Compass || word->kind == WordKind::AxisName));
     }
     bool isSeparator(CharClass c) const { return kind == TokenKind::Separator && separator == c; }
+    // Whether it is a "?" or U+FFFD: a character lost to a code page.
+    bool isLost() const { return kind == TokenKind::Other && separator == CharClass::Question; }
 };
 
 class Lexer {
@@ -137,13 +139,26 @@ public:
 
     // The token `k` places ahead, or nullptr beyond the end.
     const Token* at(std::size_t k) { return k < ahead_ ? first_ + k : fill(k); }
-    void advance(std::size_t n);
+    void advance(std::size_t n)
+    {
+        if (n < ahead_ && head_ + n < droppedAfter) {
+            head_ += n;
+            first_ += n;
+            ahead_ -= n;
+        } else {
+            advanceFar(n);
+        }
+    }
     bool atEnd() { return at(0) == nullptr; }
     std::string_view text() const { return lexer_.text(); }
     bool sawLetters() const { return lexer_.sawLetters(); }
 
 private:
     const Token* fill(std::size_t k);
+    void advanceFar(std::size_t n);
+
+    // How far the head moves before the tokens passed are dropped.
+    static constexpr std::size_t droppedAfter = 256;
 
     Lexer lexer_;
     Observer seen_;

@@ -134,13 +134,17 @@ inline CodePoint codePointAt(std::string_view utf8, std::size_t at)
         const auto next = static_cast<unsigned char>(utf8[at + 1]);
         if ((next & 0xC0) == 0x80)
             return {(static_cast<char32_t>(b & 0x1F) << 6) | (next & 0x3F), 2};
+    } else if (b < 0xC2 || b > 0xF4) {
+        return {0xFFFD, 1}; // no character begins with this byte
     }
     return lexicon_detail::codePointBeyondAscii(utf8, at);
 }
 
 inline CharClass charClass(char32_t c)
 {
-    return c < 0x100 ? lexicon_detail::latin1Classes[c] : lexicon_detail::classBeyondAscii(c);
+    if (c < 0x100)
+        return lexicon_detail::latin1Classes[c];
+    return c == 0xFFFD ? CharClass::Question : lexicon_detail::classBeyondAscii(c);
 }
 
 // Small and capital letters of the Latin, Greek and Cyrillic alphabets made

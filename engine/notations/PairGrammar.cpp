@@ -193,7 +193,7 @@ public:
         if (e.lostCandidate && (t.kind == TokenKind::Number || (t.kind == TokenKind::Word && t.word
                                                                 && t.word->kind == WordKind::Compass)))
             e.lostCharacter = e.lostCandidate;
-        const bool question = t.kind == TokenKind::Other && t.separator == CharClass::Question;
+        const bool question = t.isLost();
         if (!question || t.blankBefore)
             e.lostCandidate.reset();
         const TokenKind previous = e.previousToken;
@@ -522,7 +522,7 @@ private:
             // characters were lost.
             std::size_t k = h.afterAngle;
             for (const Token* t = w_.at(k); t; t = w_.at(++k)) {
-                const bool lost = t->kind == TokenKind::Other && t->separator == CharClass::Question;
+                const bool lost = t->isLost();
                 const bool unknown = t->kind == TokenKind::Word
                                      && (!t->word || t->word->kind == WordKind::Unit
                                          || t->word->kind == WordKind::Conjunction);
