@@ -332,134 +332,129 @@ void Lexer::skipProse()
 bool Lexer::lex(std::vector<Token>& out, std::size_t count)
 {
     out_ = &out;
-    const std::size_t wanted = out.size() + count;
-    while (out.size() < wanted) {
-        if (i_ >= text_.size())
-            return false;
-        token();
-    }
-    return true;
-}
-
-// Reads at the current place: one token or a few, or a blank or invisible
-// character that makes none.
-void Lexer::token()
-{
     const std::string_view t = text_;
-    if (i_ >= readUntil_) {
-        const std::size_t before = out_->size();
-        skipProse();
-        readUntil_ = std::max(readUntil_, i_ + wordsBefore + wordsAfter);
-        if (out_->size() != before)
-            return;
-    }
-    const std::size_t start = i_;
-    const CodePoint c = codePointAt(t, start);
-    const CharClass k = charClass(c.value);
-    const std::size_t after = start + c.length;
-    switch (k) {
-    case CharClass::Blank: {
-        blank_ = true;
-        // The spaces after it at once, but not past where prose may be
-        // passed over.
-        const std::size_t stop = std::min(t.size(), readUntil_);
-        std::size_t end = after;
-        while (end < stop && t[end] == ' ')
-            ++end;
-        i_ = end;
-        break;
-    }
-    case CharClass::Invisible:
-        i_ = after;
-        break;
-    case CharClass::LineBreak: {
-        std::size_t end = after;
-        while (end < t.size()) {
-            const CharClass n = classAt(t, end);
-            if (n != CharClass::LineBreak && n != CharClass::Blank && n != CharClass::Invisible)
-                break;
-            end += codePointAt(t, end).length;
+    const std::size_t wanted = out.size() + count;
+    // Each turn reads one token or a few, or a blank or invisible character
+    // that makes none.
+    while (out.size() < wanted) {
+        if (i_ >= t.size())
+            return false;
+        if (i_ >= readUntil_) {
+            const std::size_t before = out.size();
+            skipProse();
+            readUntil_ = std::max(readUntil_, i_ + wordsBefore + wordsAfter);
+            if (out.size() != before)
+                continue;
         }
-        emit(TokenKind::LineBreak, start, end);
-        i_ = end;
-        break;
-    }
-    case CharClass::Digit:
-        number(start);
-        readUntil_ = std::max(readUntil_, i_ + wordsAfter);
-        break;
-    case CharClass::Letter:
-        sawLetters_ = true;
-        word(start);
-        break;
-    case CharClass::DegreeMark:
-        mark(TokenKind::DegreeMark, AngleUnit::Degree, start, after);
-        i_ = after;
-        break;
-    case CharClass::MinuteMark:
-        if (classAt(t, after) == CharClass::MinuteMark) {
-            const std::size_t end = after + codePointAt(t, after).length;
-            mark(TokenKind::SecondMark, AngleUnit::Second, start, end);
+        const std::size_t start = i_;
+        const CodePoint c = codePointAt(t, start);
+        const CharClass k = charClass(c.value);
+        const std::size_t after = start + c.length;
+        switch (k) {
+        case CharClass::Blank: {
+            blank_ = true;
+            // The spaces after it at once, but not past where prose may be
+            // passed over.
+            const std::size_t stop = std::min(t.size(), readUntil_);
+            std::size_t end = after;
+            while (end < stop && t[end] == ' ')
+                ++end;
             i_ = end;
-        } else {
-            mark(TokenKind::MinuteMark, AngleUnit::Minute, start, after);
-            i_ = after;
-        }
-        break;
-    case CharClass::SecondMark:
-        mark(TokenKind::SecondMark, AngleUnit::Second, start, after);
-        i_ = after;
-        break;
-    case CharClass::Minus:
-    case CharClass::Plus: {
-        const bool afterDigit = !blank_ && classBefore(t, start) == CharClass::Digit;
-        Token* token;
-        if (isDigitAt(t, after) && afterDigit && k == CharClass::Minus) {
-            token = &emit(TokenKind::PartSeparator, start, after);
-        } else if (isDigitAt(t, after) && !afterDigit) {
-            token = &emit(TokenKind::Sign, start, after);
-            token->minus = k == CharClass::Minus;
-        } else {
-            token = &emit(TokenKind::Separator, start, after);
-        }
-        token->separator = k;
-        i_ = after;
-        break;
-    }
-    case CharClass::Tab:
-    case CharClass::Comma:
-    case CharClass::Semicolon:
-    case CharClass::Colon:
-    case CharClass::Slash:
-    case CharClass::Bar:
-    case CharClass::Equals:
-    case CharClass::Ampersand:
-        emit(TokenKind::Separator, start, after).separator = k;
-        i_ = after;
-        break;
-    case CharClass::OpenBrace:
-        if (after < t.size() && t[after] == '{') {
-            emit(TokenKind::TemplateOpen, start, after + 1);
-            i_ = after + 1;
             break;
         }
-        [[fallthrough]];
-    default: {
-        // A run of other characters is one token, but for the marks of
-        // a lost character and brackets, which are read one by one.
-        std::size_t end = after;
-        if (k == CharClass::Other && c.value != '(' && c.value != ')')
+        case CharClass::Invisible:
+            i_ = after;
+            break;
+        case CharClass::LineBreak: {
+            std::size_t end = after;
             while (end < t.size()) {
-                const CodePoint n = codePointAt(t, end);
-                if (charClass(n.value) != CharClass::Other || n.value == '(' || n.value == ')')
+                const CharClass n = classAt(t, end);
+                if (n != CharClass::LineBreak && n != CharClass::Blank && n != CharClass::Invisible)
                     break;
-                end += n.length;
+                end += codePointAt(t, end).length;
             }
-        emit(TokenKind::Other, start, end).separator = k;
-        i_ = end;
-        break;
+            emit(TokenKind::LineBreak, start, end);
+            i_ = end;
+            break;
+        }
+        case CharClass::Digit:
+            number(start);
+            readUntil_ = std::max(readUntil_, i_ + wordsAfter);
+            break;
+        case CharClass::Letter:
+            sawLetters_ = true;
+            word(start);
+            break;
+        case CharClass::DegreeMark:
+            mark(TokenKind::DegreeMark, AngleUnit::Degree, start, after);
+            i_ = after;
+            break;
+        case CharClass::MinuteMark:
+            if (classAt(t, after) == CharClass::MinuteMark) {
+                const std::size_t end = after + codePointAt(t, after).length;
+                mark(TokenKind::SecondMark, AngleUnit::Second, start, end);
+                i_ = end;
+            } else {
+                mark(TokenKind::MinuteMark, AngleUnit::Minute, start, after);
+                i_ = after;
+            }
+            break;
+        case CharClass::SecondMark:
+            mark(TokenKind::SecondMark, AngleUnit::Second, start, after);
+            i_ = after;
+            break;
+        case CharClass::Minus:
+        case CharClass::Plus: {
+            const bool afterDigit = !blank_ && classBefore(t, start) == CharClass::Digit;
+            Token* token;
+            if (isDigitAt(t, after) && afterDigit && k == CharClass::Minus) {
+                token = &emit(TokenKind::PartSeparator, start, after);
+            } else if (isDigitAt(t, after) && !afterDigit) {
+                token = &emit(TokenKind::Sign, start, after);
+                token->minus = k == CharClass::Minus;
+            } else {
+                token = &emit(TokenKind::Separator, start, after);
+            }
+            token->separator = k;
+            i_ = after;
+            break;
+        }
+        case CharClass::Tab:
+        case CharClass::Comma:
+        case CharClass::Semicolon:
+        case CharClass::Colon:
+        case CharClass::Slash:
+        case CharClass::Bar:
+        case CharClass::Equals:
+        case CharClass::Ampersand:
+            emit(TokenKind::Separator, start, after).separator = k;
+            i_ = after;
+            break;
+        case CharClass::OpenBrace:
+            if (after < t.size() && t[after] == '{') {
+                emit(TokenKind::TemplateOpen, start, after + 1);
+                i_ = after + 1;
+                break;
+            }
+            [[fallthrough]];
+        default: {
+            // A run of other characters is one token, but for the marks of
+            // a lost character and brackets, which are read one by one.
+            std::size_t end = after;
+            if (k == CharClass::Other && c.value != '(' && c.value != ')')
+                while (end < t.size()) {
+                    const CodePoint n = codePointAt(t, end);
+                    if (charClass(n.value) != CharClass::Other || n.value == '(' || n.value == ')')
+                        break;
+                    end += n.length;
+                }
+            emit(TokenKind::Other, start, end).separator = k;
+            i_ = end;
+            break;
+        }
+        }
     }
-    }
+    return true;
 }
 
 namespace {

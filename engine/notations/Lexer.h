@@ -101,7 +101,6 @@ public:
     bool sawLetters() const { return sawLetters_; }
 
 private:
-    void token();
     void skipProse();
     void number(std::size_t start);
     bool dottedAngle(std::size_t start, std::size_t degreesEnd);
