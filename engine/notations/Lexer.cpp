@@ -108,7 +108,7 @@ std::optional<Extended> numberTextValue(std::string_view t)
     return valueOf(t, 0, integerEnd, t.size());
 }
 
-Token& Lexer::emit(TokenKind kind, std::size_t begin, std::size_t end)
+inline Token& Lexer::emit(TokenKind kind, std::size_t begin, std::size_t end)
 {
     Token& t = out_->emplace_back();
     t.kind = kind;
@@ -119,7 +119,7 @@ Token& Lexer::emit(TokenKind kind, std::size_t begin, std::size_t end)
     return t;
 }
 
-void Lexer::mark(TokenKind kind, AngleUnit unit, std::size_t begin, std::size_t end)
+inline void Lexer::mark(TokenKind kind, AngleUnit unit, std::size_t begin, std::size_t end)
 {
     Token& t = emit(kind, begin, end);
     t.marksPart = true;
@@ -131,7 +131,7 @@ Token& Lexer::numberToken(std::size_t begin, std::size_t integerEnd, std::size_t
     return numberToken(begin, integerEnd, end, mark, valueOf(text_, begin, integerEnd, end));
 }
 
-Token& Lexer::numberToken(std::size_t begin, std::size_t integerEnd, std::size_t end, char mark, Extended value)
+inline Token& Lexer::numberToken(std::size_t begin, std::size_t integerEnd, std::size_t end, char mark, Extended value)
 {
     Token& t = emit(TokenKind::Number, begin, end);
     t.integerDigits = static_cast<int>(std::min<std::size_t>(integerEnd - begin, 1000));

@@ -361,8 +361,12 @@ private:
     // Minutes or seconds of 60 and more, decimals before the last part.
     bool unusable(const Half& h)
     {
-        if (!h.angle.partOf60 && !h.angle.decimalsBeforeLast)
-            return false;
+        return (h.angle.partOf60 || h.angle.decimalsBeforeLast) && refuseUnusable(h);
+    }
+
+    // The refusal of an unusable half; true.
+    bool refuseUnusable(const Half& h)
+    {
         refuse(h.angle.partOf60 ? RefusalKind::PartOf60 : RefusalKind::DecimalsBeforeLast,
                spanText(text_, h.angle.begin, h.angle.end));
         return true;
