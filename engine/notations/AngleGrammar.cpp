@@ -22,19 +22,26 @@ enum class Apart { Undecided, Blanks, Colons, Dashes, Points };
 
 } // namespace
 
+namespace {
+
+// Up to 27 places by table: the powers of ten are exact there, so each
+// unit is the correctly rounded 1/10^n, at compile time as at run time.
+constexpr std::array<Extended, 28> placeUnits = [] {
+    std::array<Extended, 28> u{};
+    Extended v = 1;
+    for (auto& e : u) {
+        e = 1 / v;
+        v *= 10;
+    }
+    return u;
+}();
+
+} // namespace
+
 Extended unitOfPlaces(int places)
 {
-    static const std::array<Extended, 28> units = [] {
-        std::array<Extended, 28> u{};
-        Extended v = 1;
-        for (auto& e : u) {
-            e = 1 / v;
-            v *= 10;
-        }
-        return u;
-    }();
-    return places < static_cast<int>(units.size()) ? units[static_cast<std::size_t>(places)]
-                                                    : std::pow(10.0L, static_cast<Extended>(-places));
+    return places < static_cast<int>(placeUnits.size()) ? placeUnits[static_cast<std::size_t>(places)]
+                                                         : std::pow(10.0L, static_cast<Extended>(-places));
 }
 
 std::optional<Angle> readAngle(TokenWindow& w, std::size_t k)
@@ -158,10 +165,15 @@ bool readAngle(TokenWindow& w, std::size_t k, Angle& a)
     return true;
 }
 
-std::optional<Angle> angleOnAxis(const Angle& angle, Axis axis, std::string_view text)
+bool keepsOnAxis(const Angle& angle, Axis axis)
 {
     const Extended most = axis == Axis::Latitude ? 90 : 180;
-    if (angle.magnitude <= most || angle.parts != 1 || angle.marked || angle.hidden || angle.sign)
+    return angle.magnitude <= most || angle.parts != 1 || angle.marked || angle.hidden || angle.sign;
+}
+
+std::optional<Angle> angleOnAxis(const Angle& angle, Axis axis, std::string_view text)
+{
+    if (keepsOnAxis(angle, axis))
         return angle;
     int degreeDigits = 0;
     bool seconds = false;

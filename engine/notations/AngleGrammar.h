@@ -65,6 +65,8 @@ bool readAngle(TokenWindow& window, std::size_t k, Angle& angle);
 // than degrees can be; the angle itself otherwise, or nothing where the
 // digits are no angle of that axis either (minutes of 60 or more).
 std::optional<Angle> angleOnAxis(const Angle& angle, Axis axis, std::string_view text);
+// Whether angleOnAxis gives the angle back as it is.
+bool keepsOnAxis(const Angle& angle, Axis axis);
 
 // One unit of the last of `places` decimal places.
 Extended unitOfPlaces(int places);

@@ -421,8 +421,10 @@ private:
         const Half& lon = firstIsLatitude ? h2 : h1;
         const Word& latWord = firstIsLatitude ? c1 : c2;
         const Word& lonWord = firstIsLatitude ? c2 : c1;
-        const std::optional<Angle> latAngle = angleOnAxis(lat.angle, Axis::Latitude, text_);
-        const std::optional<Angle> lonAngle = angleOnAxis(lon.angle, Axis::Longitude, text_);
+        std::optional<Angle> latitudeGps;
+        std::optional<Angle> longitudeGps;
+        const Angle* latAngle = onAxis(lat.angle, Axis::Latitude, latitudeGps);
+        const Angle* lonAngle = onAxis(lon.angle, Axis::Longitude, longitudeGps);
         if (!latAngle || !lonAngle)
             return std::nullopt;
         Candidate c;
@@ -468,6 +470,16 @@ private:
         c.ferro = ferro;
         c.source = Candidate::Source::Directed;
         return c;
+    }
+
+    // A half's angle on its axis (angleOnAxis), copied into `gps` only where
+    // it is a GPS form; nullptr where it is no angle of that axis.
+    const Angle* onAxis(const Angle& angle, Axis axis, std::optional<Angle>& gps) const
+    {
+        if (keepsOnAxis(angle, axis))
+            return &angle;
+        gps = angleOnAxis(angle, axis, text_);
+        return gps ? &*gps : nullptr;
     }
 
     // Two halves without any words: latitude first, unless only the second
