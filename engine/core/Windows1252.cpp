@@ -123,6 +123,14 @@ void appendCodePointOf(char32_t code, std::string& out)
 
 void appendWindows1252(std::string_view utf8, std::string& out)
 {
+    // The bytes of the characters of two bytes in UTF-8, U+0080..U+07FF (none
+    // of them is dropped).
+    static const std::array<char, 0x800> twoBytes = [] {
+        std::array<char, 0x800> bytes{};
+        for (char32_t code = 0x80; code < 0x800; ++code)
+            bytes[code] = static_cast<char>(byteOf(code));
+        return bytes;
+    }();
     // No character takes more bytes in the code page than in UTF-8.
     const std::size_t start = out.size();
     out.resize(start + utf8.size());
@@ -152,14 +160,10 @@ void appendWindows1252(std::string_view utf8, std::string& out)
         // top bit pairs, for in broken input each alone is a toss-up.
         const unsigned next = p + 1 < utf8.size() ? static_cast<unsigned char>(utf8[p + 1]) : 0u;
         if ((((b & 0xC0u) << 8) | (next & 0xC0u)) == 0xC080u) {
-            // The Latin-1 characters from U+00A0 on are their own bytes.
-            if (b == 0xC2 || b == 0xC3) {
-                const unsigned latin1 = ((b & 0x1Fu) << 6) | (next & 0x3Fu);
-                if (latin1 >= 0xA0) {
-                    *o++ = static_cast<char>(latin1);
-                    p += 2;
-                    continue;
-                }
+            if (b >= 0xC2 && b < 0xE0) {
+                *o++ = twoBytes[((b & 0x1Fu) << 6) | (next & 0x3Fu)];
+                p += 2;
+                continue;
             }
             char32_t code = 0;
             if (const std::size_t len = decodeUtf8(utf8, p, code)) {

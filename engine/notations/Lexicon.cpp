@@ -564,6 +564,32 @@ constexpr CharClass classBeyondAsciiOf(char32_t c)
 }
 
 
+// Small and capital letters made one: only letters below U+0500 have two.
+constexpr char32_t foldOf(char32_t c)
+{
+    if (c < 0x80)
+        return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
+        return c + 0x20;
+    if (c == 0x130 || c == 0x131)
+        return 'i'; // Turkish dotted and dotless i
+    if (c >= 0x100 && c <= 0x17F) {
+        if (c == 0x178)
+            return 0xFF;
+        const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        if (oddUpper ? (c % 2 == 1) : (c % 2 == 0 && c != 0x138))
+            return c + 1;
+        return c;
+    }
+    if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2)
+        return c + 0x20;
+    if (c >= 0x410 && c <= 0x42F)
+        return c + 0x20;
+    if (c >= 0x400 && c <= 0x40F)
+        return c + 0x50;
+    return c;
+}
+
 } // namespace
 
 namespace lexicon_detail {
@@ -597,37 +623,19 @@ CharClass classBeyondAscii(char32_t c)
     return classBeyondAsciiOf(c);
 }
 
-const std::array<CharClass, 256> latin1Classes = [] {
-    std::array<CharClass, 256> classes{};
+const std::array<CharClass, tabledCodePoints> tabledClasses = [] {
+    std::array<CharClass, tabledCodePoints> classes{};
     for (std::size_t c = 0; c < classes.size(); ++c)
         classes[c] = c < 0x80 ? asciiClassTable[c] : classBeyondAsciiOf(static_cast<char32_t>(c));
     return classes;
 }();
 
-} // namespace lexicon_detail
-
-namespace lexicon_detail {
-
-char32_t foldCaseBeyondLatin1(char32_t c)
-{
-    if (c == 0x130 || c == 0x131)
-        return 'i'; // Turkish dotted and dotless i
-    if (c >= 0x100 && c <= 0x17F) {
-        if (c == 0x178)
-            return 0xFF;
-        const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
-        if (oddUpper ? (c % 2 == 1) : (c % 2 == 0 && c != 0x138))
-            return c + 1;
-        return c;
-    }
-    if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2)
-        return c + 0x20;
-    if (c >= 0x410 && c <= 0x42F)
-        return c + 0x20;
-    if (c >= 0x400 && c <= 0x40F)
-        return c + 0x50;
-    return c;
-}
+const std::array<char32_t, tabledCodePoints> tabledFolds = [] {
+    std::array<char32_t, tabledCodePoints> folds{};
+    for (std::size_t c = 0; c < folds.size(); ++c)
+        folds[c] = foldOf(static_cast<char32_t>(c));
+    return folds;
+}();
 
 } // namespace lexicon_detail
 

@@ -119,8 +119,11 @@ inline char32_t foldCase(char32_t c);
 namespace lexicon_detail {
 CodePoint codePointBeyondAscii(std::string_view utf8, std::size_t at);
 CharClass classBeyondAscii(char32_t c);
-extern const std::array<CharClass, 256> latin1Classes;
-char32_t foldCaseBeyondLatin1(char32_t c);
+// The Latin, Greek and Cyrillic letters and every mark the reader knows
+// stand below U+0500: their classes and folds come from tables.
+inline constexpr std::size_t tabledCodePoints = 0x500;
+extern const std::array<CharClass, tabledCodePoints> tabledClasses;
+extern const std::array<char32_t, tabledCodePoints> tabledFolds;
 } // namespace lexicon_detail
 
 // The characters of two bytes, the Latin-1 letters and marks of most
@@ -142,8 +145,8 @@ inline CodePoint codePointAt(std::string_view utf8, std::size_t at)
 
 inline CharClass charClass(char32_t c)
 {
-    if (c < 0x100)
-        return lexicon_detail::latin1Classes[c];
+    if (c < lexicon_detail::tabledCodePoints)
+        return lexicon_detail::tabledClasses[c];
     return c == 0xFFFD ? CharClass::Question : lexicon_detail::classBeyondAscii(c);
 }
 
@@ -151,11 +154,7 @@ inline CharClass charClass(char32_t c)
 // one, as the table's words compare.
 inline char32_t foldCase(char32_t c)
 {
-    if (c < 0x80)
-        return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        return c + 0x20;
-    return c < 0x100 ? c : lexicon_detail::foldCaseBeyondLatin1(c);
+    return c < lexicon_detail::tabledCodePoints ? lexicon_detail::tabledFolds[c] : c;
 }
 
 } // namespace zelv
