@@ -58,6 +58,12 @@ bool readAngle(TokenWindow& w, std::size_t k, Angle& a)
     const Token* t = w.at(i);
     if (!t)
         return false;
+    // The fields set only on some paths, as a new Angle has them; the others
+    // are set on every path that reads an angle.
+    a.sign = a.minus = false;
+    a.parts = 1;
+    a.degreeMarked = a.marked = a.hidden = false;
+    a.partOf60 = a.decimalsBeforeLast = false;
     a.begin = t->begin;
     if (t->kind == TokenKind::Sign) {
         const Token* number = w.at(i + 1);

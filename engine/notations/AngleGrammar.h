@@ -28,6 +28,7 @@
 
 namespace zelv {
 
+// readAngle sets every field of it (a new field there too).
 struct Angle {
     std::size_t tokens = 0; // how many tokens it takes from where it starts
     std::size_t begin = 0;  // its span in the text
@@ -57,8 +58,7 @@ struct Angle {
 // The angle whose first token (a sign or the degrees) stands `k` tokens
 // ahead; nothing where none starts there.
 std::optional<Angle> readAngle(TokenWindow& window, std::size_t k);
-// The same into `angle`, which must be as constructed: false where none
-// starts there.
+// The same into `angle`, whatever it held: false where none starts there.
 bool readAngle(TokenWindow& window, std::size_t k, Angle& angle);
 
 // A lone number's GPS form for its axis, where its integer part is more

@@ -51,6 +51,9 @@ Word wordAt(const Token* t)
 }
 
 // One half of a position: [axis word] [compass word] angle [compass word].
+// readHalf sets every field of it (a new field there too): the scanner
+// keeps two and reads into them, for a new one of this size is zeroed by a
+// slow string instruction.
 struct Half {
     std::size_t first = 0;      // window offset of its first token
     std::size_t afterAngle = 0; // past the angle
@@ -65,11 +68,15 @@ struct Half {
     bool glued = false;    // a lone number glued to letters ("JO62QM", "B96")
 };
 
-// Reads the half at `k` into `h`, which must be as constructed; false
-// where none starts there.  `taken`: a compass word at this byte belongs to
-// the angle before it.
+// Reads the half at `k` into `h`, whatever it held; false where none starts
+// there.  `taken`: a compass word at this byte belongs to the angle before
+// it.
 bool readHalf(TokenWindow& w, std::size_t k, Half& h, std::size_t taken = std::string_view::npos)
 {
+    // The fields set only on some paths; the others are set on every path
+    // that reads a half.
+    h.axisName = h.before = h.after = Word{};
+    h.conflict = h.glued = false;
     h.first = k;
     std::size_t i = k;
     if (wordOf(w.at(i), WordKind::AxisName)) {
@@ -232,7 +239,7 @@ private:
             }
             return 1;
         }
-        Half first;
+        Half& first = first_;
         if (!readHalf(w_, 0, first, taken_))
             return 1;
         if (const std::optional<std::size_t> taken = pairFrom(first))
@@ -282,7 +289,7 @@ private:
         const Between gap = between(w_, first.end, static_cast<bool>(first.after));
         if (!gap.ok)
             return std::nullopt;
-        Half second;
+        Half& second = second_;
         if (!readHalf(w_, gap.next, second))
             return std::nullopt;
         const bool shared = first.after && gap.next == first.end;
@@ -560,6 +567,8 @@ private:
     Evidence& e_;
     std::string_view text_;
     std::size_t taken_ = std::string_view::npos;
+    Half first_;  // the half at the head
+    Half second_; // the one after it
 };
 
 } // namespace
