@@ -299,10 +299,10 @@ private:
         const Word c2 = chooseWord(second, first);
         if ((first.before && first.after && !c1) || (second.before && second.after && !c2))
             return std::nullopt;
-        const std::optional<Candidate> c = evaluate(first, c1, second, c2, gap);
-        if (!c)
+        Candidate& c = found_[0];
+        if (!evaluate(first, c1, second, c2, gap, c))
             return std::nullopt;
-        e_.add(*c);
+        e_.add(c);
         return second.end;
     }
 
@@ -310,32 +310,30 @@ private:
     // A2's before it, as the halves' other words say.
     std::optional<std::size_t> sharedWord(const Half& first, const Half& second, const Between& gap)
     {
-        std::optional<Candidate> after;
-        std::optional<Candidate> before;
-        if (second.after)
-            after = evaluate(first, first.after, second, second.after, gap);
-        if (first.before)
-            before = evaluate(first, first.before, second, first.after, gap);
-        if (after && before && !agree(*after, *before)) {
+        Candidate& afterReading = found_[0];
+        Candidate& beforeReading = found_[1];
+        bool after = second.after && evaluate(first, first.after, second, second.after, gap, afterReading);
+        const bool before = first.before && evaluate(first, first.before, second, first.after, gap, beforeReading);
+        if (after && before && !agree(afterReading, beforeReading)) {
             // "Westen. 54° 12′ N 21° 6′ O".  Unless a number follows the last
             // word, which then begins the next position with its words first.
             if (!startsAngle(w_, second.end)) {
                 Refusal r;
                 r.kind = RefusalKind::TwoPositions;
-                r.first = spanText(text_, before->begin, before->end);
-                r.second = spanText(text_, after->begin, after->end);
+                r.first = spanText(text_, beforeReading.begin, beforeReading.end);
+                r.second = spanText(text_, afterReading.begin, afterReading.end);
                 if (!e_.overriding)
                     e_.overriding = r;
                 return second.end;
             }
-            after.reset();
+            after = false;
         }
         if (after) {
-            e_.add(*after);
+            e_.add(afterReading);
             return second.end;
         }
         if (before) {
-            e_.add(*before);
+            e_.add(beforeReading);
             return second.afterAngle;
         }
         return std::nullopt;
@@ -379,11 +377,12 @@ private:
         return true;
     }
 
-    std::optional<Candidate> evaluate(const Half& h1, const Word& c1, const Half& h2, const Word& c2,
-                                      const Between& gap)
+    // The reading of two halves with their compass words into `c`, whatever
+    // it held; false where they make none.
+    bool evaluate(const Half& h1, const Word& c1, const Half& h2, const Word& c2, const Between& gap, Candidate& c)
     {
         if (h1.angle.hidden || h2.angle.hidden || unusable(h1) || unusable(h2))
-            return std::nullopt;
+            return false;
         const auto axisOf = [](const Half& h, const Word& c) {
             if (c && h.axisName && c.word->axis != h.axisName.word->axis)
                 return Axis::None;
@@ -393,19 +392,19 @@ private:
         Axis a2 = axisOf(h2, c2);
         if (a1 == Axis::None && a2 == Axis::None) {
             if (h1.axisName || h2.axisName || c1 || c2)
-                return std::nullopt;
-            return plain(h1, h2, gap);
+                return false;
+            return plain(h1, h2, gap, c);
         }
         // "Breite: 52.52, 13.405": an axis word names the other half too.
         if (a1 == Axis::None || a2 == Axis::None) {
             const bool named = a1 == Axis::None ? (h2.axisName && !c2) : (h1.axisName && !c1);
             if (!named || c1 || c2 || h1.glued || h2.glued)
-                return std::nullopt;
+                return false;
             (a1 == Axis::None ? a1 : a2) = (a1 == Axis::None ? a2 : a1) == Axis::Latitude ? Axis::Longitude
                                                                                           : Axis::Latitude;
         }
         if (a1 == a2 || h1.conflict || h2.conflict)
-            return std::nullopt;
+            return false;
         bool sIsNorth = false;
         if (c1 && c2 && c1.word->letters != LetterSet::Word && c2.word->letters != LetterSet::Word
             && c1.word->letters != c2.word->letters) {
@@ -414,27 +413,25 @@ private:
             if (!s.word->plainS || other.word->letters != LetterSet::CzechSlovak) {
                 refuse(RefusalKind::LettersNotPartners, spanText(text_, c1.begin, c1.end),
                        spanText(text_, c2.begin, c2.end));
-                return std::nullopt;
+                return false;
             }
             sIsNorth = true;
         }
         if ((c1 && h1.angle.sign) || (c2 && h2.angle.sign)) {
             const Half& h = c1 && h1.angle.sign ? h1 : h2;
             refuse(RefusalKind::SignAndDirection, spanText(text_, h.begin, h.endByte));
-            return std::nullopt;
+            return false;
         }
         const bool firstIsLatitude = a1 == Axis::Latitude;
         const Half& lat = firstIsLatitude ? h1 : h2;
         const Half& lon = firstIsLatitude ? h2 : h1;
         const Word& latWord = firstIsLatitude ? c1 : c2;
         const Word& lonWord = firstIsLatitude ? c2 : c1;
-        std::optional<Angle> latitudeGps;
-        std::optional<Angle> longitudeGps;
-        const Angle* latAngle = onAxis(lat.angle, Axis::Latitude, latitudeGps);
-        const Angle* lonAngle = onAxis(lon.angle, Axis::Longitude, longitudeGps);
+        const Angle* latAngle = onAxis(lat.angle, Axis::Latitude, latitudeGps_);
+        const Angle* lonAngle = onAxis(lon.angle, Axis::Longitude, longitudeGps_);
         if (!latAngle || !lonAngle)
-            return std::nullopt;
-        Candidate c;
+            return false;
+        c.plainS = false;
         bool south = latWord ? latWord.word->negative : latAngle->minus;
         if (latWord && latWord.word->plainS) {
             // Beside a Czech or Slovak word or letter it is sever, north;
@@ -452,18 +449,18 @@ private:
         const auto half = [&] { return spanText(text_, lon.begin, lon.endByte); };
         if (ferro && lonWord.word->meridian == Meridian::FerroWest) {
             refuse(RefusalKind::FerroWest, half());
-            return std::nullopt;
+            return false;
         }
         if (ferro)
             longitude -= ferroWestOfGreenwich;
         if (!(std::fabs(latitude) <= 90)) {
             refuse(ferro ? RefusalKind::FerroLatitudeBeyond : RefusalKind::LatitudeBeyond,
                    spanText(text_, lat.begin, lat.endByte));
-            return std::nullopt;
+            return false;
         }
         if (!(std::fabs(longitude) <= 180)) {
             refuse(ferro ? RefusalKind::FerroLongitudeBeyond : RefusalKind::LongitudeBeyond, half());
-            return std::nullopt;
+            return false;
         }
         e_.czechCompassWord = e_.czechCompassWord || (c1 && c1.word->czechOrSlovak) || (c2 && c2.word->czechOrSlovak);
         c.point = {static_cast<double>(longitude), static_cast<double>(latitude)};
@@ -476,37 +473,40 @@ private:
         c.end = std::max(h2.angle.end, c2 ? c2.end : std::size_t{0});
         c.ferro = ferro;
         c.source = Candidate::Source::Directed;
-        return c;
+        c.wholeTextOnly = false;
+        return true;
     }
 
     // A half's angle on its axis (angleOnAxis), copied into `gps` only where
     // it is a GPS form; nullptr where it is no angle of that axis.
-    const Angle* onAxis(const Angle& angle, Axis axis, std::optional<Angle>& gps) const
+    const Angle* onAxis(const Angle& angle, Axis axis, Angle& gps) const
     {
         if (keepsOnAxis(angle, axis))
             return &angle;
-        gps = angleOnAxis(angle, axis, text_);
-        return gps ? &*gps : nullptr;
+        const std::optional<Angle> form = angleOnAxis(angle, axis, text_);
+        if (!form)
+            return nullptr;
+        gps = *form;
+        return &gps;
     }
 
     // Two halves without any words: latitude first, unless only the second
     // can be one.
-    std::optional<Candidate> plain(const Half& h1, const Half& h2, const Between& gap)
+    bool plain(const Half& h1, const Half& h2, const Between& gap, Candidate& c)
     {
         if (gap.minus || gap.conjunction || gap.junk || h1.glued || h2.glued)
-            return std::nullopt;
+            return false;
         const auto eligible = [](const Angle& a) {
             return a.isDecimalNumber() || a.degreeMarked || (!a.marked && a.parts > 1);
         };
         if (!eligible(h1.angle) || !eligible(h2.angle) || h1.angle.parts != h2.angle.parts)
-            return std::nullopt;
+            return false;
         const Angle* lat = &h1.angle;
         const Angle* lon = &h2.angle;
         if (!(std::fabs(lat->value()) <= 90) && std::fabs(lon->value()) <= 90)
             std::swap(lat, lon);
         if (!(std::fabs(lat->value()) <= 90) || !(std::fabs(lon->value()) <= 180))
-            return std::nullopt;
-        Candidate c;
+            return false;
         c.point = {static_cast<double>(lon->value()), static_cast<double>(lat->value())};
         c.latitudePlace = lat->place;
         c.longitudePlace = lon->place;
@@ -516,7 +516,8 @@ private:
         e_.plainNumbers += static_cast<std::size_t>(h1.angle.parts + h2.angle.parts);
         e_.plainDecimals += (h1.angle.decimals ? 1 : 0) + (h2.angle.decimals ? 1 : 0);
         c.wholeTextOnly = (!h1.angle.marked && h1.angle.parts > 1) || (!h2.angle.marked && h2.angle.parts > 1);
-        return c;
+        c.plainS = c.ferro = false;
+        return true;
     }
 
     // An angle that no pair took.
@@ -569,6 +570,10 @@ private:
     std::size_t taken_ = std::string_view::npos;
     Half first_;  // the half at the head
     Half second_; // the one after it
+    // The readings of a pair, and the GPS forms of its angles.
+    Candidate found_[2];
+    Angle latitudeGps_;
+    Angle longitudeGps_;
 };
 
 } // namespace
