@@ -75,7 +75,9 @@ bool readHalf(TokenWindow& w, std::size_t k, Half& h, std::size_t taken = std::s
 {
     // The fields set only on some paths; the others are set on every path
     // that reads a half.
-    h.axisName = h.before = h.after = Word{};
+    h.axisName = {};
+    h.before = {};
+    h.after = {};
     h.conflict = h.glued = false;
     h.first = k;
     std::size_t i = k;
