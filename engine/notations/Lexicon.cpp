@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -652,12 +653,22 @@ WordMatch matchLexiconWord(std::string_view text, std::size_t at)
         return {nullptr, at, run.end};
     // Where a word goes on after the run, its next part begins after one
     // dot and blanks: most words are told apart there without matching.
-    std::size_t after = run.end < text.size() && text[run.end] == '.' ? run.end + 1 : run.end;
-    after = skipBlanks(text, after);
-    const char32_t nextLetter = after < text.size() ? foldCase(codePointAt(text, after).value) : 0;
+    // That letter is looked up once a word of several parts asks for it.
+    std::optional<char32_t> nextLetter;
+    const auto letterAfterRun = [&] {
+        std::size_t after = run.end < text.size() && text[run.end] == '.' ? run.end + 1 : run.end;
+        after = skipBlanks(text, after);
+        return after < text.size() ? foldCase(codePointAt(text, after).value) : 0;
+    };
     for (const Start& s : starts) {
-        if (s.letters != run.letters || (s.nextLetter != 0 && s.nextLetter != nextLetter))
+        if (s.letters != run.letters)
             continue;
+        if (s.nextLetter != 0) {
+            if (!nextLetter)
+                nextLetter = letterAfterRun();
+            if (s.nextLetter != *nextLetter)
+                continue;
+        }
         const std::size_t end = match(text, at, *s.word);
         if (end != std::string_view::npos)
             return {s.word->word, end, run.end};
