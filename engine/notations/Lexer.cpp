@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -76,7 +77,9 @@ Extended valueOf(std::string_view t, std::size_t begin, std::size_t integerEnd, 
     std::string number(t.substr(first, integerEnd - first));
     if (places > 0)
         number.append(".").append(t.substr(integerEnd + 1, std::min<std::size_t>(places, 30)));
-    return std::strtold(number.c_str(), nullptr);
+    Extended value = 0;
+    std::from_chars(number.data(), number.data() + number.size(), value);
+    return value;
 }
 
 } // namespace
@@ -92,6 +95,13 @@ std::optional<Extended> numberTextValue(std::string_view t)
         || integerEnd + 1 == t.size())
         return std::nullopt;
     return valueOf(t, 0, integerEnd, t.size());
+}
+
+void Lexer::queue(std::initializer_list<Token> tokens)
+{
+    queuedCount_ = 0;
+    for (const Token& t : tokens)
+        queued_[queuedCount_++] = t;
 }
 
 Token Lexer::make(TokenKind kind, std::size_t begin, std::size_t end)
@@ -153,7 +163,7 @@ bool Lexer::dottedAngle(std::size_t start)
     Token third = numberToken(seconds, seconds + 2, end, mark);
     second.letterBefore = third.letterBefore = false;
     // Queued in reverse: the last goes out first.
-    queued_ = {third, dot2, second, dot1, first};
+    queue({third, dot2, second, dot1, first});
     i_ = end;
     return true;
 }
@@ -179,7 +189,7 @@ void Lexer::number(std::size_t start)
         first.hidden = true;
         first.letterAfter = false;
         nextHidden_ = true;
-        queued_ = {first};
+        queue({first});
         i_ = cut;
         return;
     }
@@ -189,13 +199,16 @@ void Lexer::number(std::size_t start)
         token.letterBefore = false;
         nextHidden_ = false;
     }
-    queued_ = {token};
+    queue({token});
     i_ = end;
 }
 
 // "https://…", "http://…", "geo:…": the address up to the next blank.
 bool Lexer::link(std::size_t start)
 {
+    const char first = text_[start];
+    if (first != 'h' && first != 'H' && first != 'g' && first != 'G')
+        return false;
     const std::string_view rest = text_.substr(start);
     const auto startsWith = [&](std::string_view prefix) {
         if (rest.size() < prefix.size())
@@ -214,7 +227,7 @@ bool Lexer::link(std::size_t start)
             break;
         end += codePointAt(text_, end).length;
     }
-    queued_ = {make(TokenKind::Link, start, end)};
+    queue({make(TokenKind::Link, start, end)});
     i_ = end;
     return true;
 }
@@ -228,20 +241,23 @@ void Lexer::word(std::size_t start)
         Token t = make(TokenKind::Word, start, known.end);
         t.word = known.word;
         t.dotted = text_[known.end - 1] == '.';
-        queued_ = {t};
+        queue({t});
         i_ = known.end;
         return;
     }
     std::size_t end = start;
     while (end < text_.size() && classAt(text_, end) == CharClass::Letter)
         end += codePointAt(text_, end).length;
-    const std::size_t letterEnd = start + codePointAt(text_, start).length;
-    if (letterEnd < end && isGluedToLabel(text_, letterEnd, end)) {
+    const std::size_t letterEnd = start + 1;
+    // Only a capital letter glued to a capitalised word can be one.
+    const auto capital = [&](std::size_t i) { return text_[i] >= 'A' && text_[i] <= 'Z'; };
+    if (letterEnd + 1 < end && std::string_view("NSEOW").find(text_[start]) != std::string_view::npos
+        && capital(letterEnd) && !capital(letterEnd + 1) && isGluedToLabel(text_, letterEnd, end)) {
         const WordMatch letter = matchLexiconWord(text_.substr(0, letterEnd), start);
         if (letter.word && letter.word->kind == WordKind::Compass) {
             Token t = make(TokenKind::Word, start, letterEnd);
             t.word = letter.word;
-            queued_ = {t};
+            queue({t});
             i_ = letterEnd;
             return;
         }
@@ -251,16 +267,69 @@ void Lexer::word(std::size_t start)
         t.dotted = true;
         t.end = ++end;
     }
-    queued_ = {t};
+    queue({t});
     i_ = end;
+}
+
+// The bytes at which reading must look closely: digits, and the braces of
+// wikitext templates.
+constexpr std::array<bool, 256> closeLook = [] {
+    std::array<bool, 256> look{};
+    for (int b = '0'; b <= '9'; ++b)
+        look[static_cast<std::size_t>(b)] = true;
+    look['{'] = true;
+    return look;
+}();
+
+// What may stand before a number and belong to it, at the most: "nördlicher
+// Breite: ", "zeměpisná šířka: ", "Geographische Koordinaten: ".
+constexpr std::size_t wordsBefore = 64;
+// What may follow a number and belong to it: marks, compass words, the
+// second half of a pair.
+constexpr std::size_t wordsAfter = 160;
+
+Lexer::Lexer(std::string_view utf8) : text_(utf8), readUntil_(wordsBefore + wordsAfter) {}
+
+// Passes over prose that no number is near, as one token.
+void Lexer::skipProse()
+{
+    const std::string_view t = text_;
+    std::size_t next = i_;
+    bool letters = false;
+    while (next < t.size() && !closeLook[static_cast<unsigned char>(t[next])]) {
+        const auto b = static_cast<unsigned char>(t[next]);
+        letters = letters || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || b >= 0xC3;
+        ++next;
+    }
+    if (next - i_ <= wordsBefore + wordsAfter)
+        return;
+    // Back to the start of the words before the number, after a blank.
+    std::size_t resume = next - wordsBefore;
+    while (resume < next && t[resume] != ' ' && t[resume] != '\n' && t[resume] != '\t')
+        ++resume;
+    if (resume == next)
+        resume = next - wordsBefore;
+    while (resume < next && (static_cast<unsigned char>(t[resume]) & 0xC0) == 0x80)
+        ++resume;
+    sawLetters_ = sawLetters_ || letters;
+    Token gap = make(TokenKind::Other, i_, resume);
+    queue({gap});
+    i_ = resume;
+    readUntil_ = resume + wordsBefore + wordsAfter;
 }
 
 std::optional<Token> Lexer::next()
 {
     const std::string_view t = text_;
-    while (queued_.empty()) {
+    while (queuedCount_ == 0) {
         if (i_ >= t.size())
             return std::nullopt;
+        if (i_ >= readUntil_) {
+            skipProse();
+            readUntil_ = std::max(readUntil_, i_ + wordsBefore + wordsAfter);
+            if (queuedCount_ != 0)
+                break;
+        }
         const std::size_t start = i_;
         const CodePoint c = codePointAt(t, start);
         const CharClass k = charClass(c.value);
@@ -281,32 +350,34 @@ std::optional<Token> Lexer::next()
                     break;
                 end += codePointAt(t, end).length;
             }
-            queued_ = {make(TokenKind::LineBreak, start, end)};
+            queue({make(TokenKind::LineBreak, start, end)});
             i_ = end;
             break;
         }
         case CharClass::Digit:
             number(start);
+            readUntil_ = std::max(readUntil_, i_ + wordsAfter);
             break;
         case CharClass::Letter:
+            sawLetters_ = true;
             word(start);
             break;
         case CharClass::DegreeMark:
-            queued_ = {make(TokenKind::DegreeMark, start, after)};
+            queue({make(TokenKind::DegreeMark, start, after)});
             i_ = after;
             break;
         case CharClass::MinuteMark:
             if (classAt(t, after) == CharClass::MinuteMark) {
                 const std::size_t end = after + codePointAt(t, after).length;
-                queued_ = {make(TokenKind::SecondMark, start, end)};
+                queue({make(TokenKind::SecondMark, start, end)});
                 i_ = end;
             } else {
-                queued_ = {make(TokenKind::MinuteMark, start, after)};
+                queue({make(TokenKind::MinuteMark, start, after)});
                 i_ = after;
             }
             break;
         case CharClass::SecondMark:
-            queued_ = {make(TokenKind::SecondMark, start, after)};
+            queue({make(TokenKind::SecondMark, start, after)});
             i_ = after;
             break;
         case CharClass::Minus:
@@ -322,7 +393,7 @@ std::optional<Token> Lexer::next()
                 token = make(TokenKind::Separator, start, after);
             }
             token.separator = k;
-            queued_ = {token};
+            queue({token});
             i_ = after;
             break;
         }
@@ -336,32 +407,40 @@ std::optional<Token> Lexer::next()
         case CharClass::Ampersand: {
             Token token = make(TokenKind::Separator, start, after);
             token.separator = k;
-            queued_ = {token};
+            queue({token});
             i_ = after;
             break;
         }
         case CharClass::OpenBrace:
             if (after < t.size() && t[after] == '{') {
-                queued_ = {make(TokenKind::TemplateOpen, start, after + 1)};
+                queue({make(TokenKind::TemplateOpen, start, after + 1)});
                 i_ = after + 1;
                 break;
             }
             [[fallthrough]];
         default: {
-            Token token = make(TokenKind::Other, start, after);
+            // A run of other characters is one token, but for the marks of
+            // a lost character and brackets, which are read one by one.
+            std::size_t end = after;
+            if (k == CharClass::Other && c.value != '(' && c.value != ')')
+                while (end < t.size()) {
+                    const CodePoint n = codePointAt(t, end);
+                    if (charClass(n.value) != CharClass::Other || n.value == '(' || n.value == ')')
+                        break;
+                    end += n.length;
+                }
+            Token token = make(TokenKind::Other, start, end);
             token.separator = k;
-            queued_ = {token};
-            i_ = after;
+            queue({token});
+            i_ = end;
             break;
         }
         }
     }
-    Token token = queued_.back();
-    queued_.pop_back();
-    return token;
+    return queued_[--queuedCount_];
 }
 
-const Token* TokenWindow::at(std::size_t k)
+const Token* TokenWindow::fill(std::size_t k)
 {
     while (!ended_ && tokens_.size() - head_ <= k) {
         if (head_ > 4096) {

@@ -20,12 +20,17 @@
 //   numbers are never read as anything else.
 // - Separators, line breaks and everything else; blanks are no tokens but a
 //   flag on the token after them.
+// - Prose far from any number is passed over as one token of kind Other:
+//   only the words right before and after a number can belong to a
+//   position.
 
 #include "Lexicon.h"
 #include "NumberText.h"
 
 #include <cstddef>
+#include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -67,19 +72,28 @@ struct Token {
     std::size_t end = 0;
 
     bool isWord(WordKind kind) const { return word && word->kind == kind; }
+    // Whether this token can begin an angle or the words before one.
+    bool canBeginHalf() const
+    {
+        return kind == TokenKind::Number || kind == TokenKind::Sign
+               || (word && (word->kind == WordKind::Compass || word->kind == WordKind::AxisName));
+    }
     bool isSeparator(CharClass c) const { return kind == TokenKind::Separator && separator == c; }
 };
 
 class Lexer {
 public:
-    explicit Lexer(std::string_view utf8) : text_(utf8) {}
+    explicit Lexer(std::string_view utf8);
 
     // The next token; nothing at the end of the text.
     std::optional<Token> next();
 
     std::string_view text() const { return text_; }
+    // Whether the text holds letters, read or passed over.
+    bool sawLetters() const { return sawLetters_; }
 
 private:
+    void skipProse();
     void number(std::size_t start);
     bool dottedAngle(std::size_t start);
     void word(std::size_t start);
@@ -91,7 +105,14 @@ private:
     std::size_t i_ = 0;
     bool blank_ = false;
     bool nextHidden_ = false;
-    std::vector<Token> queued_; // in reverse order
+    bool sawLetters_ = false;
+    // Up to here the text is read token by token: the words after a number
+    // can belong to it.
+    std::size_t readUntil_ = 0;
+    // Tokens read ahead, in reverse order: the last goes out first.
+    void queue(std::initializer_list<Token> tokens);
+    std::array<Token, 5> queued_;
+    std::size_t queuedCount_ = 0;
 };
 
 // The value of a number text: digits with at most one decimal mark ("." or
@@ -110,12 +131,18 @@ public:
     }
 
     // The token `k` places ahead, or nullptr beyond the end.
-    const Token* at(std::size_t k);
+    const Token* at(std::size_t k)
+    {
+        return head_ + k < tokens_.size() ? &tokens_[head_ + k] : fill(k);
+    }
     void advance(std::size_t n);
     bool atEnd() { return at(0) == nullptr; }
     std::string_view text() const { return lexer_.text(); }
+    bool sawLetters() const { return lexer_.sawLetters(); }
 
 private:
+    const Token* fill(std::size_t k);
+
     Lexer lexer_;
     Observer seen_;
     void* context_;

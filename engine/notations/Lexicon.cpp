@@ -119,17 +119,17 @@ const LexiconWord table[] = {
     westOfFerro("W of Ferro"), westOfFerro("west of Ferro"),
 
     // English
-    north("North"), south("South"), east("East"), west("West"),
+    north("North"), south("South"), east("East"),
     north("north latitude"), south("south latitude"), east("east longitude"), west("west longitude"),
     north("northern latitude"), south("southern latitude"), east("eastern longitude"), west("western longitude"),
     // French, Italian, Spanish, Portuguese, Catalan, Romanian
-    north("nord"), south("sud"), east("est"), west("ouest"), west("ovest"),
+    south("sud"), east("est"), west("ouest"), west("ovest"),
     north("norte"), south("sur"), east("este"), west("oeste"), south("sul"), east("leste"), west("oest"),
     west("vest"),
     north("latitude nord"), south("latitude sud"), east("longitude est"), west("longitude ouest"),
     // Dutch
     north("noord"), south("zuid"), east("oost"), north("noorderbreedte"), south("zuiderbreedte"),
-    east("oosterlengte"), west("westerlengte"), north("N B"), south("Z B"), east("O L"), west("W L"),
+    east("oosterlengte"), west("westerlengte"), south("Z B"), east("O L"),
     // Danish, Norwegian, Swedish, Icelandic
     south("syd"), south("s\u00F8r"), east("\u00F8st"), north("nordlig bredde"), south("sydlig bredde"),
     east("\u00F8stlig l\u00E6ngde"), west("vestlig l\u00E6ngde"), east("\u00F8stlig lengde"),
@@ -212,7 +212,8 @@ const LexiconWord table[] = {
     latitudeName("sz\u00E9less\u00E9g"), latitudeName("f\u00F6ldrajzi sz\u00E9less\u00E9g"),
     latitudeName("platuma"), latitudeName("leveys"), latitudeName("leveysaste"), latitudeName("enlem"),
     latitudeName("\u0448\u0438\u0440\u043E\u0442\u0430"), latitudeName("\u0448\u0438\u0440\u0438\u043D\u0430"),
-    latitudeName("\u03C6"),
+    latitudeName("\u03C6"), latitudeName("phi"), latitudeName("szerokosc"), latitudeName("platums"),
+    latitudeName("\u0448\u044B\u0440\u0430\u0442\u0430"),
     longitudeName("L\u00E4nge"), longitudeName("Laenge"), longitudeName("L\u00E4ngengrad"),
     longitudeName("geographische L\u00E4nge"), longitudeName("geogr L\u00E4nge"), longitudeName("Longitude"),
     longitudeName("Long"), longitudeName("Lon"), longitudeName("Lng"), longitudeName("longitud"),
@@ -225,7 +226,9 @@ const LexiconWord table[] = {
     longitudeName("hossz\u00FAs\u00E1g"), longitudeName("f\u00F6ldrajzi hossz\u00FAs\u00E1g"),
     longitudeName("ilguma"), longitudeName("pituus"), longitudeName("pituusaste"), longitudeName("boylam"),
     longitudeName("\u0434\u043E\u043B\u0433\u043E\u0442\u0430"), longitudeName("\u0434\u044A\u043B\u0436\u0438\u043D\u0430"),
-    longitudeName("\u03BB"),
+    longitudeName("\u03BB"), longitudeName("lambda"), longitudeName("dlugosc"), longitudeName("garums"),
+    longitudeName("\u0434\u043E\u0432\u0433\u043E\u0442\u0430"),
+    longitudeName("\u0434\u0430\u045E\u0433\u0430\u0442\u0430"),
 
     // Labels before a position.
     label("Koordinaten"), label("Koordinate"), label("Geographische Koordinaten"), label("Geographische Lage"),
@@ -262,7 +265,7 @@ const LexiconWord table[] = {
 
 // ---- Characters --------------------------------------------------------------
 
-constexpr std::array<CharClass, 128> asciiClasses = [] {
+constexpr std::array<CharClass, 128> asciiClassTable = [] {
     std::array<CharClass, 128> c{};
     for (int b = 0; b < 128; ++b) {
         CharClass k = CharClass::Other;
@@ -299,22 +302,20 @@ constexpr std::array<CharClass, 128> asciiClasses = [] {
     return c;
 }();
 
-std::size_t partCount(std::string_view spelling)
-{
-    return static_cast<std::size_t>(std::count(spelling.begin(), spelling.end(), ' ')) + 1;
-}
-
-std::size_t letterCount(std::string_view part)
-{
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < part.size(); i += codePointAt(part, i).length)
-        ++n;
-    return n;
-}
-
 bool isLetterAt(std::string_view text, std::size_t at)
 {
     return at < text.size() && charClass(codePointAt(text, at).value) == CharClass::Letter;
+}
+
+std::size_t skipBlanks(std::string_view text, std::size_t i)
+{
+    while (i < text.size()) {
+        const CodePoint c = codePointAt(text, i);
+        if (charClass(c.value) != CharClass::Blank)
+            break;
+        i += c.length;
+    }
+    return i;
 }
 
 // One part of a word compared at `i`: the end of it, or npos.
@@ -333,40 +334,41 @@ std::size_t matchPart(std::string_view text, std::size_t i, std::string_view par
     return i;
 }
 
-std::size_t skipBlanks(std::string_view text, std::size_t i)
+// A word of the table made ready for matching.
+struct Compiled {
+    const LexiconWord* word;
+    std::vector<std::string_view> parts;
+    std::vector<bool> singleLetter;
+    bool exact; // a single letter, as written
+    // How many letters the run it starts with may have: its first part's,
+    // or those of its first single-letter parts glued.
+    std::vector<std::size_t> runLetters;
+};
+
+std::size_t letterCount(std::string_view part)
 {
-    while (i < text.size()) {
-        const CodePoint c = codePointAt(text, i);
-        if (charClass(c.value) != CharClass::Blank)
-            break;
-        i += c.length;
-    }
-    return i;
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < part.size(); i += codePointAt(part, i).length)
+        ++n;
+    return n;
 }
 
-// The end of `word` matched at `at`, or npos.
-std::size_t match(std::string_view text, std::size_t at, const LexiconWord& word)
+// The end of the word matched at `at`, or npos.
+std::size_t match(std::string_view text, std::size_t at, const Compiled& w)
 {
-    const bool exact = word.kind != WordKind::Label && partCount(word.spelling) == 1
-                       && letterCount(word.spelling) == 1;
-    std::string_view rest = word.spelling;
     std::size_t i = at;
-    for (;;) {
-        const std::size_t blank = rest.find(' ');
-        const std::string_view part = rest.substr(0, blank);
-        i = matchPart(text, i, part, exact);
+    for (std::size_t p = 0; p < w.parts.size(); ++p) {
+        i = matchPart(text, i, w.parts[p], w.exact);
         if (i == std::string_view::npos)
             return i;
-        if (blank == std::string_view::npos)
+        if (p + 1 == w.parts.size())
             break;
-        rest.remove_prefix(blank + 1);
         const bool dot = i < text.size() && text[i] == '.';
         if (dot)
             ++i;
         const std::size_t afterBlanks = skipBlanks(text, i);
         // Only single letters stand glued to each other: "сш", "NB".
-        if (!dot && afterBlanks == i
-            && (letterCount(part) != 1 || letterCount(rest.substr(0, rest.find(' '))) != 1))
+        if (!dot && afterBlanks == i && !(w.singleLetter[p] && w.singleLetter[p + 1]))
             return std::string_view::npos;
         i = afterBlanks;
     }
@@ -375,35 +377,106 @@ std::size_t match(std::string_view text, std::size_t at, const LexiconWord& word
     return isLetterAt(text, i) ? std::string_view::npos : i;
 }
 
-struct IndexEntry {
-    char32_t first; // the folded first letter
-    std::uint16_t word;
+// A hash of a run of letters, folded: words of the table are looked up by
+// it first, since nearly every word of a text is none of them.
+std::uint64_t foldedHash(std::string_view text, std::size_t begin, std::size_t end)
+{
+    std::uint64_t h = 14695981039346656037ULL;
+    for (std::size_t i = begin; i < end;) {
+        const CodePoint c = codePointAt(text, i);
+        h = (h ^ foldCase(c.value)) * 1099511628211ULL;
+        i += c.length;
+    }
+    return h;
+}
+
+struct Index {
+    std::vector<Compiled> words; // by folded first letter, the longest first
+    std::vector<char32_t> firstLetters;
+    // Sorted folded hashes of the runs of letters a word can start with:
+    // its first part, or its first single-letter parts glued ("сш", "NB").
+    std::vector<std::uint64_t> runs;
+
+    bool mayStart(std::string_view text, std::size_t at, std::size_t runEnd) const
+    {
+        return std::binary_search(runs.begin(), runs.end(), foldedHash(text, at, runEnd));
+    }
 };
 
-// The table's words by their folded first letter, the longest first.
-const std::vector<IndexEntry>& wordIndex()
+const Index& wordIndex()
 {
-    static const std::vector<IndexEntry> index = [] {
-        std::vector<IndexEntry> entries;
-        for (std::size_t w = 0; w < std::size(table); ++w)
-            entries.push_back({foldCase(codePointAt(table[w].spelling, 0).value), static_cast<std::uint16_t>(w)});
-        std::stable_sort(entries.begin(), entries.end(), [](const IndexEntry& a, const IndexEntry& b) {
-            if (a.first != b.first)
-                return a.first < b.first;
-            return table[a.word].spelling.size() > table[b.word].spelling.size();
+    static const Index index = [] {
+        Index x;
+        for (const LexiconWord& w : table) {
+            Compiled c{&w, {}, {}, false, {}};
+            std::string_view rest = w.spelling;
+            for (;;) {
+                const std::size_t blank = rest.find(' ');
+                c.parts.push_back(rest.substr(0, blank));
+                c.singleLetter.push_back(letterCount(c.parts.back()) == 1);
+                if (blank == std::string_view::npos)
+                    break;
+                rest.remove_prefix(blank + 1);
+            }
+            c.exact = (w.kind == WordKind::Compass || w.kind == WordKind::Unit || w.kind == WordKind::Conjunction)
+                      && c.parts.size() == 1 && c.singleLetter[0];
+            x.runs.push_back(foldedHash(c.parts[0], 0, c.parts[0].size()));
+            c.runLetters.push_back(letterCount(c.parts[0]));
+            std::string glued(c.parts[0]);
+            for (std::size_t p = 1; p < c.parts.size() && c.singleLetter[p - 1] && c.singleLetter[p]; ++p) {
+                glued.append(c.parts[p]);
+                x.runs.push_back(foldedHash(glued, 0, glued.size()));
+                c.runLetters.push_back(p + 1);
+            }
+            x.words.push_back(c);
+        }
+        std::stable_sort(x.words.begin(), x.words.end(), [](const Compiled& a, const Compiled& b) {
+            const char32_t fa = foldCase(codePointAt(a.parts[0], 0).value);
+            const char32_t fb = foldCase(codePointAt(b.parts[0], 0).value);
+            if (fa != fb)
+                return fa < fb;
+            return a.word->spelling.size() > b.word->spelling.size();
         });
-        return entries;
+        for (const Compiled& c : x.words)
+            x.firstLetters.push_back(foldCase(codePointAt(c.parts[0], 0).value));
+        std::sort(x.runs.begin(), x.runs.end());
+        return x;
     }();
     return index;
 }
 
+// The end of the run of letters at `at`; `letters` becomes their number.
+std::size_t letterRunEnd(std::string_view text, std::size_t at, std::size_t& letters)
+{
+    std::size_t end = at;
+    letters = 0;
+    while (end < text.size()) {
+        const auto b = static_cast<unsigned char>(text[end]);
+        if (b < 0x80) {
+            if (!((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z')))
+                break;
+            ++end;
+            ++letters;
+            continue;
+        }
+        const CodePoint c = codePointAt(text, end);
+        if (charClass(c.value) != CharClass::Letter)
+            break;
+        end += c.length;
+        ++letters;
+    }
+    return end;
+}
+
 } // namespace
 
-CodePoint codePointAt(std::string_view s, std::size_t at)
+namespace lexicon_detail {
+
+const std::array<CharClass, 128> asciiClasses = asciiClassTable;
+
+CodePoint codePointBeyondAscii(std::string_view s, std::size_t at)
 {
     const auto b0 = static_cast<unsigned char>(s[at]);
-    if (b0 < 0x80)
-        return {b0, 1};
     const auto continuation = [&](std::size_t k) {
         return at + k < s.size() && (static_cast<unsigned char>(s[at + k]) & 0xC0) == 0x80;
     };
@@ -424,10 +497,8 @@ CodePoint codePointAt(std::string_view s, std::size_t at)
     return {0xFFFD, 1};
 }
 
-CharClass charClass(char32_t c)
+CharClass classBeyondAscii(char32_t c)
 {
-    if (c < 0x80)
-        return asciiClasses[c];
     switch (c) {
     case 0x85: case 0x2028: case 0x2029: return CharClass::LineBreak;
     case 0xA0: case 0x202F: case 0x205F: case 0x3000: return CharClass::Blank;
@@ -456,6 +527,8 @@ CharClass charClass(char32_t c)
         return CharClass::Other; // punctuation, symbols, arrows
     return CharClass::Letter;
 }
+
+} // namespace lexicon_detail
 
 char32_t foldCase(char32_t c)
 {
@@ -489,16 +562,38 @@ std::span<const LexiconWord> lexiconWords()
 
 WordMatch matchLexiconWord(std::string_view text, std::size_t at)
 {
+    const Index& index = wordIndex();
+    std::size_t letters = 0;
+    if (!index.mayStart(text, at, letterRunEnd(text, at, letters)))
+        return {nullptr, at};
     const char32_t first = foldCase(codePointAt(text, at).value);
-    const std::vector<IndexEntry>& index = wordIndex();
-    auto it = std::lower_bound(index.begin(), index.end(), first,
-                               [](const IndexEntry& e, char32_t key) { return e.first < key; });
-    for (; it != index.end() && it->first == first; ++it) {
-        const std::size_t end = match(text, at, table[it->word]);
+    auto it = std::lower_bound(index.firstLetters.begin(), index.firstLetters.end(), first);
+    for (auto w = index.words.begin() + (it - index.firstLetters.begin());
+         it != index.firstLetters.end() && *it == first; ++it, ++w) {
+        if (std::find(w->runLetters.begin(), w->runLetters.end(), letters) == w->runLetters.end())
+            continue;
+        const std::size_t end = match(text, at, *w);
         if (end != std::string_view::npos)
-            return {&table[it->word], end};
+            return {w->word, end};
     }
     return {nullptr, at};
+}
+
+bool mentionsCzechOrSlovak(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const CodePoint c = codePointAt(text, i);
+        if (charClass(c.value) != CharClass::Letter) {
+            i += c.length;
+            continue;
+        }
+        const WordMatch m = matchLexiconWord(text, i);
+        if (m.word && m.word->czechOrSlovak)
+            return true;
+        std::size_t letters = 0;
+        i = std::max(m.end, letterRunEnd(text, i, letters));
+    }
+    return false;
 }
 
 bool isGluedToLabel(std::string_view text, std::size_t letterEnd, std::size_t runEnd)

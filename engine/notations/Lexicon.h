@@ -3,17 +3,20 @@
 // hemisphere words of every language it reads, with their case forms and
 // abbreviations; the words of the axes; labels; unit words; the words that
 // join two halves; and the classes of the characters around numbers.  A new
-// language is a few rows of the table in Lexicon.cpp.
+// language is a few rows of the table in Lexicon.cpp.  The column headers of
+// lists (engine/batch) are told apart by its words of the axes too.
 //
 // Texts are UTF-8.  A word of the table is one or more parts ("n. Br.",
 // "severní šířky", "ö. v. Ferro"): between parts stand a dot, blanks or
 // both, or nothing where both parts are single letters ("сш", "NB").  A dot
 // may end the word.  A word ends where no letter follows, unless it ended
 // in a dot: "в. д.HGЯO" is "в. д." and the map links' letters.  Single
-// capital letters match as written (N, S, O, E, W, and the letters of
-// other scripts); every longer word and every abbreviation of several
-// parts matches in any case ("NORD", "nord", "с. Ш.").
+// compass letters and unit letters match as written (N, S, O, E, W, the
+// letters of other scripts; d, m, s); every other word and every
+// abbreviation of several parts matches in any case ("NORD", "nord",
+// "с. Ш.", "Φ").
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -62,6 +65,10 @@ struct WordMatch {
 // that no letter precedes; {nullptr, at} where none does.
 WordMatch matchLexiconWord(std::string_view utf8, std::size_t at);
 
+// Whether a word of the table marked Czech or Slovak stands anywhere in the
+// text.
+bool mentionsCzechOrSlovak(std::string_view utf8);
+
 // A label of the table that a capital compass letter stands glued to, as
 // copies of Wikipedia's infobox bring them: "OKoordinaten", "ECoordinates".
 // The end of the letter's word where the rest of the run is such a label.
@@ -100,11 +107,28 @@ struct CodePoint {
     std::uint8_t length = 1; // in bytes; a broken byte is one character of its own
 };
 
-// The character at `at` (which must lie inside the text).  A byte that is
-// no valid UTF-8 stands for itself, as a character of class Other.
-CodePoint codePointAt(std::string_view utf8, std::size_t at);
+// The character at `at` (which must lie inside the text).  A broken byte of
+// UTF-8 is one character of its own, U+FFFD.
+inline CodePoint codePointAt(std::string_view utf8, std::size_t at);
 
-CharClass charClass(char32_t c);
+inline CharClass charClass(char32_t c);
+
+namespace lexicon_detail {
+CodePoint codePointBeyondAscii(std::string_view utf8, std::size_t at);
+CharClass classBeyondAscii(char32_t c);
+extern const std::array<CharClass, 128> asciiClasses;
+} // namespace lexicon_detail
+
+inline CodePoint codePointAt(std::string_view utf8, std::size_t at)
+{
+    const auto b = static_cast<unsigned char>(utf8[at]);
+    return b < 0x80 ? CodePoint{b, 1} : lexicon_detail::codePointBeyondAscii(utf8, at);
+}
+
+inline CharClass charClass(char32_t c)
+{
+    return c < 0x80 ? lexicon_detail::asciiClasses[c] : lexicon_detail::classBeyondAscii(c);
+}
 
 // Small and capital letters of the Latin, Greek and Cyrillic alphabets made
 // one, as the table's words compare.

@@ -203,10 +203,7 @@ public:
             && (previous == TokenKind::Number || previous == TokenKind::DegreeMark
                 || previous == TokenKind::MinuteMark || previous == TokenKind::SecondMark))
             e.lostCandidate = t.begin;
-        if (t.kind != TokenKind::Word)
-            return;
-        e.words = true;
-        if (!t.word)
+        if (t.kind != TokenKind::Word || !t.word)
             return;
         e.czechWord = e.czechWord || t.word->czechOrSlovak;
         if (t.word->meridian != Meridian::Greenwich)
@@ -220,9 +217,14 @@ private:
         const Token* t = w_.at(0);
         if (t->kind == TokenKind::TemplateOpen
             || (t->kind == TokenKind::Word && !t->word && w_.text().substr(t->begin, t->end - t->begin) == "NS"
-                && w_.at(1) && w_.at(1)->isSeparator(CharClass::Equals)))
-            if (const std::size_t taken = wikiTemplate(t->begin))
-                return taken;
+                && w_.at(1) && w_.at(1)->isSeparator(CharClass::Equals))) {
+            const std::size_t begin = t->begin;
+            if (wikiTemplate(begin) == 0 && (!w_.at(0) || w_.at(0)->begin != begin))
+                return 0;
+            t = w_.at(0);
+        }
+        if (!t->canBeginHalf())
+            return 1;
         if (t->kind == TokenKind::Number && t->hidden) {
             const Token* next = w_.at(1);
             if (next && next->kind == TokenKind::Number && next->hidden) {
@@ -245,19 +247,20 @@ private:
         return first->end;
     }
 
+    // The template at the head of the window; how many tokens remain to be
+    // taken after those it passed over.
     std::size_t wikiTemplate(std::size_t at)
     {
         const std::optional<TemplateReading> read = readWikiTemplateAt(text_, at);
         if (!read)
             return 0;
         if (read->candidate)
-            e_.candidates.push_back(*read->candidate);
+            e_.add(*read->candidate);
         else if (read->refusal && !e_.templateRefusal)
             e_.templateRefusal = read->refusal;
-        std::size_t taken = 0;
-        while (w_.at(taken) && w_.at(taken)->begin < read->end)
-            ++taken;
-        return taken;
+        while (w_.at(0) && w_.at(0)->begin < read->end)
+            w_.advance(1);
+        return 0;
     }
 
     void hidden(const Token& latitude, const Token& longitude)
@@ -270,7 +273,7 @@ private:
         c.begin = latitude.begin;
         c.end = longitude.end;
         c.source = Candidate::Source::Hidden;
-        e_.candidates.push_back(c);
+        e_.add(c);
     }
 
     // The pair that begins with `first`: its tokens where one is read or
@@ -293,7 +296,7 @@ private:
         const std::optional<Candidate> c = evaluate(first, c1, *second, c2, gap);
         if (!c)
             return std::nullopt;
-        e_.candidates.push_back(*c);
+        e_.add(*c);
         return second->end;
     }
 
@@ -322,11 +325,11 @@ private:
             after.reset();
         }
         if (after) {
-            e_.candidates.push_back(*after);
+            e_.add(*after);
             return second.end;
         }
         if (before) {
-            e_.candidates.push_back(*before);
+            e_.add(*before);
             return second.afterAngle;
         }
         return std::nullopt;

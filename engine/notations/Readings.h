@@ -10,6 +10,7 @@
 #include "NumberText.h"
 #include "Refusals.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -40,9 +41,35 @@ struct Candidate {
     bool ferro = false; // the longitude is counted from Ferro
 };
 
-// Whether two readings are one position: their intervals share a point on
-// each axis, across the antimeridian too.
+// Whether two readings are one position, on each axis, across the
+// antimeridian too: written to different places, their intervals share a
+// point; written to the same place, they are the same number.
 bool agree(const Candidate& a, const Candidate& b);
+
+double widthOf(const Candidate& c);
+
+// The readings of one kind in a text.  Whether all of them agree, and which
+// is the finest, depends on the extremes alone: two intervals of a set part
+// exactly where one's lower end lies above another's upper end.  So a text
+// of thousands of repeats keeps the first readings, the finest and those at
+// the ends of each axis, not every one.
+class CandidateStore {
+public:
+    void add(const Candidate& c);
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    // The readings kept: the first ones in the text's order, then the finest
+    // and the extreme ones where more stood in the text.
+    std::vector<const Candidate*> kept() const;
+
+private:
+    static constexpr std::size_t mostInFull = 64;
+    std::vector<Candidate> first_;
+    // finest, highest lower end and lowest upper end of latitude, then of
+    // longitude
+    std::array<std::optional<Candidate>, 5> extremes_;
+    std::size_t count_ = 0;
+};
 
 // An angle that no reading took: with its compass word, where one stands
 // beside it, and the unknown word after it, where one does.
@@ -55,7 +82,13 @@ struct LooseAngle {
 };
 
 struct Evidence {
-    std::vector<Candidate> candidates;
+    CandidateStore named;  // by compass words, axis words or a template
+    CandidateStore hidden; // Wikipedia's hidden decimals
+    CandidateStore plain;
+    // Readings whose latitude is a plain "S", kept apart until the text's
+    // language is known: as south, and as north.
+    CandidateStore plainSouth;
+    CandidateStore plainSNorth;
     // A refusal found on the way that stands unless a reading is found
     // (letters of two languages, a sign beside a compass word, a latitude
     // beyond 90°, ...), the first of each kind.
@@ -80,6 +113,8 @@ struct Evidence {
     bool czechWord = false;
     int ferroMarks = 0;
     std::optional<Refusal> templateRefusal;
+
+    void add(const Candidate& c);
     // The text after its label, trimmed, where whole-text forms stand.
     std::size_t bodyBegin = 0;
     std::size_t bodyEnd = 0;

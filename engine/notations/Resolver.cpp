@@ -13,8 +13,10 @@ using Source = Candidate::Source;
 // What a rule sees: the findings, with the plain "S" of the readings settled.
 struct Case {
     const Findings& f;
-    std::vector<Candidate> candidates;
     bool doubtfulS = false;
+    std::vector<const Candidate*> named;
+    std::vector<const Candidate*> hidden;
+    std::vector<const Candidate*> plain;
 };
 
 std::string span(const Case& c, std::size_t begin, std::size_t end)
@@ -30,8 +32,6 @@ Refusal refusal(RefusalKind kind, std::string first = {}, std::string second = {
     r.second = std::move(second);
     return r;
 }
-
-double width(const Candidate& c) { return static_cast<double>(c.latitudePlace + c.longitudePlace); }
 
 bool isWholeBody(const Case& c, const Candidate& candidate)
 {
@@ -49,38 +49,13 @@ std::optional<ReaderResult> agreeing(const Case& c, const std::vector<const Cand
         for (const Candidate* b : readings)
             if (!agree(*a, *b))
                 return refusal(RefusalKind::TwoPositions, span(c, a->begin, a->end), span(c, b->begin, b->end));
-        if (width(*a) < width(*finest))
+        if (widthOf(*a) < widthOf(*finest))
             finest = a;
     }
     Reading r;
     r.form = finest->source == Source::Template ? ReadForm::WikiTemplate : form;
     r.position = finest->point;
     return r;
-}
-
-// The candidates that count against each other: a few of each kind, since
-// only the extremes and the finest decide.  A long text of repeats keeps
-// the first, the finest and the extreme ones of each axis.
-std::vector<const Candidate*> extremes(const std::vector<const Candidate*>& all)
-{
-    if (all.size() <= 16)
-        return all;
-    std::vector<const Candidate*> kept{all.front()};
-    const auto keep = [&](auto better) {
-        kept.push_back(*std::min_element(all.begin(), all.end(), better));
-    };
-    keep([](const Candidate* a, const Candidate* b) { return width(*a) < width(*b); });
-    for (const bool latitude : {true, false}) {
-        const auto value = [latitude](const Candidate* x) {
-            return latitude ? x->point.Latitude : x->point.Longitude;
-        };
-        const auto place = [latitude](const Candidate* x) {
-            return static_cast<double>(latitude ? x->latitudePlace : x->longitudePlace) / 2;
-        };
-        keep([&](const Candidate* a, const Candidate* b) { return value(a) - place(a) > value(b) - place(b); });
-        keep([&](const Candidate* a, const Candidate* b) { return value(a) + place(a) < value(b) + place(b); });
-    }
-    return kept;
 }
 
 // ---- The rules ----------------------------------------------------------------
@@ -105,8 +80,8 @@ std::optional<ReaderResult> ferroWithoutReading(const Case& c)
 {
     if (c.f.evidence.ferroMarks == 0)
         return std::nullopt;
-    for (const Candidate& candidate : c.candidates)
-        if (candidate.ferro)
+    for (const Candidate* candidate : c.named)
+        if (candidate->ferro)
             return std::nullopt;
     for (const Refusal& r : c.f.evidence.pairRefusals)
         if (r.kind == RefusalKind::FerroWest || r.kind == RefusalKind::FerroLatitudeBeyond
@@ -138,52 +113,43 @@ std::optional<ReaderResult> ambiguousCompassWord(const Case& c)
 
 std::optional<ReaderResult> namedReadings(const Case& c)
 {
-    std::vector<const Candidate*> named;
-    std::vector<const Candidate*> plain;
-    for (const Candidate& candidate : c.candidates) {
-        if (candidate.source == Source::Plain) {
-            if (!candidate.wholeTextOnly)
-                plain.push_back(&candidate);
-        } else {
-            named.push_back(&candidate);
-        }
-    }
-    bool shown = false;
-    for (const Candidate* candidate : named)
-        shown = shown || candidate->source != Source::Hidden;
-    if (!shown)
+    if (c.named.empty())
         return std::nullopt;
+    std::vector<const Candidate*> readings = c.named;
+    readings.insert(readings.end(), c.hidden.begin(), c.hidden.end());
     // Plain pairs beside them count where they agree with all of them (a
-    // finer repeat); others are other numbers (population figures).
-    std::vector<const Candidate*> readings = extremes(named);
-    for (const Candidate* p : plain) {
-        const auto disagreeing = std::find_if(readings.begin(), readings.end(),
+    // finer repeat); far from them they are other numbers (population
+    // figures), near them a repeat that says something else.
+    const std::size_t named = readings.size();
+    for (const Candidate* p : c.plain) {
+        if (p->wholeTextOnly)
+            continue;
+        const auto disagreeing = std::find_if(readings.begin(), readings.begin() + static_cast<std::ptrdiff_t>(named),
                                               [&](const Candidate* n) { return !agree(*p, *n); });
-        if (disagreeing == readings.end()) {
+        if (disagreeing == readings.begin() + static_cast<std::ptrdiff_t>(named)) {
             readings.push_back(p);
             continue;
         }
-        // Within a degree it is a repeat that says something else.
         const Candidate& n = **disagreeing;
         const double longitudes = std::fabs(p->point.Longitude - n.point.Longitude);
         if (std::fabs(p->point.Latitude - n.point.Latitude) < 1 && std::min(longitudes, 360 - longitudes) < 1)
             return refusal(RefusalKind::TwoPositions, span(c, n.begin, n.end), span(c, p->begin, p->end));
     }
-    return agreeing(c, extremes(readings), ReadForm::Pair);
+    return agreeing(c, readings, ReadForm::Pair);
 }
 
 std::optional<ReaderResult> plainReadings(const Case& c)
 {
     const Evidence& e = c.f.evidence;
     std::vector<const Candidate*> plain;
-    for (const Candidate& candidate : c.candidates)
-        if (candidate.source == Source::Plain && (!candidate.wholeTextOnly || isWholeBody(c, candidate)))
-            plain.push_back(&candidate);
+    for (const Candidate* candidate : c.plain)
+        if (!candidate->wholeTextOnly || isWholeBody(c, *candidate))
+            plain.push_back(candidate);
     // Only where they are the text's only numbers: beside a third number,
     // which two are the position stays open.
     if (plain.empty() || e.bareNumbers > 0 || e.looseAngleCount > 0)
         return std::nullopt;
-    return agreeing(c, extremes(plain), ReadForm::Pair);
+    return agreeing(c, plain, ReadForm::Pair);
 }
 
 std::optional<ReaderResult> wholeTextRefusal(const Case& c)
@@ -301,18 +267,16 @@ std::vector<std::string_view> precedenceRules()
 
 ReaderResult resolve(const Findings& findings, std::string_view* ruleUsed)
 {
-    Case c{findings, findings.evidence.candidates};
+    Case c{findings};
     // A plain S: north where the text's Czech or Slovak compass words say
     // so, doubtful where only other words of theirs stand, else south.
     const Evidence& e = findings.evidence;
-    for (Candidate& candidate : c.candidates) {
-        if (!candidate.plainS)
-            continue;
-        if (e.czechCompassWord)
-            candidate.point.Latitude = -candidate.point.Latitude;
-        else if (e.czechWord)
-            c.doubtfulS = true;
-    }
+    c.doubtfulS = !e.plainSouth.empty() && !e.czechCompassWord && e.czechWord;
+    c.named = e.named.kept();
+    for (const Candidate* s : (e.czechCompassWord ? e.plainSNorth : e.plainSouth).kept())
+        c.named.push_back(s);
+    c.hidden = e.hidden.kept();
+    c.plain = e.plain.kept();
     for (const PrecedenceRule& rule : precedence)
         if (std::optional<ReaderResult> result = rule.apply(c)) {
             if (ruleUsed)
