@@ -265,8 +265,13 @@ bool drawListDialog(const QString& program, const QDir& folder)
     context.dataDirectory =
         QFile::encodeName(QFileInfo(program).absolutePath() + QStringLiteral("/nad")).toStdString();
     zelv::ListConversionDialog dialog(input, context);
-    dialog.resize(560, 420);
+    dialog.resize(560, 460);
     dialog.show();
+    if (!dialog.isPreviewReady()) { // the start of the list is read in the background
+        QEventLoop ready;
+        QObject::connect(&dialog, &zelv::ListConversionDialog::previewReady, &ready, &QEventLoop::quit);
+        ready.exec();
+    }
     if (!dialog.grab().save(folder.filePath(QStringLiteral("liste.png")), "PNG"))
         return false;
     QEventLoop loop;

@@ -15,6 +15,8 @@ packages=(
   fonts-dejavu-core xvfb xauth libx11-dev
   dbus-x11 at-spi2-core python3-pyatspi
   python3
+  locales
+  gpsbabel gdal-bin
   dpkg-dev file lintian
   appstream desktop-file-utils
 )
@@ -29,4 +31,12 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The suite runs a second time under German settings; the list tests read
+# our KML and GPX with gpsbabel and ogrinfo in that locale too.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "Generating the locale de_DE.UTF-8"
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'de_DE.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen >/dev/null
 fi

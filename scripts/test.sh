@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test; exits non-zero on any failure.
-#   1. the test suite (CTest)
+#   1. the test suite (CTest), once as it is and once under German settings
+#      (LANG and LC_ALL de_DE.UTF-8), window tests included
 #   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer,
 #      then the window soak in that build for about a minute
 #   3. the fuzz harnesses, each for its bounded time
@@ -16,6 +17,11 @@ echo "== Test suite"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/test
 ctest --test-dir build/test --output-on-failure -j "$jobs"
+
+# Nothing the program writes may depend on the locale: the same suite again
+# as a German user's desktop starts it.
+echo "== Test suite under German settings"
+LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 ctest --test-dir build/test --output-on-failure -j "$jobs"
 
 echo "== Test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZELV_SANITIZE=ON

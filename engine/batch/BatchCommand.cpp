@@ -5,6 +5,7 @@
 #include "MapFileSink.h"
 #include "TableConversion.h"
 #include "TableReader.h"
+#include "TableSetup.h"
 #include "TableText.h"
 #include "Windows1252.h"
 
@@ -16,6 +17,8 @@
 #include <memory>
 #include <ostream>
 #include <optional>
+#include <sstream>
+#include <algorithm>
 #include <variant>
 #include <string_view>
 #include <system_error>
@@ -86,17 +89,27 @@ zelv-derarar jede DATEI als Tabelle und rechnet die Koordinaten der
 genannten Spalte um. Die SPALTE ist ein Name aus der Kopfzeile oder eine
 Nummer (1 = erste Spalte); zwei Spalten, durch Komma getrennt
 (--column=Breite,Länge oder --spalte=Rechtswert,Hochwert), werden
-zusammen gelesen, die erste zuerst. Das Trennzeichen („;“, Tabulator oder
+zusammen gelesen, die erste zuerst; sagen die Namen der Kopfzeile (Breite,
+Länge, lat, lon, Rechtswert, Hochwert, R, H …), welche die Breite oder der
+Rechtswert ist, gilt das, in welcher Reihenfolge sie auch genannt sind.
+Eine Nummer jenseits der Tabelle und ein Name, den zwei Spalten tragen,
+sind Aufruffehler. Das Trennzeichen („;“, Tabulator oder
 „,“) wird erkannt, Zellen in Anführungszeichen dürfen Trennzeichen und
 Zeilenumbrüche enthalten. Die Datei darf UTF-8 (mit oder ohne
 Byte-Order-Mark) oder Windows-1252 sein, wie Excel „CSV (Trennzeichen-
 getrennt)“ speichert; was erkannt wurde, steht auf der Standardfehlerausgabe.
+Leere Dateien, Bilder und andere Nicht-Tabellen sowie Zeilen über 64 kB
+werden abgelehnt, bevor etwas geschrieben wird.
 Heraus kommt dieselbe Tabelle, Zeile für Zeile, mit den Ergebnisspalten
-angehängt; keine Zeile kommt hinzu oder fällt weg. Eine Zeile ohne lesbare
-Koordinaten behält ihre Zellen, bekommt leere Ergebnisse und eine Meldung
-mit Zeilennummer und Text. Hat die Tabelle „;“ als Trennzeichen oder steht
---csv=de, wird sie für deutsche Tabellenprogramme geschrieben, sonst mit
-„,“. Mit --kml entsteht eine Datei für Google Earth, mit --gpx eine für
+und der Spalte „Hinweis“ (note) angehängt; keine Zeile kommt hinzu oder
+fällt weg. Eine Zeile ohne lesbare Koordinaten behält ihre Zellen, bekommt
+leere Ergebnisse, den Grund als Hinweis und eine Meldung mit Zeilennummer
+und Text. Einen Hinweis bekommen auch zweifelhafte Zeilen: „?“ statt ′ ″
+nach dem Speichern in Windows-1252, ein Wert gegen den Namen seiner
+Spalte, ein Ort weit abseits der übrigen (mit dem wahrscheinlichen Grund).
+Hat die Tabelle „;“ als Trennzeichen oder steht --csv=de, wird sie für
+deutsche Tabellenprogramme geschrieben, sonst mit „,“; eine Byte-Order-Mark
+der Eingabe bleibt. Mit --kml entsteht eine Datei für Google Earth, mit --gpx eine für
 GPS-Geräte: ein Ort je umgerechneter Zeile, benannt nach der Spalte
 --name=SPALTE (sonst nach der Zeilennummer), beschrieben mit Ortsangabe und
 Messtischblatt.
@@ -152,8 +165,9 @@ dieselben Orte für Google Earth, benannt nach der Spalte „Ort“:
   zelv-derarar --convert --spalte=Koordinaten --name=Ort --kml orte.csv > orte.kml
 
 Rückgabewert: 0 alle Zeilen umgerechnet, 1 mindestens eine Zeile nicht,
-2 Aufruffehler (unbekannte Option, Datei nicht lesbar, Spalte nicht
-gefunden, Ordner „nad“ mit „proj_def.dat“ neben dem Programm fehlt).
+2 Aufruffehler (unbekannte Option, Datei nicht lesbar oder keine Tabelle,
+Spalte nicht gefunden oder doppelt, Ordner „nad“ mit „proj_def.dat“ neben
+dem Programm fehlt).
 )";
 
 enum class Output { Default, Csv, GermanCsv, Kml, Gpx };
@@ -202,53 +216,6 @@ std::optional<std::string> optionValue(std::string_view argument, std::initializ
     return std::nullopt;
 }
 
-std::string readAll(std::istream& in)
-{
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-struct Table {
-    std::string source;
-    std::vector<TableRow> rows;
-    TableColumns columns;
-    char delimiter = noDelimiter;
-};
-
-// Reads every file as a table and finds its columns before anything is
-// written, so that a wrong column name costs no half-written output.
-std::optional<std::vector<Table>> readTables(const Invocation& invocation, std::istream& in, std::ostream& err)
-{
-    const std::vector<std::string> coordinates = splitColumnList(invocation.columns);
-    std::vector<Table> tables;
-    for (const std::string& file : invocation.files) {
-        std::string bytes;
-        std::string source = file;
-        if (isStandardInput(file)) {
-            bytes = readAll(in);
-            source = standardInputName;
-        } else {
-            std::ifstream stream(file, std::ios::binary);
-            if (!stream) {
-                reportCannotOpen(err, file);
-                return std::nullopt;
-            }
-            bytes = readAll(stream);
-        }
-        const TableText text = decodeTableText(std::move(bytes));
-        message(err) << source << ": gelesen als " << encodingName(text.encoding) << '\n';
-        Table table{std::move(source), {}, {}, detectDelimiter(text.utf8)};
-        table.rows = readTableRows(text.utf8, table.delimiter);
-        auto columns = chooseColumns(table.rows, coordinates, invocation.name);
-        if (const auto* error = std::get_if<std::string>(&columns)) {
-            usageError(err, table.source + ": " + *error);
-            return std::nullopt;
-        }
-        table.columns = std::get<TableColumns>(columns);
-        tables.push_back(std::move(table));
-    }
-    return tables;
-}
-
 BatchFormat lineFormat(Output output)
 {
     switch (output) {
@@ -262,48 +229,124 @@ BatchFormat lineFormat(Output output)
 }
 
 // The table's format: as asked, else German when the (first) table used ";".
-Output tableOutput(Output output, const std::vector<Table>& tables)
+TableOutput tableOutput(Output output, char firstDelimiter)
 {
-    if (output != Output::Default)
-        return output;
-    return !tables.empty() && tables.front().delimiter == ';' ? Output::GermanCsv : Output::Csv;
+    switch (output) {
+    case Output::Csv:
+        return TableOutput::Csv;
+    case Output::GermanCsv:
+        return TableOutput::GermanCsv;
+    case Output::Kml:
+        return TableOutput::Kml;
+    case Output::Gpx:
+        return TableOutput::Gpx;
+    case Output::Default:
+        break;
+    }
+    return firstDelimiter == ';' ? TableOutput::GermanCsv : TableOutput::Csv;
 }
 
+struct ConvertedTable {
+    std::string source;
+    std::unique_ptr<TableConversion> conversion;
+};
+
+// Every file is read as a table and converted before anything is written,
+// so that a wrong column name or a file that is no table costs no
+// half-written output.  The rows stream from the file into the conversion;
+// the columns are found in the first rows.
 int convertTables(const Invocation& invocation, const std::string& dataDirectory, std::istream& in,
                   std::ostream& out, std::ostream& err)
 {
-    const std::optional<std::vector<Table>> tables = readTables(invocation, in, err);
-    if (!tables)
-        return batchUsageError;
-    const Output output = tableOutput(invocation.output, *tables);
-    const bool map = output == Output::Kml || output == Output::Gpx;
-    // Map files take the plain CSV row's numbers.
-    const BatchFormat format = output == Output::GermanCsv ? BatchFormat::GermanCsv : BatchFormat::Csv;
+    constexpr std::size_t sampleRows = 200;
+    const std::vector<std::string> coordinates = splitColumnList(invocation.columns);
     std::optional<BatchConverter> converter;
-    try {
-        converter.emplace(dataDirectory, format, invocation.gaussKruegerDatum);
-    } catch (const Exception& error) {
-        message(err) << fromWindows1252(error.message()) << '\n';
-        return batchUsageError;
+    TableOutput output = TableOutput::Csv;
+    bool byteOrderMark = false;
+    std::vector<ConvertedTable> tables;
+    for (const std::string& file : invocation.files) {
+        const std::string source = isStandardInput(file) ? std::string(standardInputName) : file;
+        std::ifstream stream;
+        if (!isStandardInput(file)) {
+            stream.open(file, std::ios::binary);
+            if (!stream) {
+                reportCannotOpen(err, file);
+                return batchUsageError;
+            }
+        }
+        TableRowReader reader(isStandardInput(file) ? in : stream);
+        if (!reader.refusal().empty()) {
+            message(err) << "Datei „" << source << "“ " << reader.refusal() << '\n';
+            return batchUsageError;
+        }
+        message(err) << source << ": gelesen als " << encodingName(reader.encoding()) << '\n';
+        std::vector<TableRow> sample;
+        for (TableRow row; sample.size() < sampleRows && reader.next(row);)
+            sample.push_back(std::move(row));
+        auto columns = chooseColumns(sample, coordinates, invocation.name);
+        if (const auto* error = std::get_if<std::string>(&columns))
+            return usageError(err, source + ": " + *error);
+        const TableColumns& chosen = std::get<TableColumns>(columns);
+        if (!chosen.orderNote.empty())
+            message(err) << source << ": " << chosen.orderNote << '\n';
+        if (!converter) {
+            output = tableOutput(invocation.output, reader.delimiter());
+            byteOrderMark = reader.encoding() == TableEncoding::Utf8WithByteOrderMark;
+            try {
+                converter.emplace(dataDirectory, converterFormatOf(output), invocation.gaussKruegerDatum);
+            } catch (const Exception& error) {
+                message(err) << fromWindows1252(error.message()) << '\n';
+                return batchUsageError;
+            }
+        }
+        auto conversion = std::make_unique<TableConversion>(*converter, chosen);
+        for (TableRow& row : sample)
+            conversion->add(std::move(row));
+        for (TableRow row; reader.next(row);)
+            conversion->add(std::move(row));
+        if (!reader.error().empty()) {
+            message(err) << source << ": " << reader.error() << '\n';
+            return batchUsageError;
+        }
+        tables.push_back({source, std::move(conversion)});
     }
 
-    std::unique_ptr<TableSink> sink;
-    if (map) {
-        const std::string title = tables->size() == 1 ? tables->front().source : std::string(programName);
-        sink = std::make_unique<MapFileSink>(out, output == Output::Kml ? MapFormat::Kml : MapFormat::Gpx, title);
-    } else {
-        if (format == BatchFormat::GermanCsv)
-            out << utf8ByteOrderMark;
-        sink = std::make_unique<CsvTableSink>(out, format);
-    }
+    const std::string title = tables.size() == 1 ? tables.front().source : std::string(programName);
+    const std::unique_ptr<TableSink> sink =
+        makeTableSink(out, output, title, byteOrderMark, invocation.gaussKruegerDatum);
     int status = batchConverted;
-    for (const Table& table : *tables)
-        if (!convertTable(*converter, table.rows, table.columns, table.source, *sink, err))
+    for (ConvertedTable& table : tables)
+        if (!table.conversion->write(*sink, err, table.source) || table.conversion->failed() > 0)
             status = batchLineFailed;
-    if (map)
-        static_cast<MapFileSink&>(*sink).finish();
+    sink->finish();
     out.flush();
     return status;
+}
+
+// For a usage error without --column: the columns that the first named
+// file suggests, as "; für „orte.csv“ passt vermutlich --column=Breite,Länge".
+std::string columnSuggestion(const Invocation& invocation, const std::string& dataDirectory)
+{
+    const auto file = std::ranges::find_if(invocation.files, [](const std::string& f) { return !isStandardInput(f); });
+    if (file == invocation.files.end())
+        return {};
+    std::ifstream stream(*file, std::ios::binary);
+    TableRowReader reader(stream);
+    std::vector<TableRow> rows;
+    for (TableRow row; rows.size() < 50 && reader.next(row);)
+        rows.push_back(std::move(row));
+    try {
+        BatchConverter converter(dataDirectory, BatchFormat::LocationText);
+        const GuessedColumns guess = guessColumns(rows, converter);
+        if (guess.coordinates.empty())
+            return {};
+        std::string suggestion = "; für „" + *file + "“ passt vermutlich --column=" + columnOption(rows, guess.coordinates);
+        if (guess.name && invocation.name.empty())
+            suggestion += " --name=" + columnOption(rows, {*guess.name});
+        return suggestion;
+    } catch (const Exception&) {
+        return {};
+    }
 }
 
 } // namespace
@@ -355,9 +398,9 @@ int runBatchCommand(std::span<const std::string> arguments, const std::string& d
     if (!invocation.convert)
         return usageError(err, "die Option --convert fehlt");
     if (invocation.columns.empty() && (invocation.output == Output::Kml || invocation.output == Output::Gpx))
-        return usageError(err, "--kml und --gpx brauchen --column");
+        return usageError(err, "--kml und --gpx brauchen --column" + columnSuggestion(invocation, dataDirectory));
     if (invocation.columns.empty() && !invocation.name.empty())
-        return usageError(err, "--name braucht --column");
+        return usageError(err, "--name braucht --column" + columnSuggestion(invocation, dataDirectory));
     if (invocation.files.empty())
         invocation.files.emplace_back("-");
 

@@ -23,7 +23,8 @@
 // Exit status: 0 when every line converted (and for --help, --version);
 // 1 when any line failed; 2 for a usage error: an unknown option, no
 // --convert, a file that can't be opened (each named, before any line is
-// converted), a column that a table lacks, or a data directory without "proj_def.dat".  Every message
+// converted), a file that is no table, a column that a table lacks or has
+// twice, or a data directory without "proj_def.dat".  Every message
 // goes to `err`, in German, after "zelv-derarar: ".
 
 #include <iosfwd>

@@ -65,17 +65,25 @@ TmGrid gaussKruegerGrid(int zone, TmDatum datum)
 
 std::string csvCell(std::string_view text, char delimiter)
 {
+    std::string cell;
+    appendCsvCell(cell, text, delimiter);
+    return cell;
+}
+
+void appendCsvCell(std::string& out, std::string_view text, char delimiter)
+{
     const char special[] = {delimiter, '"', '\r', '\n'};
-    if (text.find_first_of(std::string_view(special, std::size(special))) == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
+    if (text.find_first_of(std::string_view(special, std::size(special))) == std::string_view::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
     for (const char c : text) {
         if (c == '"')
-            quoted += '"';
-        quoted += c;
+            out += '"';
+        out += c;
     }
-    quoted += '"';
-    return quoted;
+    out += '"';
 }
 
 BatchConverter::BatchConverter(std::string dataDirectory, BatchFormat format, TmDatum gaussKruegerDatum)
@@ -104,6 +112,7 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
         return {std::string(nothing), {}};
     GeographicPoint point;
     bool onDhdn = false;
+    int zone = 0;
     try {
         if (const auto* grid = std::get_if<UtmPosition>(&read->position)) {
             point = projections_.inverse(grid->Zone, grid->Easting, grid->Northing);
@@ -111,6 +120,7 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
             point = tmInverse(gaussKrueger_, gaussKruegerGrid(gk->Zone, gaussKruegerDatum_), gk->Easting,
                               gk->Northing);
             onDhdn = gaussKruegerDatum_ == TmDatum::Bessel;
+            zone = gk->Zone;
         } else if (const auto* sheet = std::get_if<Tk25SheetReference>(&read->position)) {
             point = tk25CentreOnWgs84(dhdn_, *sheet).point;
         } else {
@@ -127,8 +137,9 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
     const Extended latitude = valueHeldByField(point.Latitude, decimalFieldPlaces);
     const Extended longitude = valueHeldByField(point.Longitude, decimalFieldPlaces);
     std::string location = fromWindows1252(locationText(latitude, longitude, readingSeparators));
+    const GeographicPoint written{static_cast<double>(longitude), static_cast<double>(latitude)};
     if (format_ == BatchFormat::LocationText)
-        return {std::move(location), {}};
+        return {std::move(location), {}, written, zone};
 
     const char delimiter = delimiterOf(format_);
     std::string row = decimalColumn(latitude, format_) + delimiter + decimalColumn(longitude, format_) + delimiter;
@@ -145,15 +156,14 @@ ConvertedLine BatchConverter::convertLine(std::string_view line)
     row += csvCell(location, delimiter);
     row += delimiter;
     // A Bessel position is on DHDN already; every other one is taken there.
-    const GeographicPoint at{static_cast<double>(longitude), static_cast<double>(latitude)};
     const std::optional<Tk25Sheet> sheet =
-        onDhdn ? tk25SheetAt(at) : tk25SheetOfWgs84(dhdn_, at.Longitude, at.Latitude);
+        onDhdn ? tk25SheetAt(written) : tk25SheetOfWgs84(dhdn_, written.Longitude, written.Latitude);
     if (sheet)
         row += tk25Text(*sheet);
     row += delimiter;
     if (sheet)
         row += csvCell(fromWindows1252(tk25SheetNames(sheet->row, sheet->column)), delimiter);
-    return {std::move(row), std::move(failure)};
+    return {std::move(row), std::move(failure), written, zone};
 }
 
 bool BatchConverter::convertLines(std::istream& in, std::string_view source, std::ostream& out,

@@ -47,6 +47,7 @@
 #include "UtmProjections.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -65,13 +66,20 @@ inline constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 // One CSV cell as RFC 4180 writes it: quoted, with every quote doubled, when
 // it holds the delimiter, a quote, CR or LF; else as it stands.
 std::string csvCell(std::string_view text, char delimiter);
+// The same, appended to `out`.
+void appendCsvCell(std::string& out, std::string_view text, char delimiter);
 
 // One converted line (UTF-8, without line end) and, for a line that failed,
 // the message (UTF-8), else an empty one.  A CSV row whose UTM values can't
-// be computed keeps its latitude, longitude and location text.
+// be computed keeps its latitude, longitude and location text.  The
+// position is the one written, as the decimal fields hold it; a Gauß-Krüger
+// text also gives the zone it named, so that a list can tell a row in
+// another zone.
 struct ConvertedLine {
     std::string text;
     std::string failure;
+    std::optional<GeographicPoint> position = std::nullopt;
+    int gaussKruegerZone = 0; // 0: not read as Gauß-Krüger
 };
 
 class BatchConverter {

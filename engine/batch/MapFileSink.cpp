@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <ostream>
 #include <string>
 
@@ -48,12 +47,13 @@ std::optional<double> number(std::string_view text)
     return value;
 }
 
-// Six decimals, as the table has them.
+// Six decimals, as the table has them, with a point: to_chars follows no
+// locale, where printf would write "53,821390" under a German one.
 std::string degrees(double value)
 {
     char text[32];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    return text;
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 6);
+    return error == std::errc() ? std::string(text, end) : std::string();
 }
 
 } // namespace
@@ -155,6 +155,8 @@ void MapFileSink::row(const TableRowResult& row, std::size_t)
         if (sheetNameColumn < result.size() && !result[sheetNameColumn].empty())
             description += ' ' + result[sheetNameColumn];
     }
+    if (!row.note.empty())
+        description += " Hinweis: " + std::string(row.note);
 
     if (format_ == MapFormat::Kml) {
         writer_->start("Placemark");

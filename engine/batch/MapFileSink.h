@@ -3,7 +3,8 @@
 // and GPS units (GPX 1.1, one waypoint each), written with libxml2's text
 // writer.  A row that failed gives none.  The name is the name column's
 // cell, else the row number; the description holds the location text and
-// the Messtischblatt.  The sink reads the converter's plain CSV row
+// the Messtischblatt, and the row's note when it has one.  Every number is
+// written the same under any locale.  The sink reads the converter's plain CSV row
 // (BatchFormat::Csv) by the header's column names, so it takes the
 // results as the table writer does.
 
@@ -28,7 +29,7 @@ public:
     void headerRow(const TableRow& cells, std::size_t width) override;
     void row(const TableRowResult& row, std::size_t width) override;
     // Ends the document and flushes it; the destructor does it otherwise.
-    void finish();
+    void finish() override;
 
 private:
     struct Writer;

@@ -119,7 +119,10 @@ std::optional<Angle> readAngle(TokenWindow& w, std::size_t k)
         if (!previousMarked && apart != Apart::Undecided && apart != by)
             break;
         const Token* after = w.at(j + 1);
-        if (isMark(after, AngleUnit::Degree))
+        // "51:06 Grad": the unit after parts apart by colons is the whole's.
+        const bool unitOfTheWhole = by == Apart::Colons && after && after->kind == TokenKind::Word
+                                    && isMark(after, AngleUnit::Degree);
+        if (isMark(after, AngleUnit::Degree) && !unitOfTheWhole)
             break; // the degrees of the next angle
         const AngleUnit unit = part == 2 ? AngleUnit::Minute : AngleUnit::Second;
         if (a.decimals || n->value >= 60) {
@@ -141,7 +144,7 @@ std::optional<Angle> readAngle(TokenWindow& w, std::size_t k)
             if (!(seconds && seconds->kind == TokenKind::Number && isMark(w.at(j + 3), AngleUnit::Second)))
                 break;
             marked = true;
-        } else if (isAnyMark(after)) {
+        } else if (isAnyMark(after) && !unitOfTheWhole) {
             break;
         }
         if (!previousMarked)

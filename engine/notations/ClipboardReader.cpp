@@ -127,6 +127,13 @@ void readWholeText(Findings& f, std::string_view body, std::string_view whole, b
 
 ReaderResult readCoordinatesOfUtf8(std::string_view utf8, Separators separators)
 {
+    std::string_view ruleUsed;
+    return readCoordinatesOfUtf8(utf8, separators, ruleUsed);
+}
+
+ReaderResult readCoordinatesOfUtf8(std::string_view utf8, Separators separators, std::string_view& ruleUsed)
+{
+    ruleUsed = {};
     const std::string windows1252 = toWindows1252(utf8);
     if (windows1252.empty())
         return NothingToRead{};
@@ -138,7 +145,7 @@ ReaderResult readCoordinatesOfUtf8(std::string_view utf8, Separators separators)
                             GeographicPoint{fixed.reading->Laenge, fixed.reading->Breite});
         r.fixedFormat = fixed.reading->Format;
         f.fixed = r;
-        return resolve(f);
+        return resolve(f, &ruleUsed);
     }
     if (fixed.unconvertible) {
         Refusal r;
@@ -160,7 +167,7 @@ ReaderResult readCoordinatesOfUtf8(std::string_view utf8, Separators separators)
     // waits for the text's language, they are looked at too.
     if (!e.plainSouth.empty() && !e.czechCompassWord && !e.czechWord)
         e.czechWord = mentionsCzechOrSlovak(utf8);
-    return resolve(f);
+    return resolve(f, &ruleUsed);
 }
 
 } // namespace zelv

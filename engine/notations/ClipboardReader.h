@@ -62,4 +62,9 @@ using ReaderResult = std::variant<NothingToRead, Reading, Refusal>;
 
 ReaderResult readCoordinatesOfUtf8(std::string_view utf8, Separators separators);
 
+// The same, telling which rule of the resolver's precedence table
+// (precedenceRules() in Resolver.h) gave the answer; empty for the empty
+// text.
+ReaderResult readCoordinatesOfUtf8(std::string_view utf8, Separators separators, std::string_view& ruleUsed);
+
 } // namespace zelv

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -76,7 +77,9 @@ Extended valueOf(std::string_view t, std::size_t begin, std::size_t integerEnd, 
     std::string number(t.substr(first, integerEnd - first));
     if (places > 0)
         number.append(".").append(t.substr(integerEnd + 1, std::min<std::size_t>(places, 30)));
-    return std::strtold(number.c_str(), nullptr);
+    Extended value = 0;
+    std::from_chars(number.data(), number.data() + number.size(), value);
+    return value;
 }
 
 } // namespace

@@ -119,17 +119,17 @@ const LexiconWord table[] = {
     westOfFerro("W of Ferro"), westOfFerro("west of Ferro"),
 
     // English
-    north("North"), south("South"), east("East"), west("West"),
+    north("North"), south("South"), east("East"),
     north("north latitude"), south("south latitude"), east("east longitude"), west("west longitude"),
     north("northern latitude"), south("southern latitude"), east("eastern longitude"), west("western longitude"),
     // French, Italian, Spanish, Portuguese, Catalan, Romanian
-    north("nord"), south("sud"), east("est"), west("ouest"), west("ovest"),
+    south("sud"), east("est"), west("ouest"), west("ovest"),
     north("norte"), south("sur"), east("este"), west("oeste"), south("sul"), east("leste"), west("oest"),
     west("vest"),
     north("latitude nord"), south("latitude sud"), east("longitude est"), west("longitude ouest"),
     // Dutch
     north("noord"), south("zuid"), east("oost"), north("noorderbreedte"), south("zuiderbreedte"),
-    east("oosterlengte"), west("westerlengte"), north("N B"), south("Z B"), east("O L"), west("W L"),
+    east("oosterlengte"), west("westerlengte"), south("Z B"), east("O L"),
     // Danish, Norwegian, Swedish, Icelandic
     south("syd"), south("s\u00F8r"), east("\u00F8st"), north("nordlig bredde"), south("sydlig bredde"),
     east("\u00F8stlig l\u00E6ngde"), west("vestlig l\u00E6ngde"), east("\u00F8stlig lengde"),
@@ -212,7 +212,8 @@ const LexiconWord table[] = {
     latitudeName("sz\u00E9less\u00E9g"), latitudeName("f\u00F6ldrajzi sz\u00E9less\u00E9g"),
     latitudeName("platuma"), latitudeName("leveys"), latitudeName("leveysaste"), latitudeName("enlem"),
     latitudeName("\u0448\u0438\u0440\u043E\u0442\u0430"), latitudeName("\u0448\u0438\u0440\u0438\u043D\u0430"),
-    latitudeName("\u03C6"),
+    latitudeName("\u03C6"), latitudeName("phi"), latitudeName("szerokosc"), latitudeName("platums"),
+    latitudeName("\u0448\u044B\u0440\u0430\u0442\u0430"),
     longitudeName("L\u00E4nge"), longitudeName("Laenge"), longitudeName("L\u00E4ngengrad"),
     longitudeName("geographische L\u00E4nge"), longitudeName("geogr L\u00E4nge"), longitudeName("Longitude"),
     longitudeName("Long"), longitudeName("Lon"), longitudeName("Lng"), longitudeName("longitud"),
@@ -225,7 +226,9 @@ const LexiconWord table[] = {
     longitudeName("hossz\u00FAs\u00E1g"), longitudeName("f\u00F6ldrajzi hossz\u00FAs\u00E1g"),
     longitudeName("ilguma"), longitudeName("pituus"), longitudeName("pituusaste"), longitudeName("boylam"),
     longitudeName("\u0434\u043E\u043B\u0433\u043E\u0442\u0430"), longitudeName("\u0434\u044A\u043B\u0436\u0438\u043D\u0430"),
-    longitudeName("\u03BB"),
+    longitudeName("\u03BB"), longitudeName("lambda"), longitudeName("dlugosc"), longitudeName("garums"),
+    longitudeName("\u0434\u043E\u0432\u0433\u043E\u0442\u0430"),
+    longitudeName("\u0434\u0430\u045E\u0433\u0430\u0442\u0430"),
 
     // Labels before a position.
     label("Koordinaten"), label("Koordinate"), label("Geographische Koordinaten"), label("Geographische Lage"),
@@ -415,7 +418,8 @@ const Index& wordIndex()
                     break;
                 rest.remove_prefix(blank + 1);
             }
-            c.exact = w.kind != WordKind::Label && c.parts.size() == 1 && c.singleLetter[0];
+            c.exact = (w.kind == WordKind::Compass || w.kind == WordKind::Unit || w.kind == WordKind::Conjunction)
+                      && c.parts.size() == 1 && c.singleLetter[0];
             x.runs.push_back(foldedHash(c.parts[0], 0, c.parts[0].size()));
             c.runLetters.push_back(letterCount(c.parts[0]));
             std::string glued(c.parts[0]);

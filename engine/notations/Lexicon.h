@@ -3,16 +3,18 @@
 // hemisphere words of every language it reads, with their case forms and
 // abbreviations; the words of the axes; labels; unit words; the words that
 // join two halves; and the classes of the characters around numbers.  A new
-// language is a few rows of the table in Lexicon.cpp.
+// language is a few rows of the table in Lexicon.cpp.  The column headers of
+// lists (engine/batch) are told apart by its words of the axes too.
 //
 // Texts are UTF-8.  A word of the table is one or more parts ("n. Br.",
 // "severní šířky", "ö. v. Ferro"): between parts stand a dot, blanks or
 // both, or nothing where both parts are single letters ("сш", "NB").  A dot
 // may end the word.  A word ends where no letter follows, unless it ended
 // in a dot: "в. д.HGЯO" is "в. д." and the map links' letters.  Single
-// capital letters match as written (N, S, O, E, W, and the letters of
-// other scripts); every longer word and every abbreviation of several
-// parts matches in any case ("NORD", "nord", "с. Ш.").
+// compass letters and unit letters match as written (N, S, O, E, W, the
+// letters of other scripts; d, m, s); every other word and every
+// abbreviation of several parts matches in any case ("NORD", "nord",
+// "с. Ш.", "Φ").
 
 #include <array>
 #include <cstddef>

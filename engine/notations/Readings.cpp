@@ -6,11 +6,15 @@ namespace zelv {
 
 bool agree(const Candidate& a, const Candidate& b)
 {
-    // Intervals of half a place around each value share a point where the
-    // values lie within the two halves, added; a hair above, so that values
+    // Written to different places, two values are one where the intervals
+    // of half their places share a point; a hair above, so that values
     // written to the half place are not parted by the rounding of their
-    // decimal degrees.
+    // decimal degrees (hidden decimals rounded down at a minute's edge).
+    // Written to the same place, two different numbers are two positions,
+    // "zwischen 54°N 16°E und 54°N 15°E", though their intervals touch.
     const auto within = [](double distance, Extended placeA, Extended placeB) {
+        if (placeA == placeB)
+            return distance <= static_cast<double>(placeA) * 1e-9;
         return distance <= static_cast<double>(placeA + placeB) / 2 * (1 + 1e-9);
     };
     double longitudes = std::fabs(a.point.Longitude - b.point.Longitude);

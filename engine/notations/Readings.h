@@ -41,8 +41,9 @@ struct Candidate {
     bool ferro = false; // the longitude is counted from Ferro
 };
 
-// Whether two readings are one position: their intervals share a point on
-// each axis, across the antimeridian too.
+// Whether two readings are one position, on each axis, across the
+// antimeridian too: written to different places, their intervals share a
+// point; written to the same place, they are the same number.
 bool agree(const Candidate& a, const Candidate& b);
 
 double widthOf(const Candidate& c);

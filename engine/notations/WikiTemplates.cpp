@@ -3,6 +3,7 @@
 #include "AngleGrammar.h"
 #include "NotationText.h"
 
+#include <charconv>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -47,7 +48,12 @@ std::optional<double> numberOf(std::string_view part, bool signAllowed, bool dec
     }
     if (i != part.size())
         return std::nullopt;
-    return std::strtod(std::string(part).c_str(), nullptr);
+    // from_chars reads the point whatever the locale; it takes no "+".
+    if (part.front() == '+')
+        part.remove_prefix(1);
+    double value = 0;
+    std::from_chars(part.data(), part.data() + part.size(), value);
+    return value;
 }
 
 // An angle of a template and the last place it is written to, in degrees.

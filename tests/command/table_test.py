@@ -71,15 +71,19 @@ class RoundTrip(unittest.TestCase):
                 self.assertEqual(row[:len(given)], given)
                 self.assertEqual(row[len(given):header_width], [""] * (header_width - len(given)))
                 if number == 1:
-                    self.assertEqual(row[header_width], "latitude" if delimiter_of_results == "," else "Breite")
+                    self.assertEqual(row[header_width], "latitude" if delimiter_of_results == "," else "Breite (WGS 84)")
+                    self.assertEqual(row[-1], "note" if delimiter_of_results == "," else "Hinweis")
                     continue
                 expected = single(given[2])
                 if delimiter_of_results == ";":
                     expected = [cell.replace(".", ",") if column < 5 else cell
                                 for column, cell in enumerate(expected)]
-                self.assertEqual(row[header_width:], expected)
+                # The last column is the note: why a row failed, empty for a good one.
+                self.assertEqual(row[header_width:-1], expected)
+                self.assertEqual(row[-1] != "", expected[0] == "", row[-1])
         # The failing row in the middle: its cells stay, its results are empty.
-        self.assertTrue(all(cell == "" for cell in rows[5][header_width:]))
+        self.assertTrue(all(cell == "" for cell in rows[5][header_width:-1]))
+        self.assertEqual(rows[5][-1], "keine lesbaren Koordinaten in dieser Zeile")
         self.assertTrue(rows[6][header_width].startswith("53"))
 
     def test_plain_table_from_commas(self):

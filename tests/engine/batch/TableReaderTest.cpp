@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <variant>
 #include <vector>
@@ -113,8 +114,160 @@ TEST(TableReader, NamesAColumnItCannotFind)
     EXPECT_EQ(message("Koordinaten", "Name"), "keine Spalte „Name“ in der Kopfzeile");
     EXPECT_EQ(message("1,2,3"), "--column nennt eine Spalte oder zwei, durch „,“ getrennt");
     EXPECT_EQ(message("0"), "keine Spalte „0“ in der Kopfzeile");
-    // A number beyond the row's cells reads as an empty cell.
+    EXPECT_EQ(message("9"), "keine Spalte 9: die Tabelle hat 2 Spalten");
+    // A short row's missing cell reads as empty.
     EXPECT_EQ(coordinateText({"a"}, {4}), "");
+
+    // An earlier result read again has its columns twice: a name must not pick one silently.
+    const Rows twice = {{"Ort", "Breite", "Länge", "Breite"}, {"Lyck", "53,82", "22,36", "53,821390"}};
+    const auto chosen = chooseColumns(twice, splitColumnList("Breite,Länge"), "");
+    ASSERT_TRUE(std::holds_alternative<std::string>(chosen));
+    EXPECT_EQ(std::get<std::string>(chosen),
+              "zwei Spalten heißen „Breite“: Spalte 2 und Spalte 4; bitte die gemeinte mit ihrer Nummer nennen");
+    EXPECT_TRUE(std::holds_alternative<TableColumns>(chooseColumns(twice, splitColumnList("2,3"), "")));
+}
+
+TEST(ColumnWords, TellTheCoordinateOfAColumnByItsHeader)
+{
+    const std::pair<const char*, ColumnRole> cases[] = {
+        {"Breite", ColumnRole::Latitude},          {"geogr. Breite (WGS 84)", ColumnRole::Latitude},
+        {"LATITUDE", ColumnRole::Latitude},        {"lat", ColumnRole::Latitude},
+        {"φ", ColumnRole::Latitude},               {"Szerokość", ColumnRole::Latitude},
+        {"широта", ColumnRole::Latitude},          {"Länge", ColumnRole::Longitude},
+        {"Längengrad", ColumnRole::Longitude},     {"long", ColumnRole::Longitude},
+        {"lon", ColumnRole::Longitude},            {"λ", ColumnRole::Longitude},
+        {"Długość", ColumnRole::Longitude},        {"Rechtswert", ColumnRole::Easting},
+        {"R", ColumnRole::Easting},                {"Easting", ColumnRole::Easting},
+        {"Hochwert (GK)", ColumnRole::Northing},   {"H", ColumnRole::Northing},
+        {"northing", ColumnRole::Northing},
+        // Both in one column, or neither: no role.
+        {"Breite/Länge", ColumnRole::None},        {"lat, lon", ColumnRole::None},
+        {"Ort", ColumnRole::None},                 {"Koordinaten", ColumnRole::None},
+        {"Breitenbach", ColumnRole::None},         {"Hr", ColumnRole::None},
+        {"", ColumnRole::None},
+    };
+    for (const auto& [header, role] : cases)
+        EXPECT_EQ(columnRoleOf(header), role) << header;
+}
+
+TEST(TableReader, HeaderNamesOutweighTheOrderGiven)
+{
+    struct Case {
+        const char* name;
+        Rows rows;
+        std::string given;
+        std::vector<std::size_t> read;
+        bool noted;
+    };
+    const Case cases[] = {
+        {"Breite, Länge in order", {{"Ort", "Breite", "Länge"}, {"Lyck", "53,82", "22,36"}}, "Breite,Länge", {1, 2}, false},
+        {"Länge named first", {{"Ort", "Breite", "Länge"}, {"Lyck", "53,82", "22,36"}}, "Länge,Breite", {1, 2}, true},
+        {"by numbers, longitude column first", {{"Ort", "lon", "lat"}, {"Lyck", "22,36", "53,82"}}, "2,3", {2, 1}, true},
+        {"Hochwert named first", {{"Hochwert", "Rechtswert"}, {"5967019", "7589846"}}, "Hochwert,Rechtswert", {1, 0}, true},
+        {"R and H in order", {{"R", "H"}, {"7589846", "5967019"}}, "R,H", {0, 1}, false},
+        {"no header: the order given", {{"22,36", "53,82"}}, "1,2", {0, 1}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto chosen = chooseColumns(c.rows, splitColumnList(c.given), "");
+        ASSERT_TRUE(std::holds_alternative<TableColumns>(chosen)) << std::get<std::string>(chosen);
+        const TableColumns& columns = std::get<TableColumns>(chosen);
+        EXPECT_EQ(columns.coordinates, c.read);
+        EXPECT_EQ(!columns.orderNote.empty(), c.noted) << columns.orderNote;
+    }
+    const auto chosen = chooseColumns({{"Länge", "Breite"}, {"22,36", "53,82"}}, splitColumnList("1,2"), "");
+    EXPECT_EQ(std::get<TableColumns>(chosen).orderNote,
+              "nach den Namen der Kopfzeile gelesen: „Breite“ (Spalte 2) als Breite, „Länge“ (Spalte 1) als Länge");
+}
+
+struct Read {
+    std::string refusal;
+    std::string error;
+    Rows rows;
+    TableEncoding encoding = TableEncoding::Utf8;
+};
+
+Read readAll(const std::string& bytes)
+{
+    std::istringstream in(bytes);
+    TableRowReader reader(in);
+    Read read{reader.refusal(), {}, {}, reader.encoding()};
+    for (TableRow row; reader.next(row);)
+        read.rows.push_back(row);
+    read.error = reader.error();
+    return read;
+}
+
+TEST(TableRowReader, ReadsRowByRowAsTheWholeTextReads)
+{
+    // Rows that cross the reader's 256 kB chunks, quoted cells with line
+    // breaks among them: the same rows as read from the whole text.
+    std::string text = "Ort;Bemerkung;Lage\r\n";
+    for (int i = 0; i < 20000; ++i)
+        text += "Ort " + std::to_string(i) + ";\"zwei\r\nZeilen; \"\"zitiert\"\"\";53,8" + std::to_string(i % 10) + " 22,3\r\n";
+    const Read read = readAll(text);
+    EXPECT_EQ(read.refusal, "");
+    EXPECT_EQ(read.error, "");
+    EXPECT_EQ(read.rows, readTableRows(text, ';'));
+
+    // A Windows-1252 row late in a UTF-8 file is read in its own code page.
+    std::string mixedText = "Ort;Lage\n";
+    for (int i = 0; i < 30000; ++i) // beyond the start that tells the encoding
+        mixedText += "Königsberg;54,7 20,5\n";
+    const Read mixed = readAll(mixedText + toWindows1252("München;48,1 11,6\n"));
+    EXPECT_EQ(mixed.encoding, TableEncoding::Utf8);
+    ASSERT_EQ(mixed.rows.size(), 30002u);
+    EXPECT_EQ(mixed.rows.back()[0], "München");
+
+    const Read marked = readAll("\xEF\xBB\xBFOrt,Lage\nThorn,\"53,0 18,6\"\n");
+    EXPECT_EQ(marked.encoding, TableEncoding::Utf8WithByteOrderMark);
+    EXPECT_EQ(marked.rows, (Rows{{"Ort", "Lage"}, {"Thorn", "53,0 18,6"}}));
+}
+
+TEST(TableRowReader, RefusesWhatIsNoTableAndStopsAtAnEndlessRow)
+{
+    const std::string png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\x01\0", 20);
+    const std::string longLine(60 * 1024 * 1024, '7');
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string refusal;
+    } refused[] = {
+        {"empty", "", "ist leer"},
+        {"a byte-order mark and blank lines", "\xEF\xBB\xBF\r\n\r\n", "ist leer"},
+        {"a PNG picture", png + std::string(2000, 'x'),
+         "enthält Nullbytes: keine Textdatei (vielleicht ein Bild, ein Programm oder ein Dokument)"},
+        {"control characters", std::string(300, '\x01') + "53 22\n",
+         "enthält Steuerzeichen: keine Textdatei (vielleicht ein Bild, ein Programm oder ein Dokument)"},
+        {"Excel's Unicode text", "\xFF\xFEO\0r\0t\0",
+         "ist UTF-16 (Excel: „Unicode-Text“): bitte als „CSV UTF-8“ oder „CSV (Trennzeichen-getrennt)“ speichern"},
+        {"a 60 MB line", longLine,
+         "hat eine erste Zeile von mehr als 64 kB: so lang ist keine Tabellenzeile mit Koordinaten"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.name);
+        const Read read = readAll(c.bytes);
+        EXPECT_EQ(read.refusal, c.refusal);
+        EXPECT_TRUE(read.rows.empty());
+    }
+
+    // Further on, a row of more than 64 kB or a NUL byte ends the reading there.
+    const Read endless = readAll("Ort;Lage\nLyck;53,8 22,4\nX;" + std::string(70 * 1024, '1') + "\nY;1 2\n");
+    EXPECT_EQ(endless.refusal, "");
+    EXPECT_EQ(endless.rows.size(), 2u);
+    EXPECT_EQ(endless.error, "Zeile 3 ist länger als 64 kB: so lang ist keine Tabellenzeile mit Koordinaten; "
+                             "die Datei wird nicht weiter gelesen");
+    std::string late = "Ort;Lage\n";
+    for (int i = 0; i < 70000; ++i) // beyond the start that the refusal looks at
+        late += "abc;1\n";
+    late += std::string("Lyck;53,8\0 22,4\n", 16);
+    const Read nul = readAll(late);
+    EXPECT_EQ(nul.refusal, "");
+    EXPECT_EQ(nul.error, "Zeile 70002 enthält Nullbytes: keine Textdatei; die Datei wird nicht weiter gelesen");
+    // A cell just under the limit is read.
+    const Read wide = readAll("Ort;Lage\nX;" + std::string(60 * 1024, '1') + "\n");
+    EXPECT_EQ(wide.error, "");
+    EXPECT_EQ(wide.rows.size(), 2u);
 }
 
 TEST(TableText, FindsTheEncoding)
@@ -122,18 +275,19 @@ TEST(TableText, FindsTheEncoding)
     // "Königsberg;Łódź" cannot be Windows-1252; "Groß Strehlitz" can.
     const std::string utf8 = "Ort;Lage\nKönigsberg Łódź Groß Strehlitz;52 N 13 E\n";
     const std::string windows1252 = toWindows1252("Ort;Lage\nKönigsberg Groß Strehlitz Müß;52 N 13 E\n");
+    const Rows utf8Rows = {{"Ort", "Lage"}, {"Königsberg Łódź Groß Strehlitz", "52 N 13 E"}};
 
-    const TableText plain = decodeTableText(utf8);
+    const Read plain = readAll(utf8);
     EXPECT_EQ(plain.encoding, TableEncoding::Utf8);
-    EXPECT_EQ(plain.utf8, utf8);
+    EXPECT_EQ(plain.rows, utf8Rows);
 
-    const TableText marked = decodeTableText("\xEF\xBB\xBF" + utf8);
+    const Read marked = readAll("\xEF\xBB\xBF" + utf8);
     EXPECT_EQ(marked.encoding, TableEncoding::Utf8WithByteOrderMark);
-    EXPECT_EQ(marked.utf8, utf8);
+    EXPECT_EQ(marked.rows, utf8Rows);
 
-    const TableText excel = decodeTableText(windows1252);
+    const Read excel = readAll(windows1252);
     EXPECT_EQ(excel.encoding, TableEncoding::Windows1252);
-    EXPECT_EQ(excel.utf8, "Ort;Lage\nKönigsberg Groß Strehlitz Müß;52 N 13 E\n");
+    EXPECT_EQ(excel.rows, (Rows{{"Ort", "Lage"}, {"Königsberg Groß Strehlitz Müß", "52 N 13 E"}}));
 
     EXPECT_EQ(encodingName(TableEncoding::Windows1252), "Windows-1252");
 }
