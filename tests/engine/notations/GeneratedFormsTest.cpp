@@ -606,7 +606,8 @@ Sample compassWordsAfter(Generator& g, std::size_t j) { return compassWords(g, j
 Sample compassWordsBefore(Generator& g, std::size_t j) { return compassWords(g, j, true); }
 
 // "Breite 51.11, Länge 17.03", "lat: 51.11 / lon: 17.03", "Lon=17.03 Lat=51.11";
-// now and then only one half named ("Breite: 52.52, 13.405").
+// once every name stood in both orders, now and then only one half named
+// ("Breite: 52.52, 13.405").
 Sample axisWords(Generator& g, std::size_t j)
 {
     static const std::vector<std::string> after = {" ", ": ", ":", "=", " = ", " : "};
@@ -620,7 +621,7 @@ Sample axisWords(Generator& g, std::size_t j)
     const int parts = g.r.chance(60) ? 1 : 2 + static_cast<int>(g.r.below(2));
     Half latitude = parts == 1 ? g.decimal(Axis::Latitude, mark, true) : g.marked(Axis::Latitude, parts, mark, true);
     Half longitude = parts == 1 ? g.decimal(Axis::Longitude, mark, true) : g.marked(Axis::Longitude, parts, mark, true);
-    const std::uint64_t unnamed = g.r.chance(15) ? 1 + g.r.below(2) : 0; // none, the latitude, the longitude
+    const std::uint64_t unnamed = j >= 2 * n && g.r.chance(30) ? 1 + g.r.below(2) : 0; // none, the latitude, the longitude
     if (unnamed != 1)
         latitude.angle = written(latName, g.r) + g.r.pick(after) + latitude.angle;
     if (unnamed != 2)
