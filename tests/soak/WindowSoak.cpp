@@ -224,7 +224,7 @@ void Soak::open(const QString& programDirectory)
         .separators = separators,
         .executablePath = programDirectory + QStringLiteral("/ZELV_Derarar"),
         .settingsDirectory = settingsDirectory(),
-        .openUrl = [this](const QUrl&) { ++urlsOpened_; },
+        .openUrl = [this](const QUrl&) { ++urlsOpened_; return true; },
         // "Liste umrechnen …" as if its file dialog were cancelled: a modal
         // dialog would stop the soak's steps.
         .chooseListFile = [](QWidget*) { return QString(); },

@@ -355,6 +355,7 @@ void TF_Haupt::BitBtn_Liste_umrechnenClick()
     ListDialogContext context;
     context.dataDirectory = QFile::encodeName(programDirectoryOf(executablePath_) + QStringLiteral("nad")).toStdString();
     context.openUrl = openUrl_;
+    context.gaussKruegerDatum = tmGrid().datum;
     ListConversionDialog dialog(file, std::move(context), this);
     if (showListDialog_)
         showListDialog_(dialog);

@@ -88,16 +88,6 @@ TableOutput tableOutputOf(ListOutput output)
     return TableOutput::GermanCsv;
 }
 
-// The main window's datum choice, when the dialog's parent has the box: its
-// object name is the key under which the settings keep its state too.
-TmDatum datumOfParent(const QWidget* parent)
-{
-    const auto* box = parent ? parent->findChild<QCheckBox*>(QStringLiteral("CB_TMERC_ETRS89")) : nullptr;
-    if (box && !(box->isEnabled() && box->isChecked()))
-        return TmDatum::Bessel;
-    return TmDatum::Etrs89Beta2007;
-}
-
 // A QIODevice as the std::ostream that the engine's sinks write to.
 class DeviceBuffer final : public std::streambuf {
 public:
@@ -215,8 +205,6 @@ ListConversionDialog::ListConversionDialog(const QString& inputFile, ListDialogC
         context_.chooseOutput = askOutput;
     if (!context_.showRefusal)
         context_.showRefusal = warnRefusal;
-    if (!context_.gaussKruegerDatum)
-        context_.gaussKruegerDatum = datumOfParent(parent);
     setObjectName(QStringLiteral("ListConversionDialog"));
     setWindowTitle(QStringLiteral("Liste umrechnen – %1").arg(QFileInfo(inputFile).fileName()));
 
@@ -274,7 +262,7 @@ ListConversionDialog::ListConversionDialog(const QString& inputFile, ListDialogC
     etrs89_->setToolTip(QStringLiteral("Gauß-Krüger-Werte alter Karten werden mit BeTA2007 nach ETRS89 umgerechnet, "
                                        "das bis auf einen Meter WGS 84 entspricht (für Google Earth und GPS). "
                                        "Ohne Haken bleibt die Lage auf Bessel (DHDN), bis gut 260 m daneben."));
-    etrs89_->setChecked(*context_.gaussKruegerDatum == TmDatum::Etrs89Beta2007);
+    etrs89_->setChecked(context_.gaussKruegerDatum == TmDatum::Etrs89Beta2007);
     output_ = new QComboBox(choice);
     output_->setObjectName(QStringLiteral("output"));
     output_->setAccessibleName(QStringLiteral("Ergebnis"));
@@ -725,15 +713,7 @@ void ListConversionDialog::openOutputFolder()
 {
     const QString folder = QFileInfo(written_).absolutePath();
     const QUrl url = QUrl::fromLocalFile(folder);
-    bool opened = true;
-    const auto* plain = context_.openUrl.target<void (*)(const QUrl&)>();
-    if (context_.openFolder)
-        opened = context_.openFolder(url);
-    else if (plain && *plain == &openWithDesktop)
-        opened = QDesktopServices::openUrl(url);
-    else
-        context_.openUrl(url);
-    if (!opened)
+    if (!context_.openUrl(url))
         summary_->setText(summary_->text()
                           + QStringLiteral("\nDer Ordner „%1“ ließ sich nicht öffnen: Es ist kein Dateimanager "
                                            "eingerichtet. Die Datei liegt dort trotzdem.")

@@ -51,9 +51,7 @@ enum class ListOutput { Table, GoogleEarth, Gps };
 struct ListDialogContext {
     std::string dataDirectory; // the projection data, as the batch converter takes it
     // Opens the output's folder and says whether that worked; the default is
-    // the desktop's file manager.  Kept beside it for older callers: a
-    // plain opener, used when it is not the desktop's own.
-    std::function<bool(const QUrl&)> openFolder;
+    // the desktop's file manager.
     UrlOpener openUrl = openWithDesktop;
     // Asked before an existing file is replaced; the default asks in a message box.
     std::function<bool(QWidget* parent, const QString& file)> confirmOverwrite;
@@ -61,9 +59,9 @@ struct ListDialogContext {
     std::function<QString(QWidget* parent, const QString& proposed)> chooseOutput;
     // Tells that a file is no table; the default is a warning box.
     std::function<void(QWidget* parent, const QString& message)> showRefusal;
-    // The datum of Gauß-Krüger rows; by default the state of the main
-    // window's box "nach ETRS89 (BeTA2007)" when the parent has one.
-    std::optional<TmDatum> gaussKruegerDatum;
+    // The datum of Gauß-Krüger rows, as the main window's box "nach ETRS89
+    // (BeTA2007)" stands; the dialog offers to change it.
+    TmDatum gaussKruegerDatum = TmDatum::Etrs89Beta2007;
 };
 
 class ListConversionDialog : public QDialog {

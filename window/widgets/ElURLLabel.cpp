@@ -16,10 +16,9 @@
 
 namespace zelv {
 
-void openWithDesktop(const QUrl& url)
+bool openWithDesktop(const QUrl& url)
 {
-    // Whether a browser came up is not the program's concern.
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 namespace {

@@ -17,9 +17,10 @@ namespace zelv {
 
 class Clipboard;
 
-// Opens an address; the default hands it to QDesktopServices.
-using UrlOpener = std::function<void(const QUrl&)>;
-void openWithDesktop(const QUrl& url);
+// Opens an address and says whether that worked; the default hands it to
+// QDesktopServices.
+using UrlOpener = std::function<bool(const QUrl&)>;
+bool openWithDesktop(const QUrl& url);
 
 class TElURLLabel : public QLabel {
     Q_OBJECT

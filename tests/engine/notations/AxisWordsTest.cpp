@@ -1,5 +1,4 @@
 // Latitude and longitude named by their axis words, through the reader.
-#include "AxisWords.h"
 #include "EntryRows.h"
 #include "InLocale.h"
 
@@ -7,23 +6,22 @@ namespace zelv {
 namespace {
 
 using namespace entry_rows;
-using N = CoordinateNotation;
 
 class AxisWords : public ::testing::TestWithParam<Separators> {};
 
 TEST_P(AxisWords, EitherOrderWithOrWithoutColons)
 {
     const Row rows[] = {
-        {"Breite 54.7104, L\xE4nge 20.5101", point(N::DecimalPair, 54.7104, 20.5101)},
-        {"Breite: 54,7104 L\xE4nge: 20,5101", point(N::DecimalPair, 54.7104, 20.5101), "decimal commas"},
-        {"L\xE4nge 20.5101 Breite 54.7104", point(N::DecimalPair, 54.7104, 20.5101)},
-        {"Latitude: 55.274344 Longitude: 20.970886", point(N::DecimalPair, 55.274344, 20.970886)},
-        {"Long: : 20.489179 - Lat: : 54.681718", point(N::DecimalPair, 54.681718, 20.489179)},
-        {"lat 54.7104 lon 20.5101", point(N::DecimalPair, 54.7104, 20.5101)},
-        {"Lon: -58.3816 / Lat: -34.6037", point(N::DecimalPair, -34.6037, -58.3816), "signs and a slash"},
+        {"Breite 54.7104, L\xE4nge 20.5101", point(ReadForm::Pair, 54.7104, 20.5101)},
+        {"Breite: 54,7104 L\xE4nge: 20,5101", point(ReadForm::Pair, 54.7104, 20.5101), "decimal commas"},
+        {"L\xE4nge 20.5101 Breite 54.7104", point(ReadForm::Pair, 54.7104, 20.5101)},
+        {"Latitude: 55.274344 Longitude: 20.970886", point(ReadForm::Pair, 55.274344, 20.970886)},
+        {"Long: : 20.489179 - Lat: : 54.681718", point(ReadForm::Pair, 54.681718, 20.489179)},
+        {"lat 54.7104 lon 20.5101", point(ReadForm::Pair, 54.7104, 20.5101)},
+        {"Lon: -58.3816 / Lat: -34.6037", point(ReadForm::Pair, -34.6037, -58.3816), "signs and a slash"},
         {"Breite: 54\xB0" "42'36'' L\xE4nge: 20\xB0" "30'38''",
-         point(N::DegreesMinutesSeconds, 54 + 42 / 60.0 + 36 / 3600.0, 20 + 30 / 60.0 + 38 / 3600.0)},
-        {"Koordinaten: Breite 54.7104, L\xE4nge 20.5101", point(N::DecimalPair, 54.7104, 20.5101)},
+         point(ReadForm::Pair, 54 + 42 / 60.0 + 36 / 3600.0, 20 + 30 / 60.0 + 38 / 3600.0)},
+        {"Koordinaten: Breite 54.7104, L\xE4nge 20.5101", point(ReadForm::Pair, 54.7104, 20.5101)},
     };
     for (const Row& row : rows)
         check(row, GetParam());
@@ -34,19 +32,23 @@ TEST_P(AxisWords, TextsThatStayUnread)
     const Row rows[] = {
         {"Breite 54.7104, Breite 20.5101", noCoordinates, "one axis twice"},
         {"Breite 54.7104", noCoordinates, "one axis only"},
-        {"Breite: 52.52, 13.405", noCoordinates},
         {"Breite L\xE4nge 20.5101", noCoordinates, "a value missing"},
-        {"Breitengrad 54.7104, L\xE4ngengrad 20.5101", noCoordinates, "other words"},
         {"Breite 95.1, L\xE4nge 20.5", noCoordinates, "beyond the pole"},
     };
     for (const Row& row : rows)
         check(row, GetParam());
 }
 
-TEST(AxisWordsText, GivesLatitudeFirst)
+TEST_P(AxisWords, ShortWordsAndWordsAround)
 {
-    EXPECT_EQ(latitudeLongitudeOfAxisWords("Lng 20.5 Lat 54.7"), "54.7; 20.5");
-    EXPECT_EQ(latitudeLongitudeOfAxisWords("Ort: Breite 54.7, L\xE4nge 20.5"), std::nullopt);
+    const Row rows[] = {
+        {"Breite: 52.52, 13.405", point(ReadForm::Pair, 52.52, 13.405), "one axis word before a pair"},
+        {"Breitengrad 54.7104, L\xE4ngengrad 20.5101", point(ReadForm::Pair, 54.7104, 20.5101), "longer words"},
+        {"Lng 20.5 Lat 54.7", point(ReadForm::Pair, 54.7, 20.5), "the latitude comes first whatever the order"},
+        {"Ort: Breite 54.7, L\xE4nge 20.5", point(ReadForm::Pair, 54.7, 20.5), "a word before the axis words"},
+    };
+    for (const Row& row : rows)
+        check(row, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, AxisWords, ::testing::Values(germanSeparators, pointSeparators),

@@ -1,8 +1,7 @@
 // Gauß-Krüger text: every form in zones 2 to 7, the texts that must not read,
 // and the clipboard reader's order, under both locales' separators.
-#include "Exception.h"
+#include "EntryRows.h"
 #include "GaussKruegerText.h"
-#include "RoutinenU.h"
 
 #include <gtest/gtest.h>
 
@@ -106,14 +105,9 @@ void check(const Row& row, Separators separators)
     EXPECT_DOUBLE_EQ(read->Easting, row.expected->Easting);
     EXPECT_DOUBLE_EQ(read->Northing, row.expected->Northing);
 
-    // The clipboard reader gives the same, as an old map's notation.
-    const std::optional<ClipboardPosition> entry = readCoordinates(row.text, separators);
-    ASSERT_TRUE(entry.has_value());
-    EXPECT_EQ(entry->notation, ReadNotation(OldMapNotation::GaussKrueger));
-    const auto* grid = std::get_if<GaussKruegerPosition>(&entry->position);
-    ASSERT_NE(grid, nullptr);
-    EXPECT_EQ(grid->Easting, read->Easting);
-    EXPECT_EQ(grid->Northing, read->Northing);
+    // The clipboard reader gives the same, as Gauß-Krüger values.
+    entry_rows::check({row.text, entry_rows::grid(ReadForm::GaussKrueger, read->Zone, read->Easting, read->Northing)},
+                      separators);
 }
 
 TEST_P(GaussKruegerText, EveryFormInZones2To7)
@@ -130,12 +124,13 @@ TEST_P(GaussKruegerText, TextsThatAreNoGaussKrueger)
 
 TEST_P(GaussKruegerText, TheOtherNotationsComeFirst)
 {
-    // A text another notation reads stays with it.
-    const std::optional<ClipboardPosition> pair = readCoordinates("50.41484, 10.76943", GetParam());
-    ASSERT_TRUE(pair.has_value());
-    EXPECT_TRUE(std::holds_alternative<CoordinateNotation>(pair->notation));
-    // A text that no notation reads still gives the reader's message.
-    EXPECT_THROW(readCoordinates("0441 1234567", GetParam()), NoCoordinatesError);
+    const entry_rows::Row rows[] = {
+        {"50.41484, 10.76943", entry_rows::point(ReadForm::Pair, 50.41484, 10.76943),
+         "a text another form reads stays with it"},
+        {"0441 1234567", entry_rows::noCoordinates, "a text that no form reads"},
+    };
+    for (const entry_rows::Row& row : rows)
+        entry_rows::check(row, GetParam());
 }
 
 TEST(GaussKruegerZone, MeridianAndReferenceEasting)

@@ -8,9 +8,13 @@ namespace zelv {
 namespace {
 
 using namespace entry_rows;
-constexpr ReadNotation link = CoordinateNotation::MapLink;
+constexpr ReadForm link = ReadForm::MapLink;
 
 class MapServiceLinks : public ::testing::TestWithParam<Separators> {};
+
+// A link or geo: address that is recognised but gives no position that can
+// be read.
+const Expected withoutPosition = refused(RefusalKind::LinkWithoutPosition, {"keine vollst\xE4ndige Position"});
 
 TEST_P(MapServiceLinks, MarkersAndViews)
 {
@@ -45,25 +49,25 @@ TEST_P(MapServiceLinks, MarkersAndViews)
 TEST_P(MapServiceLinks, RecognisedButUnusable)
 {
     const Row rows[] = {
-        {"https://maps.app.goo.gl/AbCdEfGh123", unusable({"Kurzlink", "Browser", "Adresszeile"})},
-        {"https://goo.gl/maps/AbCdEfGh123", unusable({"Kurzlink", "Browser", "Adresszeile"})},
-        {"http://maps.app.goo.gl/x?g_st=ic", unusable({"Kurzlink"})},
-        {"https://www.google.com/maps?q=Brandenburger+Tor", unusable({"Kartenlink", "Ortsnamen"}),
+        {"https://maps.app.goo.gl/AbCdEfGh123", refused({"Kurzlink", "Browser", "Adresszeile"})},
+        {"https://goo.gl/maps/AbCdEfGh123", refused({"Kurzlink", "Browser", "Adresszeile"})},
+        {"http://maps.app.goo.gl/x?g_st=ic", refused({"Kurzlink"})},
+        {"https://www.google.com/maps?q=Brandenburger+Tor", refused({"Kartenlink", "Ortsnamen"}),
          "only a place name"},
-        {"https://www.google.com/maps/search/pizza+berlin", unusable({"Kartenlink", "Ortsnamen"})},
-        {"https://maps.apple.com/?q=Berlin", unusable({"Kartenlink", "Ortsnamen"})},
-        {"https://www.google.com/maps?q=52.52;13.405", unusable({"Kartenlink", "Ortsnamen"}),
+        {"https://www.google.com/maps/search/pizza+berlin", refused({"Kartenlink", "Ortsnamen"})},
+        {"https://maps.apple.com/?q=Berlin", refused({"Kartenlink", "Ortsnamen"})},
+        {"https://www.google.com/maps?q=52.52;13.405", refused({"Kartenlink", "Ortsnamen"}),
          "no pair: a search"},
-        {"https://www.google.com/maps?q=95.0,13.4", unusable({"Kartenlink", "Breite 95.0", "90\xB0"})},
-        {"https://www.bing.com/maps?cp=52.5~190.0", unusable({"Kartenlink", "L\xE4nge 190.0", "180\xB0"})},
-        {"https://www.google.com/maps?q=52.52,13.405&query=52.5,13.4", unusable({"Kartenlink", "mehrere"}),
+        {"https://www.google.com/maps?q=95.0,13.4", refused({"Kartenlink", "Breite 95.0", "90\xB0"})},
+        {"https://www.bing.com/maps?cp=52.5~190.0", refused({"Kartenlink", "L\xE4nge 190.0", "180\xB0"})},
+        {"https://www.google.com/maps?q=52.52,13.405&query=52.5,13.4", refused({"Kartenlink", "mehrere"}),
          "two markers that disagree"},
         // A view centre behind the marker does not stand in for a bad marker.
-        {"https://www.google.com/maps?q=95.0,13.4&ll=52.5,13.4", unusable({"Kartenlink", "Breite 95.0", "90\xB0"}),
+        {"https://www.google.com/maps?q=95.0,13.4&ll=52.5,13.4", refused({"Kartenlink", "Breite 95.0", "90\xB0"}),
          "a marker off the globe before a view"},
-        {"https://maps.apple.com/?q=52.52,13.405&ll=52.5,13.4&q=52.5,13.4", unusable({"Kartenlink", "mehrere"}),
+        {"https://maps.apple.com/?q=52.52,13.405&ll=52.5,13.4&q=52.5,13.4", refused({"Kartenlink", "mehrere"}),
          "markers that disagree before a view"},
-        {"https://maps.apple.com?q=95.0,13.4", unusable({"Kartenlink", "Breite 95.0", "90\xB0"}),
+        {"https://maps.apple.com?q=95.0,13.4", refused({"Kartenlink", "Breite 95.0", "90\xB0"}),
          "nothing between the host and the query"},
     };
     for (const Row& row : rows)
@@ -73,11 +77,11 @@ TEST_P(MapServiceLinks, RecognisedButUnusable)
 TEST_P(MapServiceLinks, LinksThatStayUnread)
 {
     const Row rows[] = {
-        {"https://www.google.com/search?q=52.52,13.405", noCoordinates, "a search engine, no map"},
-        {"https://example.org/maps?q=52.52,13.405", noCoordinates},
-        {"https://www.bing.com/maps?q=52.52,13.405", noCoordinates, "Bing's q is a search"},
-        {"https://www.google.com/maps", noCoordinates},
-        {"https://goo.gl/AbCd", noCoordinates, "a short link elsewhere than maps"},
+        {"https://www.google.com/search?q=52.52,13.405", withoutPosition, "a search engine, no map"},
+        {"https://example.org/maps?q=52.52,13.405", withoutPosition},
+        {"https://www.bing.com/maps?q=52.52,13.405", withoutPosition, "Bing's q is a search"},
+        {"https://www.google.com/maps", withoutPosition},
+        {"https://goo.gl/AbCd", withoutPosition, "a short link elsewhere than maps"},
     };
     for (const Row& row : rows)
         check(row, GetParam());

@@ -10,7 +10,7 @@ namespace zelv {
 namespace {
 
 using namespace entry_rows;
-constexpr ReadNotation mgrs = CoordinateNotation::Mgrs;
+constexpr ReadForm mgrs = ReadForm::Mgrs;
 
 class MgrsTexts : public ::testing::TestWithParam<Separators> {};
 
@@ -37,16 +37,16 @@ TEST_P(MgrsTexts, FillZoneEastingAndNorthing)
 TEST_P(MgrsTexts, RecognisedButUnusable)
 {
     const Row rows[] = {
-        {"32UPA257118625", unusable({"MGRS", "\x84" "32UPA257118625\x93", "es sind 9"}), "an odd number of digits"},
-        {"32UPA 2571 86252", unusable({"MGRS", "4 und 5"})},
-        {"32UPA 257111 862521", unusable({"MGRS", "f\xFCnf"}), "finer than 1 m"},
-        {"61UPA 1 1", unusable({"MGRS", "61", "1 bis 60"})},
-        {"0UPA 1 1", unusable({"MGRS", "Zone 0"})},
-        {"32UAA 1 1", unusable({"MGRS", "\x84" "AA\x93", "32U"}), "the column letter of another zone"},
-        {"38NPE 5 5", unusable({"MGRS", "PE", "38N"}), "a square wholly south of its band"},
-        {"38VMS", unusable({"MGRS", "MS"}), "north of band V"},
-        {"ZGC 12345 67890", unusable({"MGRS", "Polargebiet", "UTM-Felder"}), "polar: UPS"},
-        {"BAN1234567890", unusable({"MGRS", "Polargebiet"})},
+        {"32UPA257118625", refused({"MGRS", "\x84" "32UPA257118625\x93", "es sind 9"}), "an odd number of digits"},
+        {"32UPA 2571 86252", refused({"MGRS", "4 und 5"})},
+        {"32UPA 257111 862521", refused({"MGRS", "f\xFCnf"}), "finer than 1 m"},
+        {"61UPA 1 1", refused({"MGRS", "61", "1 bis 60"})},
+        {"0UPA 1 1", refused({"MGRS", "Zone 0"})},
+        {"32UAA 1 1", refused({"MGRS", "\x84" "AA\x93", "32U"}), "the column letter of another zone"},
+        {"38NPE 5 5", refused({"MGRS", "PE", "38N"}), "a square wholly south of its band"},
+        {"38VMS", refused({"MGRS", "MS"}), "north of band V"},
+        {"ZGC 12345 67890", refused({"MGRS", "Polargebiet", "UTM-Felder"}), "polar: UPS"},
+        {"BAN1234567890", refused({"MGRS", "Polargebiet"})},
     };
     for (const Row& row : rows)
         check(row, GetParam());
@@ -90,8 +90,10 @@ TEST_P(MgrsTexts, AgreeWithGeoConvertInEveryZoneAndBand)
 {
     for (const OracleRow& row : oracleRows) {
         SCOPED_TRACE(row.text);
-        const std::optional<ClipboardPosition> r = readCoordinates(row.text, GetParam());
-        ASSERT_TRUE(r.has_value());
+        const ReaderResult result = readCoordinatesOfUtf8(row.text, GetParam());
+        const auto* r = std::get_if<Reading>(&result);
+        ASSERT_NE(r, nullptr) << describe(result);
+        EXPECT_EQ(r->form, ReadForm::Mgrs);
         const auto& u = std::get<UtmPosition>(r->position);
         EXPECT_EQ(u.Zone, row.zone);
         // The centre in whole metres, as the fields hold it.

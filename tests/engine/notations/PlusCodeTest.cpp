@@ -8,7 +8,7 @@ namespace zelv {
 namespace {
 
 using namespace entry_rows;
-constexpr ReadNotation plus = CoordinateNotation::PlusCode;
+constexpr ReadForm plus = ReadForm::PlusCode;
 
 class PlusCodes : public ::testing::TestWithParam<Separators> {};
 
@@ -42,16 +42,16 @@ TEST_P(PlusCodes, DecodeToTheCentreOfTheirArea)
 TEST_P(PlusCodes, RecognisedButUnusable)
 {
     const Row rows[] = {
-        {"GCC4+22 Berlin", unusable({"Plus Code", "\x84GCC4+22 Berlin\x93", "vollst\xE4ndigen"}),
+        {"GCC4+22 Berlin", refused({"Plus Code", "\x84GCC4+22 Berlin\x93", "vollst\xE4ndigen"}),
          "a short code needs a reference place"},
         {"MGCC4+22", noCoordinates, "an odd number of digits before the \"+\" is no code"},
-        {"4MGCC4+22 Berlin", unusable({"Plus Code", "verk\xFCrzt"})},
-        {"9F4M0000+", unusable({"Plus Code", "Gebiet"}), "padded: an area, not a place"},
-        {"9F000000+ Berlin", unusable({"Plus Code", "Gebiet"})},
-        {"9F4MGCC4+2", unusable({"Plus Code", "nur ein Zeichen"})},
-        {"9F4MGCC4+22XXXXXX", unusable({"Plus Code", "15"})},
-        {"F24MGCC4+22", unusable({"Plus Code", "Breite", "90\xB0"}), "first latitude digit 9: 90 degrees and more"},
-        {"9X4MGCC4+22", unusable({"Plus Code", "L\xE4nge", "180\xB0"})},
+        {"4MGCC4+22 Berlin", refused({"Plus Code", "verk\xFCrzt"})},
+        {"9F4M0000+", refused({"Plus Code", "Gebiet"}), "padded: an area, not a place"},
+        {"9F000000+ Berlin", refused({"Plus Code", "Gebiet"})},
+        {"9F4MGCC4+2", refused({"Plus Code", "nur ein Zeichen"})},
+        {"9F4MGCC4+22XXXXXX", refused({"Plus Code", "15"})},
+        {"F24MGCC4+22", refused({"Plus Code", "Breite", "90\xB0"}), "first latitude digit 9: 90 degrees and more"},
+        {"9X4MGCC4+22", refused({"Plus Code", "L\xE4nge", "180\xB0"})},
     };
     for (const Row& row : rows)
         check(row, GetParam());

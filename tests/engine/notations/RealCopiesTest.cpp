@@ -2,10 +2,8 @@
 // the reader that the clipboard button and the batch mode share: a row with
 // a position must give it within half a unit of the text's finest written
 // place, a row without one must be refused.
-#include "CompassWords.h"
-#include "Exception.h"
+#include "ClipboardReader.h"
 #include "Messtischblatt.h"
-#include "RoutinenU.h"
 #include "Windows1252.h"
 
 #include <gtest/gtest.h>
@@ -33,12 +31,8 @@ struct Pending {
 const Pending pending[] = {
     // Left unread: the text does not say the position in a way that leaves no doubt.
     {"54N00\xE2\x80\x99", "garbled GPS read-out: letters as degree signs, minutes 00'035'' could be read three ways"},
-    {"\xD0\x9A\xD0\xBE\xD0\xBE\xD1\x80\xD0\xB4\xD0\xB8\xD0\xBD\xD0\xB0\xD1\x82\xD0\xB5: 55",
-     "Serbian Cyrillic compass abbreviations \xD0\xA1\xD0\x93 \xD0\xA8 / \xD0\x98\xD0\x93\xD0\x94"},
-    {"\xD0\x9A\xD0\xBE\xD0\xBE\xD1\x80\xD0\xB4\xD0\xB8\xD0\xBD\xD0\xB0\xD1\x82\xD0\xB8: 50 \xC2\xB0 26",
-     "machine translation turned N and E into Cyrillic \xD0\xA8, \xD0\xA1 and \xD0\x98"},
-    {"54\xC2\xB0" "38\xE2\x80\xB2 N. SH.", "machine-translated Russian compass words 'N. SH.' / 'E e.'"},
     {"54\xC2\xB0" "39\xE2\x80\xB2" "00\xE2\x80\xB3 s. sh.", "transliterated Russian compass words 's. sh.' / 'po. e.'"},
+    {"54\xC2\xB0" "48\xE2\x80\xB2 N. cii.", "machine-translated Russian compass words 'N. cii.' / 'cala e.'"},
 };
 
 const Pending* pendingOf(const std::string& text)
@@ -141,6 +135,18 @@ constexpr bool isMinuteMark(char c) { return c == '\'' || c == '\x92' || c == '\
 constexpr bool isDegreeMark(char c) { return c == '\xB0' || c == '\xBA'; }
 constexpr bool isSpace(char c) { return c == ' ' || c == '\xA0' || c == '\t'; }
 
+// Whether the number that ends before `end` has no decimals: only after
+// whole degrees does a bare number count in minutes ("53 49.962N"); after a
+// decimal it is the other half of a pair ("54,633333 21,816667").
+bool wholeNumberEndsAt(const std::string& text, std::size_t end)
+{
+    std::size_t i = end;
+    while (i > 0 && std::isdigit(static_cast<unsigned char>(text[i - 1])))
+        --i;
+    return i == 0 || (text[i - 1] != '.' && text[i - 1] != ',')
+           || (i >= 2 && !std::isdigit(static_cast<unsigned char>(text[i - 2])));
+}
+
 // The finest place the text writes, in degrees: each number's last place in
 // the unit its mark (or, without a mark, the mark before it) gives.
 double finestWrittenPlace(const std::string& text)
@@ -176,7 +182,8 @@ double finestWrittenPlace(const std::string& text)
             unit = 1.0 / 60;
         else if (next < text.size() && isDegreeMark(text[next]))
             unit = 1;
-        else if (isDegreeMark(prev) || (std::isdigit(static_cast<unsigned char>(prev)) && before < start))
+        else if (isDegreeMark(prev) || (std::isdigit(static_cast<unsigned char>(prev)) && before < start
+                                        && wholeNumberEndsAt(text, before)))
             unit = 1.0 / 60;
         else if (isMinuteMark(prev))
             unit = 1.0 / 3600;
@@ -188,17 +195,13 @@ double finestWrittenPlace(const std::string& text)
 // What the reader made of a row: empty when it is right, else why not.
 std::string failureOf(const CopyRow& row)
 {
-    std::optional<ClipboardPosition> read;
-    std::string refusal;
-    try {
-        read = readCoordinatesOfUtf8(row.text, germanSeparators);
-    } catch (const Exception& error) {
-        refusal = fromWindows1252(error.message());
-    }
+    const ReaderResult result = readCoordinatesOfUtf8(row.text, germanSeparators);
+    const auto* refusal = std::get_if<Refusal>(&result);
     if (!row.lat)
-        return refusal.empty() ? "read, but must be refused" : "";
-    if (!refusal.empty())
-        return "refused: " + refusal;
+        return refusal ? "" : "read, but must be refused";
+    if (refusal)
+        return "refused: " + refusalMessage(*refusal);
+    const auto* read = std::get_if<Reading>(&result);
     if (!read)
         return "read nothing";
     // A Messtischblatt number stands for its sheet, whose centre the row

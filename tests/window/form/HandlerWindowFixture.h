@@ -47,7 +47,7 @@ protected:
                 .separators = separators_,
                 .executablePath = program_.executable(),
                 .settingsDirectory = settings_.path(),
-                .openUrl = [](const QUrl&) {},
+                .openUrl = [](const QUrl&) { return true; },
             });
             window_->show();
             window_->activateWindow();

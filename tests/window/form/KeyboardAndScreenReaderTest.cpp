@@ -135,7 +135,7 @@ TEST_F(ScreenReaderWindow, LinksOpenByEnterOrSpaceAndOfferTheirMenuByKey)
     std::vector<QUrl> opened;
     TF_Haupt& w = window();
     for (TElURLLabel* link : {w.ElURLLabel1, w.ElURLLabel2, w.ElURLLabel3})
-        link->setOpener([&opened](const QUrl& url) { opened.push_back(url); });
+        link->setOpener([&opened](const QUrl& url) { opened.push_back(url); return true; });
 
     // Tab from the clipboard button reaches the first link.
     w.BitBtn_Koordinaten_aus_Zwischenablage->setFocus(Qt::TabFocusReason);

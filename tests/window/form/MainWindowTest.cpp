@@ -52,7 +52,7 @@ protected:
                 .separators = germanSeparators,
                 .executablePath = program.executable(),
                 .settingsDirectory = settings.path(),
-                .openUrl = [this](const QUrl& url) { browser(url); },
+                .openUrl = [this](const QUrl& url) { browser(url); return true; },
             };
             window_ = std::make_unique<TF_Haupt>(context);
         }

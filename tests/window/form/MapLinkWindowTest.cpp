@@ -28,7 +28,7 @@ protected:
     {
         TElURLLabel* link = window().ElURLLabel1;
         RecordingBrowser browser;
-        link->setOpener([&browser](const QUrl& url) { browser(url); });
+        link->setOpener([&browser](const QUrl& url) { browser(url); return true; });
         QTest::mouseClick(link, Qt::LeftButton);
         link->setOpener({});
         std::unique_ptr<QMenu> menu(link->createContextMenu());

@@ -73,7 +73,10 @@ protected:
     {
         ListDialogContext context;
         context.dataDirectory = dataDirectory;
-        context.openUrl = [this](const QUrl& url) { opened_.push_back(url); };
+        context.openUrl = [this](const QUrl& url) {
+            opened_.push_back(url);
+            return true;
+        };
         context.confirmOverwrite = [this](QWidget*, const QString&) {
             ++asked_;
             return overwrite_;
@@ -498,37 +501,47 @@ TEST_F(ListDialog, TakesTheMainWindowsDatumAndNamesItInTheHeader)
     window_fakes::RecordingPresenter presenter;
     window_fakes::RecordingClipboard clipboard;
     QTemporaryDir settings;
+    write(input_, "Ort;Rechtswert;Hochwert\nBerlin;4591000;5820000\n");
+    bool etrs89 = true;
+    int shown = 0;
     TF_Haupt window(MainWindowContext{
         .errorPresenter = presenter,
         .clipboard = clipboard,
         .separators = germanSeparators,
         .executablePath = program.executable(),
         .settingsDirectory = settings.path(),
+        .chooseListFile = [&](QWidget*) { return input_; },
+        .showListDialog =
+            [&](ListConversionDialog& dialog) {
+                ++shown;
+                EXPECT_EQ(dialog.gaussKruegerDatum(), etrs89 ? TmDatum::Etrs89Beta2007 : TmDatum::Bessel);
+                waitForPreview(dialog);
+                overwrite_ = true;
+                convert(dialog);
+                const QByteArray table = read(dialog.outputFile());
+                EXPECT_TRUE(table.contains(etrs89 ? "Breite (WGS 84);Länge (WGS 84);"
+                                                  : "Breite (WGS 84; Gauß-Krüger: Bessel);"))
+                    << table.toStdString();
+                EXPECT_TRUE(dialog.summary().startsWith(QStringLiteral("1 Zeile umgerechnet, 0 nicht.")))
+                    << dialog.summary().toStdString();
+                QTimer::singleShot(0, &dialog, &QDialog::reject);
+            },
     });
     auto* box = window.findChild<QCheckBox*>(QStringLiteral("CB_TMERC_ETRS89"));
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(box->isEnabled());
-    write(input_, "Ort;Rechtswert;Hochwert\nBerlin;4591000;5820000\n");
-    for (const bool etrs89 : {true, false}) {
-        box->setChecked(etrs89);
-        ListConversionDialog dialog(input_, context(), &window);
-        EXPECT_EQ(dialog.gaussKruegerDatum(), etrs89 ? TmDatum::Etrs89Beta2007 : TmDatum::Bessel);
-        waitForPreview(dialog);
-        overwrite_ = true;
-        convert(dialog);
-        const QByteArray table = read(dialog.outputFile());
-        EXPECT_TRUE(table.contains(etrs89 ? "Breite (WGS 84);Länge (WGS 84);"
-                                          : "Breite (WGS 84; Gauß-Krüger: Bessel);"))
-            << table.toStdString();
-        EXPECT_TRUE(dialog.summary().startsWith(QStringLiteral("1 Zeile umgerechnet, 0 nicht.")))
-            << dialog.summary().toStdString();
+    for (const bool tick : {true, false}) {
+        etrs89 = tick;
+        box->setChecked(tick);
+        window.BitBtn_Liste_umrechnen->click();
     }
+    EXPECT_EQ(shown, 2);
 }
 
 TEST_F(ListDialog, SaysWhenTheFolderCannotBeOpened)
 {
     ListDialogContext failing = context();
-    failing.openFolder = [](const QUrl&) { return false; };
+    failing.openUrl = [](const QUrl&) { return false; };
     ListConversionDialog dialog(input_, failing);
     waitForPreview(dialog);
     convert(dialog);

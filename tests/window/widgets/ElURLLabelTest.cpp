@@ -21,7 +21,7 @@ protected:
     ElURLLabelTest() : label(QStringLiteral("multimap"), address)
     {
         label.setClipboard(&clipboard);
-        label.setOpener([this](const QUrl& url) { browser(url); });
+        label.setOpener([this](const QUrl& url) { browser(url); return true; });
         label.adjustSize();
         label.show();
     }
