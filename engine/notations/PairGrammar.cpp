@@ -360,14 +360,19 @@ private:
     }
 
     // Minutes or seconds of 60 and more, decimals before the last part.
-    bool unusable(const Half& h)
+    bool unusable(const Angle& a)
     {
-        if (!h.angle.partOf60 && !h.angle.decimalsBeforeLast)
+        if (!a.broken())
             return false;
-        refuse(h.angle.partOf60 ? RefusalKind::PartOf60 : RefusalKind::DecimalsBeforeLast,
-               spanText(text_, h.angle.begin, h.angle.end));
+        const RefusalKind kind = a.partOf60             ? RefusalKind::PartOf60
+                                 : a.decimalsBeforeLast ? RefusalKind::DecimalsBeforeLast
+                                 : a.misplacedMark      ? RefusalKind::MisplacedMark
+                                 : a.signInside         ? RefusalKind::SignInside
+                                                        : RefusalKind::ExtraPart;
+        refuse(kind, spanText(text_, a.begin, a.end));
         return true;
     }
+    bool unusable(const Half& h) { return unusable(h.angle); }
 
     std::optional<Candidate> evaluate(const Half& h1, const Word& c1, const Half& h2, const Word& c2,
                                       const Between& gap)
@@ -420,7 +425,7 @@ private:
         const Word& lonWord = firstIsLatitude ? c2 : c1;
         const std::optional<Angle> latAngle = angleOnAxis(lat.angle, Axis::Latitude, text_);
         const std::optional<Angle> lonAngle = angleOnAxis(lon.angle, Axis::Longitude, text_);
-        if (!latAngle || !lonAngle)
+        if (!latAngle || !lonAngle || unusable(*latAngle) || unusable(*lonAngle))
             return std::nullopt;
         Candidate c;
         bool south = latWord ? latWord.word->negative : latAngle->minus;
@@ -437,7 +442,13 @@ private:
         if (lonWord ? lonWord.word->negative : lonAngle->minus)
             longitude = -longitude;
         const bool ferro = lonWord && lonWord.word->meridian != Meridian::Greenwich;
-        const std::string half = spanText(text_, lon.begin, lon.endByte);
+        // A half as the reading took it: its angle with the words it used.
+        const auto halfText = [&](const Half& h, const Word& c) {
+            const std::size_t begin = c && c.begin < h.angle.begin ? c.begin : h.axisName ? h.axisName.begin
+                                                                                           : h.angle.begin;
+            return spanText(text_, begin, std::max(h.angle.end, c ? c.end : std::size_t{0}));
+        };
+        const std::string half = halfText(lon, lonWord);
         if (ferro && lonWord.word->meridian == Meridian::FerroWest) {
             refuse(RefusalKind::FerroWest, half);
             return std::nullopt;
@@ -445,8 +456,7 @@ private:
         if (ferro)
             longitude -= ferroWestOfGreenwich;
         if (!(std::fabs(latitude) <= 90)) {
-            refuse(ferro ? RefusalKind::FerroLatitudeBeyond : RefusalKind::LatitudeBeyond,
-                   spanText(text_, lat.begin, lat.endByte));
+            refuse(ferro ? RefusalKind::FerroLatitudeBeyond : RefusalKind::LatitudeBeyond, halfText(lat, latWord));
             return std::nullopt;
         }
         if (!(std::fabs(longitude) <= 180)) {
@@ -503,7 +513,8 @@ private:
         if (unusable(h))
             return;
         const Word compass = h.after ? h.after : h.before;
-        const bool angle = h.angle.degreeMarked || (compass && (h.angle.decimals || h.angle.parts > 1));
+        const bool named = compass || h.axisName;
+        const bool angle = h.angle.degreeMarked || (named && (h.angle.decimals || h.angle.parts > 1));
         if (!angle || h.glued) {
             // "36G 763482": a number with a letter is no angle alone.
             (h.glued || compass ? e_.gluedNumbers : e_.bareNumbers) += static_cast<std::size_t>(h.angle.parts);
@@ -517,6 +528,9 @@ private:
         a.begin = h.before && !h.after ? h.before.begin : h.angle.begin;
         a.end = h.after ? h.after.end : h.angle.end;
         a.compass = compass.word;
+        a.axis = compass ? compass.word->axis : h.axisName ? h.axisName.word->axis : Axis::None;
+        if (!compass && h.axisName)
+            a.begin = h.axisName.begin;
         if (!compass) {
             // The word after it, with the short dotted words that follow:
             // "x. y.", "\u00F6stl. v. Paris"; or question marks where
