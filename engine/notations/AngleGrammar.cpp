@@ -114,6 +114,14 @@ bool readAngle(TokenWindow& w, std::size_t k, Angle& a)
             ++j;
         }
         const Token* n = w.at(j);
+        if (previousMarked && n && n->kind == TokenKind::Sign && w.at(j + 1)
+            && w.at(j + 1)->kind == TokenKind::Number && !w.at(j + 1)->blankBefore
+            && !isMark(w.at(j + 2), AngleUnit::Degree)) {
+            a.signInside = true;
+            a.end = isAnyMark(w.at(j + 2)) ? w.at(j + 2)->end : w.at(j + 1)->end;
+            i = j + (isAnyMark(w.at(j + 2)) ? 3 : 2);
+            break;
+        }
         if (!n || n->kind != TokenKind::Number || n->hidden || n->letterBefore)
             break;
         if (by != Apart::Blanks && n->blankBefore)
@@ -149,6 +157,12 @@ bool readAngle(TokenWindow& w, std::size_t k, Angle& a)
                 break;
             marked = true;
         } else if (isAnyMark(after) && !unitOfTheWhole) {
+            // Seconds where the minutes belong, minutes where the seconds do.
+            if (!previousMarked)
+                break;
+            a.misplacedMark = true;
+            a.end = after->end;
+            i = j + 2;
             break;
         }
         if (!previousMarked)
@@ -162,6 +176,14 @@ bool readAngle(TokenWindow& w, std::size_t k, Angle& a)
         i = j + (marked ? 2 : 1);
         previousMarked = marked;
     }
+    // "53″7": a number glued after the seconds is a fourth part.
+    const Token* more = w.at(i);
+    if (a.parts == 3 && a.marked && more && more->kind == TokenKind::Number && !more->blankBefore
+        && !a.broken()) {
+        a.extraPart = true;
+        a.end = more->end;
+        ++i;
+    }
     // "51:06 Grad": the unit after degrees and minutes written with colons.
     if (apart == Apart::Colons && isMark(w.at(i), AngleUnit::Degree)) {
         a.end = w.at(i)->end;
@@ -171,15 +193,17 @@ bool readAngle(TokenWindow& w, std::size_t k, Angle& a)
     return true;
 }
 
-bool keepsOnAxis(const Angle& angle, Axis axis)
+bool loggedAsGps(const Angle& angle)
 {
-    const Extended most = axis == Axis::Latitude ? 90 : 180;
-    return angle.magnitude <= most || angle.parts != 1 || angle.marked || angle.hidden || angle.sign;
+    // Degrees have three integer digits at the most; a lone number written
+    // with more is a GPS receiver's, whatever its value: "00007.1W" is
+    // 0° 07.1′, not 7.1°.
+    return angle.parts == 1 && !angle.marked && !angle.hidden && !angle.sign && angle.integerDigits >= 4;
 }
 
 std::optional<Angle> angleOnAxis(const Angle& angle, Axis axis, std::string_view text)
 {
-    if (keepsOnAxis(angle, axis))
+    if (!loggedAsGps(angle))
         return angle;
     int degreeDigits = 0;
     bool seconds = false;
@@ -202,12 +226,14 @@ std::optional<Angle> angleOnAxis(const Angle& angle, Axis axis, std::string_view
     const Extended fraction = angle.magnitude - whole;
     const Extended degrees = digits(0, degreeDigits);
     Extended minutes = digits(degreeDigits, 2);
-    Extended secondsValue = seconds ? digits(degreeDigits + 2, 2) + fraction : 0;
+    const Extended secondsValue = seconds ? digits(degreeDigits + 2, 2) + fraction : 0;
     if (!seconds)
         minutes += fraction;
-    if (minutes >= 60 || secondsValue >= 60)
-        return std::nullopt;
     Angle gps = angle;
+    if (minutes >= 60 || secondsValue >= 60) {
+        gps.partOf60 = true;
+        return gps;
+    }
     gps.magnitude = degrees + minutes / 60 + secondsValue / 3600;
     gps.parts = seconds ? 3 : 2;
     gps.place = angle.place / (seconds ? 3600 : 60);

@@ -16,9 +16,10 @@
 // - A sign stands glued before the degrees and is the whole angle's.
 // - Where ″ stands for both minutes and seconds ("54° 02″17″"), the first is
 //   read as minutes.
-// - A lone number with more integer digits than degrees can have is read as
-//   GPS receivers log it, once its axis is known: "5106.608" is 51° 06.608′
-//   for a latitude, "0170157.2" 17° 01′ 57.2″ for a longitude.
+// - A lone number with more integer digits than degrees can have (four to
+//   seven) is read as GPS receivers log it, once its axis is known:
+//   "5106.608" is 51° 06.608′ for a latitude, "00007.1" 0° 07.1′ and
+//   "0170157.2" 17° 01′ 57.2″ for a longitude.
 // Whether a latitude lies within 90° or a longitude within 180° is checked
 // where the axis is known (PairGrammar.h).
 
@@ -45,6 +46,14 @@ struct Angle {
     // written as one angle, but no angle.
     bool partOf60 = false;
     bool decimalsBeforeLast = false;
+    // A mark out of its place (seconds right after the degrees), a sign
+    // inside ("50° -24′"), or a number glued after the seconds ("53″7").
+    bool misplacedMark = false;
+    bool signInside = false;
+    bool extraPart = false;
+
+    // Written as one angle, but no angle.
+    bool broken() const { return partOf60 || decimalsBeforeLast || misplacedMark || signInside || extraPart; }
     Extended place = 1;        // the last written place, in degrees
     // The lone number, for the GPS forms.
     std::size_t numberBegin = 0;
@@ -61,12 +70,14 @@ std::optional<Angle> readAngle(TokenWindow& window, std::size_t k);
 // The same into `angle`, whatever it held: false where none starts there.
 bool readAngle(TokenWindow& window, std::size_t k, Angle& angle);
 
-// A lone number's GPS form for its axis, where its integer part is more
-// than degrees can be; the angle itself otherwise, or nothing where the
-// digits are no angle of that axis either (minutes of 60 or more).
+// A lone number's GPS form for its axis, where it has four to seven integer
+// digits; the angle itself otherwise.  Nothing where the digits make no
+// angle of that axis (three digits of degrees for a latitude, eight
+// digits); flagged partOf60 where its minutes or seconds reach 60.
 std::optional<Angle> angleOnAxis(const Angle& angle, Axis axis, std::string_view text);
-// Whether angleOnAxis gives the angle back as it is.
-bool keepsOnAxis(const Angle& angle, Axis axis);
+// Whether the angle is a lone number of four to seven integer digits, which
+// angleOnAxis reads in a GPS form; it gives any other angle back as it is.
+bool loggedAsGps(const Angle& angle);
 
 // One unit of the last of `places` decimal places.
 Extended unitOfPlaces(int places);

@@ -153,6 +153,28 @@ private:
     std::string& text_;
 };
 
+// The forms read the text's Windows-1252 copy, which has "?" for letters
+// of other scripts; a part they quote is put back as the text has it.
+std::string asWritten(std::string_view utf8, std::string_view windows1252, const std::string& quoted)
+{
+    const std::size_t at = windows1252.find(toWindows1252(quoted));
+    if (quoted.empty() || at == std::string_view::npos)
+        return quoted;
+    const std::size_t end = at + toWindows1252(quoted).size();
+    std::size_t converted = 0;
+    std::size_t begin = utf8.size();
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (converted == at && begin == utf8.size())
+            begin = i;
+        if (converted >= end)
+            return std::string(utf8.substr(begin, i - begin));
+        const std::size_t n = codePointAt(utf8, i).length;
+        converted += toWindows1252(utf8.substr(i, n)).size();
+        i += n;
+    }
+    return begin < utf8.size() ? std::string(utf8.substr(begin)) : quoted;
+}
+
 } // namespace
 
 ReaderResult readCoordinatesOfUtf8(std::string_view utf8, Separators separators)
@@ -190,8 +212,10 @@ ReaderResult readCoordinatesOfUtf8(std::string_view utf8, Separators separators,
     e.bodyBegin = bodyBegin(window);
     e.bodyEnd = trimmedEnd(utf8);
     const std::size_t bodyIn1252 = toWindows1252(utf8.substr(0, e.bodyBegin)).size();
-    readWholeText(f, std::string_view(windows1252).substr(bodyIn1252), windows1252, e.bodyBegin > 0 && window.at(0)
-                                                                                        && window.at(0)->isWord(WordKind::Label));
+    const bool labelled = window.at(0) && window.at(0)->isWord(WordKind::Label);
+    readWholeText(f, std::string_view(windows1252).substr(bodyIn1252), windows1252, labelled);
+    if (f.wholeTextRefusal)
+        f.wholeTextRefusal->first = asWritten(utf8, windows1252, f.wholeTextRefusal->first);
     readPairs(window, e);
     e.words = window.sawLetters();
     // The words far from any number were passed over; where a plain "S"

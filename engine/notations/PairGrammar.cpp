@@ -366,18 +366,19 @@ private:
     }
 
     // Minutes or seconds of 60 and more, decimals before the last part.
-    bool unusable(const Half& h)
+    bool unusable(const Angle& a)
     {
-        return (h.angle.partOf60 || h.angle.decimalsBeforeLast) && refuseUnusable(h);
-    }
-
-    // The refusal of an unusable half; true.
-    bool refuseUnusable(const Half& h)
-    {
-        refuse(h.angle.partOf60 ? RefusalKind::PartOf60 : RefusalKind::DecimalsBeforeLast,
-               spanText(text_, h.angle.begin, h.angle.end));
+        if (!a.broken())
+            return false;
+        const RefusalKind kind = a.partOf60             ? RefusalKind::PartOf60
+                                 : a.decimalsBeforeLast ? RefusalKind::DecimalsBeforeLast
+                                 : a.misplacedMark      ? RefusalKind::MisplacedMark
+                                 : a.signInside         ? RefusalKind::SignInside
+                                                        : RefusalKind::ExtraPart;
+        refuse(kind, spanText(text_, a.begin, a.end));
         return true;
     }
+    bool unusable(const Half& h) { return unusable(h.angle); }
 
     // The reading of two halves with their compass words into `c`, whatever
     // it held; false where they make none.
@@ -431,7 +432,7 @@ private:
         const Word& lonWord = firstIsLatitude ? c2 : c1;
         const Angle* latAngle = onAxis(lat.angle, Axis::Latitude, latitudeGps_);
         const Angle* lonAngle = onAxis(lon.angle, Axis::Longitude, longitudeGps_);
-        if (!latAngle || !lonAngle)
+        if (!latAngle || !lonAngle || unusable(*latAngle) || unusable(*lonAngle))
             return false;
         c.plainS = false;
         bool south = latWord ? latWord.word->negative : latAngle->minus;
@@ -448,7 +449,13 @@ private:
         if (lonWord ? lonWord.word->negative : lonAngle->minus)
             longitude = -longitude;
         const bool ferro = lonWord && lonWord.word->meridian != Meridian::Greenwich;
-        const auto half = [&] { return spanText(text_, lon.begin, lon.endByte); };
+        // A half as the reading took it: its angle with the words it used.
+        const auto halfText = [&](const Half& h, const Word& w) {
+            const std::size_t begin = w && w.begin < h.angle.begin ? w.begin : h.axisName ? h.axisName.begin
+                                                                                           : h.angle.begin;
+            return spanText(text_, begin, std::max(h.angle.end, w ? w.end : std::size_t{0}));
+        };
+        const auto half = [&] { return halfText(lon, lonWord); };
         if (ferro && lonWord.word->meridian == Meridian::FerroWest) {
             refuse(RefusalKind::FerroWest, half());
             return false;
@@ -456,8 +463,7 @@ private:
         if (ferro)
             longitude -= ferroWestOfGreenwich;
         if (!(std::fabs(latitude) <= 90)) {
-            refuse(ferro ? RefusalKind::FerroLatitudeBeyond : RefusalKind::LatitudeBeyond,
-                   spanText(text_, lat.begin, lat.endByte));
+            refuse(ferro ? RefusalKind::FerroLatitudeBeyond : RefusalKind::LatitudeBeyond, halfText(lat, latWord));
             return false;
         }
         if (!(std::fabs(longitude) <= 180)) {
@@ -483,7 +489,7 @@ private:
     // it is a GPS form; nullptr where it is no angle of that axis.
     const Angle* onAxis(const Angle& angle, Axis axis, Angle& gps) const
     {
-        if (keepsOnAxis(angle, axis))
+        if (!loggedAsGps(angle))
             return &angle;
         const std::optional<Angle> form = angleOnAxis(angle, axis, text_);
         if (!form)
@@ -528,7 +534,8 @@ private:
         if (unusable(h))
             return;
         const Word compass = h.after ? h.after : h.before;
-        const bool angle = h.angle.degreeMarked || (compass && (h.angle.decimals || h.angle.parts > 1));
+        const bool named = compass || h.axisName;
+        const bool angle = h.angle.degreeMarked || (named && (h.angle.decimals || h.angle.parts > 1));
         if (!angle || h.glued) {
             // "36G 763482": a number with a letter is no angle alone.
             (h.glued || compass ? e_.gluedNumbers : e_.bareNumbers) += static_cast<std::size_t>(h.angle.parts);
@@ -542,6 +549,9 @@ private:
         a.begin = h.before && !h.after ? h.before.begin : h.angle.begin;
         a.end = h.after ? h.after.end : h.angle.end;
         a.compass = compass.word;
+        a.axis = compass ? compass.word->axis : h.axisName ? h.axisName.word->axis : Axis::None;
+        if (!compass && h.axisName)
+            a.begin = h.axisName.begin;
         if (!compass) {
             // The word after it, with the short dotted words that follow:
             // "x. y.", "\u00F6stl. v. Paris"; or question marks where

@@ -10,6 +10,8 @@
 // - Between the halves stand blanks, one separator ("," ";" "/" "|" "-", a
 //   tab or a line break), an "and" of the lexicon, and, after a compass
 //   word, one short word that machine translations leave ("N. Sch.").
+//   Between plain halves without words only blanks and one of "," ";" "/"
+//   "|", a tab or a line break: "50.41 - 10.77" is no pair.
 // - A compass word between two angles belongs to the one it stands beside;
 //   where it could belong to either ("Westen. 54° 12′ N 21° 6′ O"), both
 //   readings are made, and where they differ the text is refused.

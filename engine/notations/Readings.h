@@ -78,6 +78,7 @@ struct LooseAngle {
     std::size_t begin = 0; // the angle with its compass word
     std::size_t end = 0;
     const LexiconWord* compass = nullptr;
+    Axis axis = Axis::None; // by its compass word or axis word
     std::size_t wordBegin = 0; // an unknown word after it
     std::size_t wordEnd = 0;
 };

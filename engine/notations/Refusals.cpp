@@ -78,6 +78,13 @@ std::string refusalMessage(const Refusal& r)
     case RefusalKind::DecimalsBeforeLast:
         return "In " + first + " folgt einem Teil mit Nachkommastellen noch ein Teil; Nachkommastellen hat nur der "
                "letzte Teil eines Winkels.";
+    case RefusalKind::MisplacedMark:
+        return "In " + first + " steht ein Zeichen f\u00FCr Minuten oder Sekunden an falscher Stelle.";
+    case RefusalKind::SignInside:
+        return "In " + first + " steht ein Vorzeichen mitten im Winkel; es geh\u00F6rt vor die Grad.";
+    case RefusalKind::ExtraPart:
+        return "In " + first + " folgt den Sekunden noch eine Zahl; ein Winkel hat h\u00F6chstens Grad, Minuten "
+               "und Sekunden.";
     case RefusalKind::LatitudeBeyond:
         return "In " + text + " liegt die Breite " + first + " jenseits von 90\u00B0.";
     case RefusalKind::LongitudeBeyond:

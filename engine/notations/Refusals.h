@@ -29,6 +29,9 @@ enum class RefusalKind : std::uint8_t {
     SignAndDirection,   // first: an angle with a sign and a compass word
     PartOf60,           // first: an angle with minutes or seconds of 60 or more
     DecimalsBeforeLast, // first: an angle with decimals before its last part
+    MisplacedMark,      // first: an angle with a mark out of its place
+    SignInside,         // first: an angle with a sign inside
+    ExtraPart,          // first: an angle with a fourth part
     LatitudeBeyond,     // first: the latitude
     LongitudeBeyond,    // first: the longitude
     BareNumbers,        // numbers without marks among words, more than two
@@ -63,6 +66,9 @@ enum class RefusalKind : std::uint8_t {
     SheetQuadrantImpossible, // second: the number, third: the quadrant
     TemplateUnreadable,     // first: the template
 };
+
+// Every kind, for tests that go through all of them.
+inline constexpr RefusalKind lastRefusalKind = RefusalKind::TemplateUnreadable;
 
 struct Refusal {
     RefusalKind kind = RefusalKind::NoCoordinates;

@@ -193,19 +193,20 @@ std::optional<ReaderResult> looseAngles(const Case& c)
                 return refusal(RefusalKind::LostCharacters);
             return refusal(RefusalKind::UnknownDirection, word);
         }
-        if (a.compass && b.compass) {
-            if (a.compass->axis == b.compass->axis)
-                return refusal(a.compass->axis == Axis::Latitude ? RefusalKind::TwoLatitudes
-                                                                 : RefusalKind::TwoLongitudes,
+        const bool aNamed = a.axis != Axis::None;
+        const bool bNamed = b.axis != Axis::None;
+        if (aNamed && bNamed) {
+            if (a.axis == b.axis)
+                return refusal(a.axis == Axis::Latitude ? RefusalKind::TwoLatitudes : RefusalKind::TwoLongitudes,
                                text(a), text(b));
             return refusal(RefusalKind::HalvesApart, text(a), text(b));
         }
         if (a.compass || b.compass)
             return refusal(RefusalKind::MissingDirection, text(a.compass ? b : a), text(a.compass ? a : b));
     }
-    if (e.looseAngleCount == 1 && e.bareNumbers == 0 && e.looseAngles[0].compass)
-        return refusal(e.looseAngles[0].compass->axis == Axis::Latitude ? RefusalKind::MissingLongitude
-                                                                        : RefusalKind::MissingLatitude,
+    if (e.looseAngleCount == 1 && e.bareNumbers == 0 && e.looseAngles[0].axis != Axis::None)
+        return refusal(e.looseAngles[0].axis == Axis::Latitude ? RefusalKind::MissingLongitude
+                                                               : RefusalKind::MissingLatitude,
                        text(e.looseAngles[0]));
     return std::nullopt;
 }

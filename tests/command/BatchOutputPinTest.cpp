@@ -290,7 +290,8 @@ TEST_P(BatchOutputPin, TenThousandMixedLinesFromPipeAndFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, BatchOutputPin,
-                         testing::Values(Pinned{{"--convert"}, 0x64cc19cfff91d962}, Pinned{{"--convert", "--csv"}, 0x39a45ea32cf6b3e6}),
+                         testing::Values(Pinned{{"--convert"}, 0xd889d2cd0883bea7},
+                                         Pinned{{"--convert", "--csv"}, 0x76528e6fe13482ce}),
                          [](const testing::TestParamInfo<Pinned>& info) {
                              return info.param.options.size() > 1 ? std::string("Csv") : std::string("LocationText");
                          });

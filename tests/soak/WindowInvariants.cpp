@@ -9,6 +9,7 @@
 #include "GridWorkflows.h"
 #include "IniFile.h"
 #include "Placemnt.h"
+#include "Refusals.h"
 #include "RadioGroup.h"
 #include "StaleMark.h"
 
@@ -349,18 +350,6 @@ void checkMessages(const std::vector<SoakPresenter::Shown>& shown, const QString
                             QRegularExpression::DotMatchesEverythingOption),
          true},
         {QRegularExpression(QStringLiteral("^Initialization file \"proj_def.dat\" in path \".*\" not found!$")), true},
-        {QRegularExpression(QStringLiteral("^Es befinden sich keine gültigen Koordinaten in der Zwischenablage!$")),
-         false},
-        // A form of the clipboard reader that is recognised but unusable: it
-        // quotes the text and names the form.
-        {QRegularExpression(QStringLiteral("^(?=.*(MGRS|Plus Code|Kartenlink|Kurzlink|Ferro|„/“ getrennt|"
-                                           "zwei Positionen|nur Zahlen ohne Himmelsrichtung|Norden \\(sever\\)|"
-                                           "Vorlage für Koordinaten|keine bekannte Himmelsrichtung|"
-                                           "gehören nicht zusammen|Bezugssystem|fehlt die (Länge|Breite)|"
-                                           "Messtischblatt))"
-                                           "(Der|Die|In|Im|Nach) .*„.*“.*\\.$"),
-                            QRegularExpression::DotMatchesEverythingOption),
-         false},
         // The centre of a sheet number where no datum shift reaches it.
         {QRegularExpression(QStringLiteral("^Außerhalb von .* gibt es keine Umrechnung aus dem DHDN\\.$")), true},
         {QRegularExpression(QStringLiteral("^Die Mitte von Messtischblatt .* lässt sich ohne den Ordner „nad“ .*$")),
@@ -380,11 +369,38 @@ void checkMessages(const std::vector<SoakPresenter::Shown>& shown, const QString
             texts.push_back(fromEngineText(unitFixQuestion(unit)));
         return texts;
     }();
+    // And every refusal of the clipboard reader, as its catalogue words it,
+    // with any text where it quotes a part of the clipboard.
+    static const std::vector<QRegularExpression> refusals = [] {
+        std::vector<QRegularExpression> patterns;
+        const std::string placeholder = "QUOTEDPART";
+        for (int k = 0; k <= static_cast<int>(lastRefusalKind); ++k) {
+            Refusal r;
+            r.kind = static_cast<RefusalKind>(k);
+            r.text = r.first = r.second = r.third = placeholder;
+            r.count = r.count2 = 12345;
+            if (r.kind == RefusalKind::NumberNotConvertible)
+                continue; // shown under the title, matched above
+            QString pattern = QRegularExpression::escape(QString::fromStdString(refusalMessage(r)));
+            pattern.replace(QStringLiteral("QUOTEDPART"), QStringLiteral(".*"));
+            pattern.replace(QStringLiteral("12345"), QStringLiteral("\\d+"));
+            patterns.emplace_back(QStringLiteral("^") + pattern + QStringLiteral("$"),
+                                  QRegularExpression::DotMatchesEverythingOption);
+        }
+        return patterns;
+    }();
     for (const SoakPresenter::Shown& message : shown) {
         bool matched = std::find(gridFailures.begin(), gridFailures.end(), message.text) != gridFailures.end();
         if (matched && message.caption != applicationTitle)
             faults.push_back("the message " + printable(message.text) + " came under the caption "
                              + printable(message.caption) + " instead of " + printable(applicationTitle));
+        for (const QRegularExpression& refusal : refusals)
+            if (refusal.match(message.text).hasMatch()) {
+                matched = true;
+                if (message.caption != QStringLiteral("Fehler"))
+                    faults.push_back("the reader's refusal " + printable(message.text) + " came under the caption "
+                                     + printable(message.caption) + " instead of \"Fehler\"");
+            }
         for (const auto& k : known) {
             if (k.text.match(message.text).hasMatch()) {
                 matched = true;

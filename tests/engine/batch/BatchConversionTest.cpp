@@ -82,8 +82,10 @@ TEST(BatchConversion, EachLineAsTheClipboardButtonWouldConvertIt)
         {"13.405° Ost, 52.52° Nord!", "liegt bei 52.52000°N 13.40500°O;",
          "52.520000,13.405000,33,391779,5820072,liegt bei 52.52000°N 13.40500°O;,3446/3,Berlin",
          "52,520000;13,405000;33;391779;5820072;\"liegt bei 52.52000°N 13.40500°O;\";3446/3;Berlin"},
-        {"13.405° Ost, 52.52° Nordpol!", "", ",,,,,,,", ";;;;;;;", "'13,405°' ist kein gültiger Gleitkommawert",
-         "'13,405°' ist kein gültiger Gleitkommawert"},
+        // Notation 4 entered, its number no number, and nothing else reads
+        // the line.
+        {"Lat: (51.25) Lon: (x)", "", ",,,,,,,", ";;;;;;;", "'x' ist kein gültiger Gleitkommawert",
+         "'x' ist kein gültiger Gleitkommawert"},
         // No range on the five notations: a longitude off the globe has a
         // location text but no UTM zone.
         {"200 Ost, 52 Nord", "liegt bei 52.00000°N 200.00000°O;",
@@ -157,7 +159,8 @@ TEST(BatchConversion, MessagesQuoteTheLineAsItStood)
 {
     const std::pair<const char*, std::vector<std::string>> rows[] = {
         {"Stańczyki 54°14′30″N 21°53′30″E / 54.24222°N 21.89194°E",
-         {"„Stańczyki 54°14′30″N 21°53′30″E“", "„Stańczyki 54°14′30″N 21°53′30″E / 54.24222°N 21.89194°E“"}},
+         {"„54°14′30″N 21°53′30″E“", "„Stańczyki 54°14′30″N 21°53′30″E / 54.24222°N 21.89194°E“"}},
+        {"13.405° Ost, 52.52° Nordpol!", {"„Nordpol“ ist keine bekannte Himmelsrichtung"}},
         {"54°14′30″N 21°53′30″E / 54.24222°N 21.89194°E", {"„54°14′30″N 21°53′30″E / 54.24222°N 21.89194°E“"}},
         {"54°43′ х. у. 20°31′ х. у.", {"„х. у.“ ist keine bekannte Himmelsrichtung"}},
         {"https://maps.app.goo.gl/Łódź", {"„https://maps.app.goo.gl/Łódź“"}},

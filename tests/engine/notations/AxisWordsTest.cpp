@@ -30,10 +30,12 @@ TEST_P(AxisWords, EitherOrderWithOrWithoutColons)
 TEST_P(AxisWords, TextsThatStayUnread)
 {
     const Row rows[] = {
-        {"Breite 54.7104, Breite 20.5101", noCoordinates, "one axis twice"},
-        {"Breite 54.7104", noCoordinates, "one axis only"},
-        {"Breite L\xE4nge 20.5101", noCoordinates, "a value missing"},
-        {"Breite 95.1, L\xE4nge 20.5", noCoordinates, "beyond the pole"},
+        {"Breite 54.7104, Breite 20.5101",
+         refused(RefusalKind::TwoLatitudes, {"\x84" "Breite 54.7104\x93", "\x84" "Breite 20.5101\x93"}), "one axis twice"},
+        {"Breite 54.7104", refused(RefusalKind::MissingLongitude, {"\x84" "Breite 54.7104\x93"}), "one axis only"},
+        {"Breite L\xE4nge 20.5101", refused(RefusalKind::MissingLatitude, {"20.5101\x93"}), "a value missing"},
+        {"Breite 95.1, L\xE4nge 20.5", refused(RefusalKind::LatitudeBeyond, {"\x84" "Breite 95.1\x93"}),
+         "beyond the pole"},
     };
     for (const Row& row : rows)
         check(row, GetParam());

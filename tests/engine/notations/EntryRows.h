@@ -73,7 +73,7 @@ inline Expected convertError(const std::string& message)
     return {Kind::ConvertError, {}, 0, 0, 0, 0, 0, {message}, {}};
 }
 // The empty text.
-inline const Expected nothing{Kind::Nothing};
+inline const Expected nothing{Kind::Nothing, {}, 0, 0, 0, 0, 0, {}, {}};
 
 inline constexpr std::string_view noCoordinatesMessage =
     "Es befinden sich keine g\u00FCltigen Koordinaten in der Zwischenablage!";
@@ -168,8 +168,9 @@ inline void checkUtf8(const std::string& utf8, const Expected& e, Separators sep
     } else {
         EXPECT_NE(refusal->kind, RefusalKind::NoCoordinates) << "the plain message instead of the cause";
         EXPECT_NE(refusal->kind, RefusalKind::NumberNotConvertible);
-        if (e.refusalKind)
+        if (e.refusalKind) {
             EXPECT_EQ(static_cast<int>(refusal->kind), static_cast<int>(*e.refusalKind));
+        }
         for (const std::string& word : e.words)
             EXPECT_NE(message.find(word), std::string::npos) << "[" << word << "] in: " << message;
     }

@@ -156,12 +156,15 @@ TEST_P(PairsAndLinks, DegreesMinutesSeconds)
          refused(RefusalKind::MissingDirection, {"fehlt bei \x84" "24\xB0\x93 die Himmelsrichtung"}),
          "marks out of place"},
         {"50\xB0" "24'53\"N 10.7\xB0" "E", point(ReadForm::Pair, dms(50, 24, 53), 10.7), "the halves in two forms"},
-        {"50 24 53, 10 46 9", noCoordinates, "plain minutes and seconds need the degree mark"},
+        {"50 24 53, 10 46 9", point(ReadForm::Pair, dms(50, 24, 53), dms(10, 46, 9)),
+         "parts without marks, the whole text"},
+        {"Ort 50 24 53, 10 46 9", noCoordinates, "parts without marks amid words are no angles"},
         {"50\xB0 24' 53\" 10 46 9", point(ReadForm::Pair, dms(50, 24, 53), dms(10, 46, 9))},
         {"50\xB0" "24'53\"7N 10\xB0" "46'9\"E",
-         point(ReadForm::Pair, 7, dms(10, 46, 9)), "four parts: the number glued to the letter is the latitude"},
+         refused(RefusalKind::ExtraPart, {"\x84" "50\xB0" "24'53\"7\x93", "folgt den Sekunden noch eine Zahl"}),
+         "four parts, not a latitude of 7\xB0"},
         {"50\xB0 -24' 53\"N 10\xB0 46' 9\"E",
-         refused(RefusalKind::MissingDirection, {"fehlt bei \x84" "50\xB0\x93 die Himmelsrichtung"})},
+         refused(RefusalKind::SignInside, {"\x84" "50\xB0 -24'\x93", "Vorzeichen mitten im Winkel"})},
     });
 }
 
@@ -182,7 +185,8 @@ TEST_P(PairsAndLinks, DegreesAndDecimalMinutes)
                  {"\x84" "50.5\xB0 24.8\x93", "Nachkommastellen hat nur der letzte Teil"}),
          "decimal degrees with minutes"},
         {"N 50 24.890 E 10", point(ReadForm::Pair, 50 + 24.890 / 60, 10), "the halves in two forms"},
-        {"-33 55.2, 18 25.4", noCoordinates, "plain minutes need the degree mark"},
+        {"-33 55.2, 18 25.4", point(ReadForm::Pair, -(33 + 55.2 / 60), 18 + 25.4 / 60), "the whole text"},
+        {"Ort -33 55.2, 18 25.4", refused(RefusalKind::BareNumbers, {"nur Zahlen"}), "amid words they are no angles"},
     });
 }
 
