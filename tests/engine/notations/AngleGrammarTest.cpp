@@ -96,6 +96,7 @@ TEST(AngleGrammar, GpsFormsOnceTheAxisIsKnown)
         Axis axis;
         std::optional<double> degrees; // nothing: no angle of that axis
         double place = 0;
+        bool partOf60 = false;
     };
     const Gps rows[] = {
         {"5106.608N", Axis::Latitude, 51 + 6.608 * m, 0.001 * m},
@@ -103,11 +104,15 @@ TEST(AngleGrammar, GpsFormsOnceTheAxisIsKnown)
         {"1701.953E", Axis::Longitude, 17 + 1.953 * m, 0.001 * m},
         {"510636.5N", Axis::Latitude, 51 + 6 * m + 36.5 * s, 0.1 * s},
         {"0170157.2E", Axis::Longitude, 17 + 1 * m + 57.2 * s, 0.1 * s},
-        {"54.5N", Axis::Latitude, 54.5, 0.1},            // within range: as written
+        {"00007.1W", Axis::Longitude, 7.1 * m, 0.1 * m},  // leading zeros: still the receiver's digits
+        {"0050.5N", Axis::Latitude, 50.5 * m, 0.1 * m},
+        {"54.5N", Axis::Latitude, 54.5, 0.1},            // up to three digits: degrees as written
         {"170.5E", Axis::Longitude, 170.5, 0.1},
-        {"5175.0N", Axis::Latitude, std::nullopt},       // minutes of 75
+        {"512.5N", Axis::Latitude, 512.5, 0.1},          // beyond 90°, refused where the pair is read
+        {"5175.0N", Axis::Latitude, 5175.0, 0.1, true},  // minutes of 75
+        {"0176075E", Axis::Longitude, 176075, 1, true},  // seconds of 75
         {"51060.0N", Axis::Latitude, std::nullopt},      // three digits of degrees: no latitude
-        {"512.5N", Axis::Latitude, std::nullopt},
+        {"510606060N", Axis::Latitude, std::nullopt},    // more digits than any receiver writes
     };
     for (const Gps& row : rows) {
         const std::optional<Angle> a = angleOf(row.text);
@@ -116,7 +121,8 @@ TEST(AngleGrammar, GpsFormsOnceTheAxisIsKnown)
         ASSERT_EQ(onAxis.has_value(), row.degrees.has_value()) << row.text;
         if (!onAxis)
             continue;
-        EXPECT_NEAR(static_cast<double>(onAxis->magnitude), *row.degrees, 1e-12) << row.text;
+        EXPECT_EQ(onAxis->partOf60, row.partOf60) << row.text;
+        EXPECT_NEAR(static_cast<double>(onAxis->magnitude), *row.degrees, 1e-9) << row.text;
         EXPECT_NEAR(static_cast<double>(onAxis->place), row.place, row.place * 1e-9) << row.text;
     }
 }

@@ -112,8 +112,8 @@ TEST_P(PairsAndLinks, HemisphereLettersAndWords)
          refused(RefusalKind::SignAndDirection, {"Vorzeichen und eine Himmelsrichtung"}), "a sign beside a letter"},
         {"n 50.4 e 10.7", noCoordinates, "small letters"},
         {"nord 50.4 ost 10.7", point(ReadForm::Pair, 50.4, 10.7)},
-        {"N 90.5 E 10.5", noCoordinates},
-        {"N 50.5 E 180.5", noCoordinates},
+        {"N 90.5 E 10.5", refused(RefusalKind::LatitudeBeyond, {"\x84N 90.5\x93"})},
+        {"N 50.5 E 180.5", refused(RefusalKind::LongitudeBeyond, {"\x84" "E 180.5\x93"})},
         {"50.4 X 10.7 E", noCoordinates},
         {"N 50.4 \xB0 E 10.7", point(ReadForm::Pair, 50.4, 10.7), "a mark stands right after its number"},
     });
