@@ -12,6 +12,8 @@ using Source = Candidate::Source;
 
 // What a rule sees: the findings, with the plain "S" of the readings settled.
 struct Case {
+    explicit Case(const Findings& findings) : f(findings) {}
+
     const Findings& f;
     bool doubtfulS = false;
     std::vector<const Candidate*> named;

@@ -25,7 +25,6 @@ protected:
     // The grid fields that carry the mark, by name, in one line.
     std::string marked()
     {
-        TF_Haupt& w = window();
         QStringList names;
         for (QWidget* field : gridFields())
             if (hasStaleMark(*field))
