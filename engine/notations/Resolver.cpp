@@ -35,6 +35,14 @@ Refusal refusal(RefusalKind kind, std::string first = {}, std::string second = {
     return r;
 }
 
+// A refusal found while reading, where there is one.
+std::optional<ReaderResult> found(const std::optional<Refusal>& r)
+{
+    if (r)
+        return *r;
+    return std::nullopt;
+}
+
 bool isWholeBody(const Case& c, const Candidate& candidate)
 {
     const Evidence& e = c.f.evidence;
@@ -108,9 +116,7 @@ std::optional<ReaderResult> doubtfulS(const Case& c)
 
 std::optional<ReaderResult> ambiguousCompassWord(const Case& c)
 {
-    if (c.f.evidence.overriding)
-        return *c.f.evidence.overriding;
-    return std::nullopt;
+    return found(c.f.evidence.overriding);
 }
 
 std::optional<ReaderResult> namedReadings(const Case& c)
@@ -156,16 +162,12 @@ std::optional<ReaderResult> plainReadings(const Case& c)
 
 std::optional<ReaderResult> wholeTextRefusal(const Case& c)
 {
-    if (c.f.wholeTextRefusal)
-        return *c.f.wholeTextRefusal;
-    return std::nullopt;
+    return found(c.f.wholeTextRefusal);
 }
 
 std::optional<ReaderResult> templateRefusal(const Case& c)
 {
-    if (c.f.evidence.templateRefusal)
-        return *c.f.evidence.templateRefusal;
-    return std::nullopt;
+    return found(c.f.evidence.templateRefusal);
 }
 
 std::optional<ReaderResult> pairRefusal(const Case& c)
@@ -215,9 +217,7 @@ std::optional<ReaderResult> looseAngles(const Case& c)
 
 std::optional<ReaderResult> fixedFailure(const Case& c)
 {
-    if (c.f.fixedFailure)
-        return *c.f.fixedFailure;
-    return std::nullopt;
+    return found(c.f.fixedFailure);
 }
 
 std::optional<ReaderResult> bareNumbers(const Case& c)
