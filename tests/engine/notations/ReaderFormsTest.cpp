@@ -185,8 +185,10 @@ TEST(ReaderForms, CasesThatOnceWentWrongSilently)
              // Hidden decimals rounded down at the edge of a minute still
              // agree: intervals that only touch count.
              Row{"54° 15′ N, 21° 6′ O54.24166666666621.1", 54.241666666666, 21.1},
-             // Template names in any case.
+             // Template names in any case: read as a template, so that its
+             // refusal quotes the whole template, not only its parameters.
              Row{"{{coordinate|NS=54/17/34/N|EW=22/39/26/E}}", 54 + 17 * m + 34 * s, 22 + 39 * m + 26 * s},
+             refused("{{coordinate|NS=95.1|EW=22.65722}}", {"„{{coordinate|NS=95.1|EW=22.65722}}“", "Vorlage"}),
              // A geo: address on another datum names it.
              refused("geo:54.7104,20.5101;crs=epsg3857", {"„epsg3857“", "WGS 84"}),
          })
