@@ -134,8 +134,17 @@ bool readAngle(TokenWindow& w, std::size_t k, Angle& a)
         // "51:06 Grad": the unit after parts apart by colons is the whole's.
         const bool unitOfTheWhole = by == Apart::Colons && after && after->kind == TokenKind::Word
                                     && isMark(after, AngleUnit::Degree);
-        if (isMark(after, AngleUnit::Degree) && !unitOfTheWhole)
-            break; // the degrees of the next angle
+        if (isMark(after, AngleUnit::Degree) && !unitOfTheWhole) {
+            // The degrees of the next angle, where it stands apart; glued to
+            // this angle's mark ("50°24′53°N") a degree sign stands where a
+            // minute or second sign belongs.
+            if (previousMarked && by == Apart::Blanks && !n->blankBefore) {
+                a.misplacedMark = true;
+                a.end = after->end;
+                i = j + 2;
+            }
+            break;
+        }
         const AngleUnit unit = part == 2 ? AngleUnit::Minute : AngleUnit::Second;
         if (a.decimals || n->value >= 60) {
             // After a marked part this number is its minutes or seconds, and

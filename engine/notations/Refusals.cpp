@@ -79,7 +79,7 @@ std::string refusalMessage(const Refusal& r)
         return "In " + first + " folgt einem Teil mit Nachkommastellen noch ein Teil; Nachkommastellen hat nur der "
                "letzte Teil eines Winkels.";
     case RefusalKind::MisplacedMark:
-        return "In " + first + " steht ein Zeichen f\u00FCr Minuten oder Sekunden an falscher Stelle.";
+        return "In " + first + " steht ein Grad-, Minuten- oder Sekundenzeichen an falscher Stelle.";
     case RefusalKind::SignInside:
         return "In " + first + " steht ein Vorzeichen mitten im Winkel; es geh\u00F6rt vor die Grad.";
     case RefusalKind::ExtraPart:

@@ -165,6 +165,14 @@ TEST_P(PairsAndLinks, DegreesMinutesSeconds)
          "four parts, not a latitude of 7\xB0"},
         {"50\xB0 -24' 53\"N 10\xB0 46' 9\"E",
          refused(RefusalKind::SignInside, {"\x84" "50\xB0 -24'\x93", "Vorzeichen mitten im Winkel"})},
+        // A degree sign glued where the seconds' or minutes' sign belongs
+        // is no new angle: not 53\xB0 N or 24\xB0 N.
+        {"50\xB0" "24'53\xB0N 10\xB0" "46'9\"E",
+         refused(RefusalKind::MisplacedMark, {"\x84" "50\xB0" "24'53\xB0\x93", "an falscher Stelle"})},
+        {"50\xB0" "24\xB0N 10\xB0" "46'E", refused(RefusalKind::MisplacedMark, {"\x84" "50\xB0" "24\xB0\x93"})},
+        {"50\xB0" "24'53'N 10\xB0" "46'9\"E", refused(RefusalKind::MisplacedMark, {"\x84" "50\xB0" "24'53'\x93"}),
+         "a minute sign for the seconds"},
+        {"50\xB0" "24' 10\xB0" "46'", point(ReadForm::Pair, 50.4, 10 + 46 / 60.0), "two angles apart"},
     });
 }
 
