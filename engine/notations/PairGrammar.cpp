@@ -304,7 +304,8 @@ private:
         Candidate& c = found_[0];
         if (!evaluate(first, c1, second, c2, gap, c))
             return std::nullopt;
-        e_.add(c);
+        if (!followsWordlessAngle(first))
+            e_.add(c);
         return second.end;
     }
 
@@ -331,7 +332,8 @@ private:
             after = false;
         }
         if (after) {
-            e_.add(afterReading);
+            if (!followsWordlessAngle(first))
+                e_.add(afterReading);
             return second.end;
         }
         if (before) {
@@ -529,6 +531,21 @@ private:
     }
 
     // An angle that no pair took.
+    // "50° 24′ 53° N, 10° 46′ 9″ O": a pair whose first half follows an
+    // angle without words, only blanks between, takes that angle's last
+    // part for degrees; most likely a degree sign stands where the
+    // seconds' belongs.  Refused instead of read; true where so.
+    bool followsWordlessAngle(const Half& first)
+    {
+        if (wordlessEnd_ == std::string_view::npos || wordlessEnd_ > first.angle.begin)
+            return false;
+        const std::string_view between = text_.substr(wordlessEnd_, first.angle.begin - wordlessEnd_);
+        if (first.before || first.axisName || between.find_first_not_of(" \t") != std::string_view::npos)
+            return false;
+        refuse(RefusalKind::MisplacedMark, spanText(text_, wordlessBegin_, first.angle.end));
+        return true;
+    }
+
     void loose(const Half& h)
     {
         if (unusable(h))
@@ -543,6 +560,10 @@ private:
             return;
         }
         ++e_.looseAngleCount;
+        if (!compass && !h.axisName && h.angle.degreeMarked) {
+            wordlessBegin_ = h.angle.begin;
+            wordlessEnd_ = h.angle.end;
+        }
         if (e_.looseAngles.size() >= mostLooseAnglesKept)
             return;
         LooseAngle a;
@@ -580,6 +601,9 @@ private:
     Evidence& e_;
     std::string_view text_;
     std::size_t taken_ = std::string_view::npos;
+    // The last angle with a degree sign and no words, left alone.
+    std::size_t wordlessBegin_ = std::string_view::npos;
+    std::size_t wordlessEnd_ = std::string_view::npos;
     Half first_;  // the half at the head
     Half second_; // the one after it
     // The readings of a pair, and the GPS forms of its angles.

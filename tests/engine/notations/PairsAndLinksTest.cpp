@@ -172,6 +172,10 @@ TEST_P(PairsAndLinks, DegreesMinutesSeconds)
         {"50\xB0" "24\xB0N 10\xB0" "46'E", refused(RefusalKind::MisplacedMark, {"\x84" "50\xB0" "24\xB0\x93"})},
         {"50\xB0" "24'53'N 10\xB0" "46'9\"E", refused(RefusalKind::MisplacedMark, {"\x84" "50\xB0" "24'53'\x93"}),
          "a minute sign for the seconds"},
+        {"50\xB0 24' 53\xB0 N, 10\xB0 46' 9\" O", refused(RefusalKind::MisplacedMark, {"\x84" "50\xB0 24' 53\xB0\x93"}),
+         "apart by a blank, still no pair of 53\xB0 N"},
+        {"50\xB0" "24' 53\xB0 N 10\xB0 46' E", refused(RefusalKind::MisplacedMark, {"\x84" "50\xB0" "24' 53\xB0\x93"}),
+         "the compass word between the halves"},
         {"50\xB0" "24' 10\xB0" "46'", point(ReadForm::Pair, 50.4, 10 + 46 / 60.0), "two angles apart"},
     });
 }
