@@ -242,8 +242,10 @@ private:
             return 1;
         }
         Half& first = first_;
-        if (!readHalf(w_, 0, first, taken_))
+        if (!readHalf(w_, 0, first, taken_)) {
+            stray(*t);
             return 1;
+        }
         if (const std::optional<std::size_t> taken = pairFrom(first))
             return *taken;
         loose(first);
@@ -546,6 +548,18 @@ private:
         return true;
     }
 
+    // A number with a minute or second sign glued after it, where no angle
+    // starts: the rest of an angle that a mark out of place cut short.
+    void stray(const Token& t)
+    {
+        const Token* mark = w_.at(1);
+        if (t.kind != TokenKind::Number || !mark || mark->blankBefore
+            || (mark->kind != TokenKind::MinuteMark && mark->kind != TokenKind::SecondMark)
+            || e_.strays.size() >= mostLooseAnglesKept)
+            return;
+        e_.strays.emplace_back(t.begin, mark->end);
+    }
+
     void loose(const Half& h)
     {
         if (unusable(h))
@@ -560,7 +574,7 @@ private:
             return;
         }
         ++e_.looseAngleCount;
-        if (!compass && !h.axisName && h.angle.degreeMarked) {
+        if (!compass && h.angle.degreeMarked) {
             wordlessBegin_ = h.angle.begin;
             wordlessEnd_ = h.angle.end;
         }

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace zelv {
@@ -99,6 +100,9 @@ struct Evidence {
     std::optional<Refusal> overriding;
     std::vector<LooseAngle> looseAngles; // the first few
     std::size_t looseAngleCount = 0;
+    // Numbers with a minute or second sign where no angle can start
+    // ("58.086″" after "008°"), the first few: their spans.
+    std::vector<std::pair<std::size_t, std::size_t>> strays;
     std::size_t bareNumbers = 0; // numbers without marks that no reading took
     std::size_t gluedNumbers = 0; // numbers glued to letters ("B96", "e3")
     std::size_t bareDecimals = 0;

@@ -119,10 +119,39 @@ std::optional<ReaderResult> ambiguousCompassWord(const Case& c)
     return found(c.f.evidence.overriding);
 }
 
+// "k. h. 21° 53° 11″", "E 008° 58.086″": an angle without a compass word,
+// or a number with a minute or second sign, right beside a reading (only
+// blanks between) or inside it, is most likely part of one of its halves,
+// which a mark out of place cut short.
+std::optional<ReaderResult> strayBeside(const Case& c, const Candidate& reading)
+{
+    const auto blanksOnly = [&](std::size_t begin, std::size_t end) {
+        return begin <= end && c.f.text.substr(begin, end - begin).find_first_not_of(" \t") == std::string_view::npos;
+    };
+    const auto beside = [&](std::size_t begin, std::size_t end) -> std::optional<ReaderResult> {
+        if (blanksOnly(end, reading.begin))
+            return refusal(RefusalKind::MisplacedMark, span(c, begin, reading.end));
+        if (blanksOnly(reading.end, begin) || (begin >= reading.begin && end <= reading.end))
+            return refusal(RefusalKind::MisplacedMark, span(c, reading.begin, std::max(end, reading.end)));
+        return std::nullopt;
+    };
+    for (const LooseAngle& a : c.f.evidence.looseAngles)
+        if (!a.compass)
+            if (std::optional<ReaderResult> refused = beside(a.begin, a.end))
+                return refused;
+    for (const auto& [begin, end] : c.f.evidence.strays)
+        if (std::optional<ReaderResult> refused = beside(begin, end))
+            return refused;
+    return std::nullopt;
+}
+
 std::optional<ReaderResult> namedReadings(const Case& c)
 {
     if (c.named.empty())
         return std::nullopt;
+    for (const Candidate* n : c.named)
+        if (std::optional<ReaderResult> refused = strayBeside(c, *n))
+            return refused;
     std::vector<const Candidate*> readings = c.named;
     readings.insert(readings.end(), c.hidden.begin(), c.hidden.end());
     // Plain pairs beside them count where they agree with all of them (a

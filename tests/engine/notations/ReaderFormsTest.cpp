@@ -196,6 +196,25 @@ TEST(ReaderForms, CasesThatOnceWentWrongSilently)
 }
 
 // The window runs under the user's locale; no number of the reader follows it.
+// One mark out of place in a real copy cuts a half short; what is left of
+// it stands beside the reading.  Refused, never read as another position.
+TEST(ReaderForms, AMarkOutOfPlaceReadsNoOtherPosition)
+{
+    for (const Row& row : {
+             refused("N 50° 00.759′ E 008° 58.086″", {"„N 50° 00.759′ E 008° 58.086″“", "an falscher Stelle"}),
+             refused("é. sz. 55° 04′ 51″, k. h. 21° 53° 11″", {"21° 53°“", "an falscher Stelle"}),
+             refused("zeměpisná šířka: 50° 46′ 25° s. š.\nzeměpisná délka: 14° 11′ 46″ v. d", {"an falscher Stelle"}),
+             refused("zeměpisná šířka: 50° 46° 25″ s. š.", {"an falscher Stelle"}),
+             refused("Coordinates: 54°58N 20″29E / 54.967°N 20.483°E / 54.967; 20.483", {"„20″29E", "an falscher Stelle"}),
+             refused("eine Breite: 54 ° 02″17″N, Länge: 21 ° 45″51′E", {"21 ° 45″“", "an falscher Stelle"}),
+             // As copied, all of them read.
+             Row{"N 50° 00.759′ E 008° 58.086′", 50 + 0.759 * m, 8 + 58.086 * m},
+             Row{"é. sz. 55° 04′ 51″, k. h. 21° 53′ 11″", 55 + 4 * m + 51 * s, 21 + 53 * m + 11 * s},
+             Row{"eine Breite: 54 ° 02″17″N, Länge: 21 ° 45″51″E", 54 + 2 * m + 17 * s, 21 + 45 * m + 51 * s},
+         })
+        check(row);
+}
+
 TEST(ReaderForms, NumbersReadTheSameUnderAGermanLocale)
 {
     const ProcessLocale german("de_DE.UTF-8");
