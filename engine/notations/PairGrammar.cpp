@@ -405,7 +405,10 @@ private:
         // "Breite: 52.52, 13.405": an axis word names the other half too.
         if (a1 == Axis::None || a2 == Axis::None) {
             const bool named = a1 == Axis::None ? (h2.axisName && !c2) : (h1.axisName && !c1);
-            if (!named || c1 || c2 || h1.glued || h2.glued)
+            // The unnamed half is taken as written; GPS digits need their
+            // axis said ("Latitude: 55;274344" is no 27° 43′ 44″).
+            const Half& unnamed = a1 == Axis::None ? h1 : h2;
+            if (!named || c1 || c2 || h1.glued || h2.glued || loggedAsGps(unnamed.angle))
                 return false;
             (a1 == Axis::None ? a1 : a2) = (a1 == Axis::None ? a2 : a1) == Axis::Latitude ? Axis::Longitude
                                                                                           : Axis::Latitude;
@@ -557,7 +560,7 @@ private:
             || (mark->kind != TokenKind::MinuteMark && mark->kind != TokenKind::SecondMark)
             || e_.strays.size() >= mostLooseAnglesKept)
             return;
-        e_.strays.emplace_back(t.begin, mark->end);
+        e_.strays.push_back({t.begin, mark->end, true});
     }
 
     void loose(const Half& h)
@@ -568,6 +571,8 @@ private:
         const bool named = compass || h.axisName;
         const bool angle = h.angle.degreeMarked || (named && (h.angle.decimals || h.angle.parts > 1));
         if (!angle || h.glued) {
+            if (!h.glued && e_.strays.size() < mostLooseAnglesKept)
+                e_.strays.push_back({h.begin, h.endByte, h.angle.marked});
             // "36G 763482": a number with a letter is no angle alone.
             (h.glued || compass ? e_.gluedNumbers : e_.bareNumbers) += static_cast<std::size_t>(h.angle.parts);
             e_.bareDecimals += h.angle.decimals ? 1 : 0;

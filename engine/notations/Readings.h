@@ -13,7 +13,6 @@
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <utility>
 #include <vector>
 
 namespace zelv {
@@ -84,6 +83,12 @@ struct LooseAngle {
     std::size_t wordEnd = 0;
 };
 
+struct Stray {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    bool marked = false; // with a minute or second sign
+};
+
 struct Evidence {
     CandidateStore named;  // by compass words, axis words or a template
     CandidateStore hidden; // Wikipedia's hidden decimals
@@ -100,9 +105,9 @@ struct Evidence {
     std::optional<Refusal> overriding;
     std::vector<LooseAngle> looseAngles; // the first few
     std::size_t looseAngleCount = 0;
-    // Numbers with a minute or second sign where no angle can start
-    // ("58.086″" after "008°"), the first few: their spans.
-    std::vector<std::pair<std::size_t, std::size_t>> strays;
+    // Numbers that no reading took and that are no angle alone, the first
+    // few: marked ones ("58.086″" after "008°") and plain ones.
+    std::vector<Stray> strays;
     std::size_t bareNumbers = 0; // numbers without marks that no reading took
     std::size_t gluedNumbers = 0; // numbers glued to letters ("B96", "e3")
     std::size_t bareDecimals = 0;

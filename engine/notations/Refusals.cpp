@@ -85,6 +85,9 @@ std::string refusalMessage(const Refusal& r)
     case RefusalKind::ExtraPart:
         return "In " + first + " folgt den Sekunden noch eine Zahl; ein Winkel hat h\u00F6chstens Grad, Minuten "
                "und Sekunden.";
+    case RefusalKind::NumberBeside:
+        return "In " + second + " steht die Zahl " + first
+               + " dicht an der Position; ob sie dazugeh\u00F6rt, bleibt offen.";
     case RefusalKind::LatitudeBeyond:
         return "In " + text + " liegt die Breite " + first + " jenseits von 90\u00B0.";
     case RefusalKind::LongitudeBeyond:

@@ -32,6 +32,7 @@ enum class RefusalKind : std::uint8_t {
     MisplacedMark,      // first: an angle with a mark out of its place
     SignInside,         // first: an angle with a sign inside
     ExtraPart,          // first: an angle with a fourth part
+    NumberBeside,       // first: a number, second: it with the reading beside it
     LatitudeBeyond,     // first: the latitude
     LongitudeBeyond,    // first: the longitude
     BareNumbers,        // numbers without marks among words, more than two

@@ -120,27 +120,36 @@ std::optional<ReaderResult> ambiguousCompassWord(const Case& c)
 }
 
 // "k. h. 21° 53° 11″", "E 008° 58.086″": an angle without a compass word,
-// or a number with a minute or second sign, right beside a reading (only
-// blanks between) or inside it, is most likely part of one of its halves,
-// which a mark out of place cut short.
+// or a number with a minute or second sign, right beside a reading or
+// inside it, is most likely part of one of its halves, which a mark out of
+// place cut short.  A plain number right after it ("Lat: 54;681718"), or
+// glued before it by a punctuation mark, may be one as well.  Beside
+// means: blanks only between, or one punctuation mark without blanks.
 std::optional<ReaderResult> strayBeside(const Case& c, const Candidate& reading)
 {
-    const auto blanksOnly = [&](std::size_t begin, std::size_t end) {
-        return begin <= end && c.f.text.substr(begin, end - begin).find_first_not_of(" \t") == std::string_view::npos;
+    const auto apart = [&](std::size_t begin, std::size_t end, bool blanks) {
+        if (begin > end)
+            return false;
+        const std::string_view between = c.f.text.substr(begin, end - begin);
+        return (blanks && between.find_first_not_of(" \t") == std::string_view::npos)
+               || (between.size() == 1 && std::string_view(",;/.").find(between[0]) != std::string_view::npos);
     };
-    const auto beside = [&](std::size_t begin, std::size_t end) -> std::optional<ReaderResult> {
-        if (blanksOnly(end, reading.begin))
-            return refusal(RefusalKind::MisplacedMark, span(c, begin, reading.end));
-        if (blanksOnly(reading.end, begin) || (begin >= reading.begin && end <= reading.end))
-            return refusal(RefusalKind::MisplacedMark, span(c, reading.begin, std::max(end, reading.end)));
-        return std::nullopt;
+    const auto beside = [&](std::size_t begin, std::size_t end, bool marked) -> std::optional<ReaderResult> {
+        const std::size_t from = std::min(begin, reading.begin);
+        const std::size_t to = std::max(end, reading.end);
+        const bool inside = begin >= reading.begin && end <= reading.end;
+        if (!(apart(end, reading.begin, marked) || apart(reading.end, begin, true) || inside))
+            return std::nullopt;
+        if (marked)
+            return refusal(RefusalKind::MisplacedMark, span(c, from, to));
+        return refusal(RefusalKind::NumberBeside, span(c, begin, end), span(c, from, to));
     };
     for (const LooseAngle& a : c.f.evidence.looseAngles)
         if (!a.compass)
-            if (std::optional<ReaderResult> refused = beside(a.begin, a.end))
+            if (std::optional<ReaderResult> refused = beside(a.begin, a.end, true))
                 return refused;
-    for (const auto& [begin, end] : c.f.evidence.strays)
-        if (std::optional<ReaderResult> refused = beside(begin, end))
+    for (const Stray& s : c.f.evidence.strays)
+        if (std::optional<ReaderResult> refused = beside(s.begin, s.end, s.marked))
             return refused;
     return std::nullopt;
 }

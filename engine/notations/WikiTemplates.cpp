@@ -127,6 +127,16 @@ std::optional<Candidate> coord(const std::vector<std::string_view>& parameters)
     }
     if (positional.size() < 2)
         return std::nullopt;
+    // Two decimals, then the template's other parameters ("region:PL");
+    // a third number or compass letter means a part was lost
+    // ("{{coord|54|5||21|23|E}}"), not 54° 5° E.
+    if (positional.size() > 2) {
+        const std::string_view third = positional[2];
+        const auto isCompass = [](char c) { return c == 'N' || c == 'S' || c == 'E' || c == 'W'; };
+        if (third.empty() || isDigit(third[0]) || third[0] == '-' || third[0] == '+' || third[0] == '.'
+            || (isCompass(third[0]) && (third.size() == 1 || isDigit(third[1]))))
+            return std::nullopt;
+    }
     const auto latitude = angleOf({positional[0]}, true);
     const auto longitude = angleOf({positional[1]}, true);
     if (!latitude || !longitude)

@@ -196,9 +196,10 @@ TEST(ReaderForms, CasesThatOnceWentWrongSilently)
 }
 
 // The window runs under the user's locale; no number of the reader follows it.
-// One mark out of place in a real copy cuts a half short; what is left of
-// it stands beside the reading.  Refused, never read as another position.
-TEST(ReaderForms, AMarkOutOfPlaceReadsNoOtherPosition)
+// One slip in a real copy (a mark out of place, a lost decimal point or
+// compass letter) cuts a half short; what is left of it stands beside the
+// reading.  Refused, never read as another position.
+TEST(ReaderForms, ASlipInARealCopyReadsNoOtherPosition)
 {
     for (const Row& row : {
              refused("N 50° 00.759′ E 008° 58.086″", {"„N 50° 00.759′ E 008° 58.086″“", "an falscher Stelle"}),
@@ -207,8 +208,19 @@ TEST(ReaderForms, AMarkOutOfPlaceReadsNoOtherPosition)
              refused("zeměpisná šířka: 50° 46° 25″ s. š.", {"an falscher Stelle"}),
              refused("Coordinates: 54°58N 20″29E / 54.967°N 20.483°E / 54.967; 20.483", {"„20″29E", "an falscher Stelle"}),
              refused("eine Breite: 54 ° 02″17″N, Länge: 21 ° 45″51′E", {"21 ° 45″“", "an falscher Stelle"}),
-             // As copied, all of them read.
+             refused("Long: : 20.489179 - Lat: : 54;681718", {"die Zahl „681718“ dicht an der Position"}),
+             refused("N 53° 05.595 E 010°,43.686", {"die Zahl „43.686“"}),
+             refused("ANK Anklam 53;49.962N 013 40.148E", {"„53;49.962N 013 40.148E“", "die Zahl „53“"}),
+             refused("N 45 17.460 W122 24800", {"die Zahl „24800“"}),
+             refused("Latitude: 55;274344\nLongitude: 20.970886", {"keine gültigen Koordinaten"}),
+             refused("{{coord|54|5||21|23|E|region:PL}}", {"Vorlage"}),
+             // As copied, all of them read; so do numbers apart from the position.
              Row{"N 50° 00.759′ E 008° 58.086′", 50 + 0.759 * m, 8 + 58.086 * m},
+             Row{"Long: : 20.489179 - Lat: : 54.681718", 54.681718, 20.489179},
+             Row{"{{coord|54|5|N|21|23|E|region:PL}}", 54 + 5 * m, 21 + 23 * m},
+             Row{"{{coord|54.08|21.38|region:PL_type:city(5000)}}", 54.08, 21.38},
+             Row{"Dobrowolsk\tKrasnosnamensk\t1412\t5833\t54° 46′ N, 22° 30′ O", 54 + 46 * m, 22.5},
+             Row{"54° N, 20° O, 3 km nördlich der Kirche", 54, 20},
              Row{"é. sz. 55° 04′ 51″, k. h. 21° 53′ 11″", 55 + 4 * m + 51 * s, 21 + 53 * m + 11 * s},
              Row{"eine Breite: 54 ° 02″17″N, Länge: 21 ° 45″51″E", 54 + 2 * m + 17 * s, 21 + 45 * m + 51 * s},
          })
