@@ -80,8 +80,9 @@ TEST_F(StaleResults, ANewPositionMarksTheGridValuesAndKeepsThem)
         EXPECT_TRUE(description.startsWith(QStringLiteral("veraltet: gehört zur vorigen Position")))
             << str(field->objectName());
         // Before the field's usual tooltip, where it has one.
-        if (!field->toolTip().isEmpty())
+        if (!field->toolTip().isEmpty()) {
             EXPECT_TRUE(description.endsWith(QStringLiteral(". ") + field->toolTip())) << str(description);
+        }
     }
     // Kept for a conversion back.
     EXPECT_EQ(w.ElSE_Zone->text(), QStringLiteral("33"));
