@@ -1,5 +1,7 @@
 #include "Resolver.h"
 
+#include "Lexicon.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -122,11 +124,33 @@ std::optional<ReaderResult> ambiguousCompassWord(const Case& c)
 // "k. h. 21° 53° 11″", "E 008° 58.086″": an angle without a compass word,
 // or a number with a minute or second sign, right beside a reading or
 // inside it, is most likely part of one of its halves, which a mark out of
-// place cut short.  A plain number right after it ("Lat: 54;681718"), or
-// glued before it by a punctuation mark, may be one as well.  Beside
-// means: blanks only between, or one punctuation mark without blanks.
+// place cut short.  A plain number glued to it by a punctuation mark
+// ("Lat: : 54;681718") may be one as well, and so may one after blanks
+// where the reading ends in a number or a mark ("W122 24800"); a compass
+// word after the numbers closes a half ("10.76943°O 350 m ü. NN").  Beside means:
+// blanks only between, or one punctuation mark without blanks.
 std::optional<ReaderResult> strayBeside(const Case& c, const Candidate& reading)
 {
+    const bool endsOpen = [&] {
+        if (reading.end <= reading.begin)
+            return false;
+        std::size_t last = reading.end - 1;
+        while (last > reading.begin && (static_cast<unsigned char>(c.f.text[last]) & 0xC0) == 0x80)
+            --last;
+        switch (charClass(codePointAt(c.f.text, last).value)) {
+        case CharClass::Digit:
+        case CharClass::DegreeMark:
+        case CharClass::MinuteMark:
+        case CharClass::SecondMark:
+            return true;
+        case CharClass::Letter:
+            // Compass letters before the numbers ("N 45;17.460 W122 24.800"):
+            // the last letter opens a half.
+            return charClass(codePointAt(c.f.text, reading.begin).value) == CharClass::Letter;
+        default:
+            return false;
+        }
+    }();
     const auto apart = [&](std::size_t begin, std::size_t end, bool blanks) {
         if (begin > end)
             return false;
@@ -138,7 +162,7 @@ std::optional<ReaderResult> strayBeside(const Case& c, const Candidate& reading)
         const std::size_t from = std::min(begin, reading.begin);
         const std::size_t to = std::max(end, reading.end);
         const bool inside = begin >= reading.begin && end <= reading.end;
-        if (!(apart(end, reading.begin, marked) || apart(reading.end, begin, true) || inside))
+        if (!(apart(end, reading.begin, marked) || apart(reading.end, begin, marked || endsOpen) || inside))
             return std::nullopt;
         if (marked)
             return refusal(RefusalKind::MisplacedMark, span(c, from, to));

@@ -212,6 +212,7 @@ TEST(ReaderForms, ASlipInARealCopyReadsNoOtherPosition)
              refused("N 53° 05.595 E 010°,43.686", {"die Zahl „43.686“"}),
              refused("ANK Anklam 53;49.962N 013 40.148E", {"„53;49.962N 013 40.148E“", "die Zahl „53“"}),
              refused("N 45 17.460 W122 24800", {"die Zahl „24800“"}),
+             refused("N 45;17.460 W122 24.800", {"die Zahl „122 24.800“"}),
              refused("Latitude: 55;274344\nLongitude: 20.970886", {"keine gültigen Koordinaten"}),
              refused("{{coord|54|5||21|23|E|region:PL}}", {"Vorlage"}),
              // As copied, all of them read; so do numbers apart from the position.
@@ -221,6 +222,8 @@ TEST(ReaderForms, ASlipInARealCopyReadsNoOtherPosition)
              Row{"{{coord|54.08|21.38|region:PL_type:city(5000)}}", 54.08, 21.38},
              Row{"Dobrowolsk\tKrasnosnamensk\t1412\t5833\t54° 46′ N, 22° 30′ O", 54 + 46 * m, 22.5},
              Row{"54° N, 20° O, 3 km nördlich der Kirche", 54, 20},
+             Row{"50.41484°N 10.76943°O 350 m ü. NN", 50.41484, 10.76943},
+             Row{"bei 50°24′53″N 10°46′9″O. 1890 erbaut", 50 + 24 * m + 53 * s, 10 + 46 * m + 9 * s},
              Row{"é. sz. 55° 04′ 51″, k. h. 21° 53′ 11″", 55 + 4 * m + 51 * s, 21 + 53 * m + 11 * s},
              Row{"eine Breite: 54 ° 02″17″N, Länge: 21 ° 45″51″E", 54 + 2 * m + 17 * s, 21 + 45 * m + 51 * s},
          })
