@@ -63,7 +63,7 @@ bool readAngle(TokenWindow& w, std::size_t k, Angle& a)
     a.sign = a.minus = false;
     a.parts = 1;
     a.degreeMarked = a.marked = a.hidden = false;
-    a.partOf60 = a.decimalsBeforeLast = false;
+    a.partOf60 = a.decimalsBeforeLast = a.misplacedMark = a.signInside = a.extraPart = false;
     a.begin = t->begin;
     if (t->kind == TokenKind::Sign) {
         const Token* number = w.at(i + 1);

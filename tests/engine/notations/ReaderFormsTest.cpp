@@ -222,6 +222,11 @@ TEST(ReaderForms, ASlipInARealCopyReadsNoOtherPosition)
              Row{"{{coord|54.08|21.38|region:PL_type:city(5000)}}", 54.08, 21.38},
              Row{"Dobrowolsk\tKrasnosnamensk\t1412\t5833\t54° 46′ N, 22° 30′ O", 54 + 46 * m, 22.5},
              Row{"54° N, 20° O, 3 km nördlich der Kirche", 54, 20},
+             // An angle that is none, apart from the position, leaves nothing
+             // behind for the angles read after it.
+             Row{"50°-24′ Kirche; Lage 54°12′N 21°6′O", 54.2, 21.1},
+             Row{"50°24′53″7 Kirche; Lage 54°12′N 21°6′O", 54.2, 21.1},
+             Row{"50°24′53°N Kirche; Lage 54°12′N 21°6′O", 54.2, 21.1},
              Row{"50.41484°N 10.76943°O 350 m ü. NN", 50.41484, 10.76943},
              Row{"bei 50°24′53″N 10°46′9″O. 1890 erbaut", 50 + 24 * m + 53 * s, 10 + 46 * m + 9 * s},
              Row{"é. sz. 55° 04′ 51″, k. h. 21° 53′ 11″", 55 + 4 * m + 51 * s, 21 + 53 * m + 11 * s},
