@@ -374,6 +374,7 @@ private:
     {
         if (!a.broken())
             return false;
+        ++e_.brokenAngles;
         const RefusalKind kind = a.partOf60             ? RefusalKind::PartOf60
                                  : a.decimalsBeforeLast ? RefusalKind::DecimalsBeforeLast
                                  : a.misplacedMark      ? RefusalKind::MisplacedMark

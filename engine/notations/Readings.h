@@ -105,6 +105,7 @@ struct Evidence {
     std::optional<Refusal> overriding;
     std::vector<LooseAngle> looseAngles; // the first few
     std::size_t looseAngleCount = 0;
+    std::size_t brokenAngles = 0; // written as one angle, but none ("50°60′")
     // Numbers that no reading took and that are no angle alone, the first
     // few: marked ones ("58.086″" after "008°") and plain ones.
     std::vector<Stray> strays;

@@ -216,8 +216,9 @@ std::optional<ReaderResult> plainReadings(const Case& c)
         if (!candidate->wholeTextOnly || isWholeBody(c, *candidate))
             plain.push_back(candidate);
     // Only where they are the text's only numbers: beside a third number,
-    // which two are the position stays open.
-    if (plain.empty() || e.bareNumbers > 0 || e.looseAngleCount > 0)
+    // or an angle that is none ("50°60′"), which two are the position stays
+    // open.
+    if (plain.empty() || e.bareNumbers > 0 || e.looseAngleCount > 0 || e.brokenAngles > 0)
         return std::nullopt;
     return agreeing(c, plain, ReadForm::Pair);
 }

@@ -161,6 +161,8 @@ TEST(ReaderForms, NearMissesStayRefused)
              refused("18°60'E\n54°40'N", {"„18°60'“", "60 oder mehr"}),
              refused("51°60'N 17°01'E", {"„51°60'“", "60 oder mehr"}),
              refused("95°N 17°E", {"„95°N“", "jenseits von 90°"}),
+             // Beside an angle that is none, a plain pair is not the text's one pair.
+             refused("50°60′ Kirche; Lage 54.2, 21.1", {"„50°60′“", "60 oder mehr"}),
              refused("52°31'N 13°24'", {"„13°24'“", "Himmelsrichtung"}),
              refused("54°42′N / 20°31′N", {"zwei Breiten"}),
              refused("54° 12' N" + std::string(300, '.') + "21° 6' O", {"nicht beieinander"}),
