@@ -246,6 +246,14 @@ void checkGridMarks(TF_Haupt& window, TCoordinateTranslator& oracle, Faults& fau
                 // that were rounded in the other unit.
                 gridRounding = tm.unit == GridUnit::Kilometres ? 0.0011L : 1.1L;
             }
+            // A value of many digits fills the field before its last
+            // decimals ("5000000003598973,95" km): half its last place shown.
+            for (const TCurrencyEdit* field : {g.easting, g.northing}) {
+                const QString text = field->Text();
+                const qsizetype point = text.indexOf(QLatin1Char(separators.decimal));
+                const qsizetype places = point < 0 ? 0 : text.size() - point - 1;
+                gridRounding = std::max(gridRounding, 0.5L * std::pow(10.0L, -static_cast<Extended>(places)));
+            }
             if (onlyFromGrid)
                 toGrid.reset();
             return belongTogether(p, fromGrid, toGrid, values, gridRounding);
