@@ -20,12 +20,18 @@ std::string quotedText(std::string_view text)
     text = trimBlanks(text);
     std::size_t end = 0;
     std::size_t characters = 0;
+    std::string result = "\u201E";
+    // A broken byte of UTF-8 is quoted as the replacement character: the
+    // message is UTF-8 whatever the clipboard held.
     while (end < text.size() && characters < longest) {
-        end += codePointAt(text, end).length;
+        const CodePoint c = codePointAt(text, end);
+        if (c.value == 0xFFFD)
+            result += "\uFFFD";
+        else
+            result.append(text.substr(end, c.length));
+        end += c.length;
         ++characters;
     }
-    std::string result = "\u201E";
-    result.append(text.substr(0, end));
     if (end < text.size())
         result += "\u2026";
     return result + "\u201C";

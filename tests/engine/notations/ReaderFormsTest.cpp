@@ -168,6 +168,8 @@ TEST(ReaderForms, NearMissesStayRefused)
              refused("54° 12' N" + std::string(300, '.') + "21° 6' O", {"nicht beieinander"}),
              refused("51°06′ N. cii. 17°01′ cala e.", {"„cala“", "keine bekannte Himmelsrichtung"}),
              refused("54?43?N 20?31?O", {"Fragezeichen", "CSV UTF-8"}),
+             // A Windows-1252 degree sign in a UTF-8 text: quoted as what was lost.
+             refused("52\xB0" "31'N 13\xB0" "24'", {"„52\uFFFD31'N 13\uFFFD24'“", "Ersatzzeichen"}),
              refused("12.03.2024", {"Es befinden sich keine gültigen Koordinaten"}),
              refused("Rechnung 1,2,3", {"Es befinden sich keine gültigen Koordinaten"}),
          })
