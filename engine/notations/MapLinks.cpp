@@ -148,20 +148,13 @@ struct Parameter {
 Parameter parameter(std::string_view pairs, std::string_view key)
 {
     Parameter result;
-    std::size_t i = 0;
-    while (i <= pairs.size()) {
-        std::size_t end = pairs.find('&', i);
-        if (end == std::string_view::npos)
-            end = pairs.size();
-        const std::string_view pair = pairs.substr(i, end - i);
-        if (pair.size() > key.size() && pair.substr(0, key.size()) == key && pair[key.size()] == '=') {
-            const std::string_view value = pair.substr(key.size() + 1);
-            result.repeated = result.repeated || (result.present && result.value != value);
-            result.present = true;
-            result.value = value;
-        }
-        i = end + 1;
-    }
+    forEachParameter(pairs, [&](std::string_view name, std::string_view value) {
+        if (name != key)
+            return;
+        result.repeated = result.repeated || (result.present && result.value != value);
+        result.present = true;
+        result.value = value;
+    });
     return result;
 }
 

@@ -102,23 +102,6 @@ std::optional<LinkPair> pairOf(std::string_view value)
     return LinkPair{latitude, longitude};
 }
 
-// Every key and value among the "&"-separated pairs of a query, in one pass.
-template <class Found>
-void forEachParameter(std::string_view query, Found found)
-{
-    std::size_t i = 0;
-    while (i <= query.size()) {
-        std::size_t end = query.find('&', i);
-        if (end == std::string_view::npos)
-            end = query.size();
-        const std::string_view pair = query.substr(i, end - i);
-        const std::size_t equals = pair.find('=');
-        if (equals != std::string_view::npos)
-            found(pair.substr(0, equals), pair.substr(equals + 1));
-        i = end + 1;
-    }
-}
-
 // The search path's segment: /maps/search/<value>[/...]
 std::optional<std::string_view> searchSegment(std::string_view path)
 {
