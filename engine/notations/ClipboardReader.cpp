@@ -48,9 +48,7 @@ std::size_t trimmedEnd(std::string_view text)
 {
     std::size_t end = text.size();
     while (end > 0) {
-        std::size_t start = end - 1;
-        while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80)
-            --start;
+        const std::size_t start = codePointStartBefore(text, end);
         const CharClass c = charClass(codePointAt(text, start).value);
         if (c != CharClass::Blank && c != CharClass::Tab && c != CharClass::LineBreak && c != CharClass::Invisible)
             break;

@@ -33,12 +33,7 @@ CharClass classAt(std::string_view t, std::size_t i)
 // The character class just before `i`.
 CharClass classBefore(std::string_view t, std::size_t i)
 {
-    if (i == 0)
-        return CharClass::Other;
-    std::size_t start = i - 1;
-    while (start > 0 && i - start < 4 && (static_cast<unsigned char>(t[start]) & 0xC0) == 0x80)
-        --start;
-    return classAt(t, start);
+    return i == 0 ? CharClass::Other : classAt(t, codePointStartBefore(t, i));
 }
 
 // Powers of ten that a long double holds exactly (5^27 < 2^64).

@@ -114,6 +114,10 @@ inline CodePoint codePointAt(std::string_view utf8, std::size_t at);
 
 inline CharClass charClass(char32_t c);
 
+// Where the character that ends at `end` (above 0) begins: up to three
+// bytes back, as far as a character of UTF-8 reaches.
+inline std::size_t codePointStartBefore(std::string_view utf8, std::size_t end);
+
 inline char32_t foldCase(char32_t c);
 
 namespace lexicon_detail {
@@ -141,6 +145,14 @@ inline CodePoint codePointAt(std::string_view utf8, std::size_t at)
         return {0xFFFD, 1}; // no character begins with this byte
     }
     return lexicon_detail::codePointBeyondAscii(utf8, at);
+}
+
+inline std::size_t codePointStartBefore(std::string_view utf8, std::size_t end)
+{
+    std::size_t start = end - 1;
+    while (start > 0 && end - start < 4 && (static_cast<unsigned char>(utf8[start]) & 0xC0) == 0x80)
+        --start;
+    return start;
 }
 
 inline CharClass charClass(char32_t c)

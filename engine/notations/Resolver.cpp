@@ -127,17 +127,15 @@ std::optional<ReaderResult> ambiguousCompassWord(const Case& c)
 // place cut short.  A plain number glued to it by a punctuation mark
 // ("Lat: : 54;681718") may be one as well, and so may one after blanks
 // where the reading ends in a number or a mark ("W122 24800"); a compass
-// word after the numbers closes a half ("10.76943°O 350 m ü. NN").  Beside means:
-// blanks only between, or one punctuation mark without blanks.
+// word after the numbers closes a half ("10.76943°O 350 m ü. NN").
+// Beside means: blanks only between, or one punctuation mark without
+// blanks.
 std::optional<ReaderResult> strayBeside(const Case& c, const Candidate& reading)
 {
     const bool endsOpen = [&] {
         if (reading.end <= reading.begin)
             return false;
-        std::size_t last = reading.end - 1;
-        while (last > reading.begin && (static_cast<unsigned char>(c.f.text[last]) & 0xC0) == 0x80)
-            --last;
-        switch (charClass(codePointAt(c.f.text, last).value)) {
+        switch (charClass(codePointAt(c.f.text, codePointStartBefore(c.f.text, reading.end)).value)) {
         case CharClass::Digit:
         case CharClass::DegreeMark:
         case CharClass::MinuteMark:
