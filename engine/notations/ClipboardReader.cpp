@@ -155,10 +155,11 @@ private:
 // of other scripts; a part they quote is put back as the text has it.
 std::string asWritten(std::string_view utf8, std::string_view windows1252, const std::string& quoted)
 {
-    const std::size_t at = windows1252.find(toWindows1252(quoted));
+    const std::string quotedIn1252 = toWindows1252(quoted);
+    const std::size_t at = windows1252.find(quotedIn1252);
     if (quoted.empty() || at == std::string_view::npos)
         return quoted;
-    const std::size_t end = at + toWindows1252(quoted).size();
+    const std::size_t end = at + quotedIn1252.size();
     std::size_t converted = 0;
     std::size_t begin = utf8.size();
     for (std::size_t i = 0; i < utf8.size();) {
